@@ -1,0 +1,22 @@
+#include "game/game.hpp"
+
+#include "game/input.hpp"
+#include "game/records.hpp"
+#include "game/tick.hpp"
+
+namespace zaptrail {
+
+void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath) {
+  GameRecord& record = game.record;
+  record.TileSize = 16;
+  record.MazeWidth = 21;
+  record.MazeHeight = 21;
+  record.BestTimes.clear();
+  if (RecordsFileExists(recordsPath)) record.BestTimes = LoadRecords(recordsPath);
+  game.random.Seed(seed);
+  record.Cells.assign(static_cast<size_t>(record.MazeWidth * record.MazeHeight), CellFloor);
+  ProbeJoystick(game);
+  NewGame(game);
+}
+
+}  // namespace zaptrail

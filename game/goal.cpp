@@ -1,0 +1,96 @@
+#include "game/goal.hpp"
+
+#include <string>
+
+#include "game/errors.hpp"
+#include "game/game.hpp"
+#include "game/integer_text.hpp"
+#include "view/cues.hpp"
+#include "view/play_field.hpp"
+#include "view/text.hpp"
+
+namespace zaptrail {
+namespace {
+
+constexpr int32_t kItemPower = 30;
+
+const std::string& BestTimeLine(const GameRecord& record, int32_t level) {
+  // Only a replay started beyond its records can ask for a line that is not there.
+  if (static_cast<size_t>(level) >= record.BestTimes.size()) {
+    throw GameError("List index out of bounds (" + std::to_string(level) + ")");
+  }
+  return record.BestTimes[static_cast<size_t>(level)];
+}
+
+void ShowRecordedTime(Game& game, int32_t time) {
+  PutText(game, 0, 1, "ti:" + std::to_string(time) + " recorded.");
+}
+
+}  // namespace
+
+bool CheckCell(Game& game) {
+  GameRecord& record = game.record;
+  uint8_t& cell =
+      record.Cells[static_cast<size_t>(record.CellIndex(record.PlayerX, record.PlayerY))];
+  if (cell == CellItem) {
+    cell = CellFloor;
+    record.Power += kItemPower;
+    PlayCue(game, 0);
+    return false;
+  }
+  if (cell == CellGoal) {
+    FinishLevel(game);
+    return true;
+  }
+  return false;
+}
+
+void FinishLevel(Game& game) {
+  GameRecord& record = game.record;
+  const int32_t time = record.ElapsedTime;
+  const int32_t level = record.Level;
+  record.Phase = PhaseHalted;
+  PlayCue(game, 1);
+  DrawView(game, record.ClearTile);
+  if (record.BestTimes.size() == static_cast<size_t>(level)) {
+    PutText(game, 0, 0, "1st challenge");
+    ShowRecordedTime(game, time);
+    record.BestTimes.push_back(std::to_string(time));
+  } else {
+    const std::string& stored = BestTimeLine(record, level);
+    if (time < TextToInteger(stored)) {
+      PutText(game, 0, 0, "New record");
+      ShowRecordedTime(game, time);
+      record.BestTimes[static_cast<size_t>(level)] = std::to_string(time);
+    } else {
+      PutText(game, 0, 0, "Top:" + stored);
+    }
+  }
+  record.MazeWidth += 6;
+  record.MazeHeight += 6;
+  game.platform.RepaintPlayField();
+  record.Phase = PhaseTitle;
+  record.Level += 1;
+}
+
+void AdvanceClock(Game& game) {
+  GameRecord& record = game.record;
+  record.SubTick += 1;
+  if (record.SubTick == 4) {
+    record.SubTick = 0;
+    record.ElapsedTime += 1;
+  }
+  if (record.SubTick % 2 == 0) record.Power -= 1;
+}
+
+void CheckDeath(Game& game) {
+  GameRecord& record = game.record;
+  if (record.Power != 0) return;
+  DrawView(game, DeadTile);
+  record.Phase = PhaseDead;
+  PutText(game, 0, 0, "you died.");
+  PutText(game, 0, 1, "Max Lv=" + std::to_string(record.BestTimes.size()));
+  PlayCue(game, 2);
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,165 @@
+#include "game/level.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+#include "game/errors.hpp"
+#include "game/game.hpp"
+#include "view/play_field.hpp"
+
+namespace zaptrail {
+namespace {
+
+void AllocateGrid(GameRecord& record) {
+  const size_t cellCount = static_cast<size_t>(record.MazeWidth * record.MazeHeight);
+  record.Cells.clear();
+  record.Cells.shrink_to_fit();
+  try {
+    record.Cells.resize(cellCount);
+  } catch (const std::bad_alloc&) {
+    // Nothing can be played without a grid: stay halted until a new game is started.
+    record.Phase = PhaseHalted;
+    throw GameError("Out of memory");
+  } catch (const std::length_error&) {
+    record.Phase = PhaseHalted;
+    throw GameError("Out of memory");
+  }
+}
+
+void LayLattice(GameRecord& record) {
+  const int32_t width = record.MazeWidth;
+  const int32_t height = record.MazeHeight;
+  uint8_t* cells = record.Cells.data();
+  std::memset(cells, CellWall, static_cast<size_t>(width));
+  for (int32_t y = 1; y <= height - 2; ++y) {
+    uint8_t* row = cells + static_cast<ptrdiff_t>(y) * width;
+    std::memset(row, CellFloor, static_cast<size_t>(width));
+    row[0] = CellWall;
+    row[width - 1] = CellWall;
+    if (y % 2 == 0) {
+      for (int32_t x = 2; x <= width - 3; x += 2) row[x] = CellWall;
+    }
+  }
+  std::memset(cells + static_cast<ptrdiff_t>(height - 1) * width, CellWall,
+              static_cast<size_t>(width));
+}
+
+void KnockPillars(Game& game) {
+  GameRecord& record = game.record;
+  const int32_t width = record.MazeWidth;
+  for (int32_t y = 2; y < record.MazeHeight - 1; y += 2) {
+    for (int32_t x = 2; x < width - 1; x += 2) {
+      int32_t direction = game.random.Draw() & 3;
+      // Left is only taken in the first pillar column, so the walls never close a loop.
+      while (direction == 1 && x != 2) direction = game.random.Draw() & 3;
+      int32_t index = record.CellIndex(x, y);
+      switch (direction) {
+        case 0:
+          index -= width;
+          break;
+        case 1:
+          index -= 1;
+          break;
+        case 2:
+          index += 1;
+          break;
+        default:
+          index += width;
+      }
+      record.Cells[static_cast<size_t>(index)] = CellWall;
+    }
+  }
+}
+
+void RemoveWalls(Game& game) {
+  GameRecord& record = game.record;
+  const int32_t tries = WallRemovalTries(record.Variant, record.MazeWidth * record.MazeHeight);
+  for (int32_t i = 0; i < tries; ++i) {
+    const int32_t y = game.random.Draw() % (record.MazeHeight - 2) + 1;
+    const int32_t x = game.random.Draw() % (record.MazeWidth - 2) + 1;
+    record.Cells[static_cast<size_t>(record.CellIndex(x, y))] = CellFloor;
+  }
+}
+
+void PlaceMoversAndChick(Game& game) {
+  GameRecord& record = game.record;
+  const int32_t movers = MoverCount(record.Variant, record.Level, record.MazeWidth,
+                                    record.MazeWidth * record.MazeHeight);
+  for (int32_t i = 0; i < movers; ++i) {
+    record.MoverActive[static_cast<size_t>(i)] = 1;
+    PickRandomEmptyCell(game, record.MoverX[static_cast<size_t>(i)],
+                        record.MoverY[static_cast<size_t>(i)]);
+  }
+  if (record.Variant == 1 || record.Variant == 6) {
+    // The gravity variants drop the chick onto the lowest row, whatever lies there.
+    record.PlayerX = game.random.Draw() % (record.MazeWidth - 2) + 1;
+    record.PlayerY = record.MazeHeight - 2;
+  } else {
+    PickRandomEmptyCell(game, record.PlayerX, record.PlayerY);
+  }
+}
+
+}  // namespace
+
+int32_t WallRemovalTries(int8_t variant, int32_t cellCount) {
+  // Integer divisions in this order: variant 6 divides before it multiplies.
+  switch (variant) {
+    case 1:
+    case 4:
+      return (cellCount / 3) * 2;
+    case 2:
+      return cellCount / 4;
+    case 3:
+      return 0;
+    case 5:
+      return cellCount / 7;
+    case 6:
+      return (cellCount / 6) * 5;
+    default:
+      return cellCount / 6;
+  }
+}
+
+int32_t MoverCount(int8_t variant, int32_t level, int32_t width, int32_t cellCount) {
+  if (variant == 1 || variant == 6) return std::min(13 * level + width, kMoverSlots);
+  if (variant == 4) return std::min(cellCount / 8, kMoverSlots);
+  return 0;
+}
+
+void PickRandomEmptyCell(Game& game, int32_t& column, int32_t& row) {
+  const GameRecord& record = game.record;
+  do {
+    column = game.random.Draw() % record.MazeWidth;
+    row = game.random.Draw() % record.MazeHeight;
+  } while (record.Cells[static_cast<size_t>(record.CellIndex(column, row))] != CellFloor);
+}
+
+void PlaceAtRandomEmptyCell(Game& game, uint8_t code) {
+  GameRecord& record = game.record;
+  // One draw covers at most 32768 cells, so items never reach the far end of a large maze.
+  const int32_t cellCount = record.MazeWidth * record.MazeHeight;
+  int32_t index = 0;
+  do {
+    index = game.random.Draw() % cellCount;
+  } while (record.Cells[static_cast<size_t>(index)] != CellFloor);
+  record.Cells[static_cast<size_t>(index)] = code;
+}
+
+void BuildLevel(Game& game) {
+  GameRecord& record = game.record;
+  record.MoverActive.fill(0);
+  DiscardPlayField(game);
+  AllocateGrid(record);
+  record.Variant = static_cast<int8_t>(record.Level % 8);
+  LayLattice(record);
+  KnockPillars(game);
+  RemoveWalls(game);
+  PlaceMoversAndChick(game);
+  for (int32_t i = 0; i < 2 * record.Level + 2; ++i) PlaceAtRandomEmptyCell(game, CellItem);
+  PickRandomEmptyCell(game, record.GoalX, record.GoalY);
+  record.Cells[static_cast<size_t>(record.CellIndex(record.GoalX, record.GoalY))] = CellGoal;
+  record.GoalHeading = game.random.Draw() & 3;
+}
+
+}  // namespace zaptrail

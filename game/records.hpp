@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zaptrail {
+
+// The records file holds one best time per cleared level, each line ending in CR LF.
+std::vector<std::string> ParseRecords(std::string_view content);
+std::string FormatRecords(const std::vector<std::string>& bestTimes);
+
+// A regular file (not a directory) exists at the path.
+bool RecordsFileExists(const std::string& path);
+// Raises "ﾌｧｲﾙ %s は開けません" when the file cannot be read.
+std::vector<std::string> LoadRecords(const std::string& path);
+// Replaces the file's content as one step, so a crash or a failed write leaves the old file
+// whole. Raises "ﾌｧｲﾙ %s を作成できません" when the new file cannot be written.
+void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path);
+
+}  // namespace zaptrail

@@ -1,0 +1,17 @@
+#include "view/cues.hpp"
+
+#include <iterator>
+
+#include "game/game.hpp"
+
+namespace zaptrail {
+
+void PlayCue(Game& game, uint8_t index) {
+  static constexpr const char* kCueFiles[] = {"TAK.WAV", "CLIA.WAV", "WIN.WAV"};
+  if (!game.platform.SoundSwitchOn()) return;
+  if (index >= std::size(kCueFiles)) return;
+  if (game.trace != nullptr) game.trace->Cue(index);
+  game.platform.PlaySound(game.appDir + kCueFiles[index]);
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,32 @@
+#include "view/text.hpp"
+
+#include "game/game.hpp"
+#include "view/sprite_sheet.hpp"
+
+namespace zaptrail {
+
+void PutText(Game& game, int32_t column, int32_t row, std::string_view text) {
+  if (game.trace != nullptr) game.trace->Text(column, row, text);
+  PixelSurface& field = game.playField;
+  size_t at = 0;
+  while (at < text.size() && text[at] != '\0') {
+    const auto byte = static_cast<uint8_t>(text[at]);
+    const int32_t x = column * kGlyphSize;
+    const int32_t y = row * kGlyphSize;
+    field.OrCopy(x, y, kGlyphSize, kGlyphSize, game.sheet, GlyphSourceX(byte), GlyphSourceY(byte));
+    field.OrCopy(x + 1, y, kGlyphSize, kGlyphSize, game.sheet, GlyphSourceX(byte),
+                 GlyphSourceY(byte));
+    if (++column == kTextColumns) {
+      column = 0;
+      ++row;
+    }
+    // Only a line feed that follows a character breaks the line; a leading one is a glyph.
+    if (++at < text.size() && text[at] == '\n') {
+      ++at;
+      column = 0;
+      ++row;
+    }
+  }
+}
+
+}  // namespace zaptrail
