@@ -1,0 +1,42 @@
+#include "icons.hpp"
+
+#include <set>
+
+#include "png_writer.hpp"
+
+namespace zaptrail::art {
+
+int32_t CountColours(const Picture& picture) {
+  std::set<int16_t> colours;
+  for (const int16_t index : picture.pixels) {
+    if (index != kTransparent) colours.insert(index);
+  }
+  return static_cast<int32_t>(colours.size());
+}
+
+std::vector<uint8_t> ToRgba(const Picture& picture, const Palette& palette) {
+  std::vector<uint8_t> rgba;
+  rgba.reserve(picture.pixels.size() * 4);
+  for (const int16_t index : picture.pixels) {
+    if (index == kTransparent) {
+      rgba.insert(rgba.end(), {0, 0, 0, 0});
+      continue;
+    }
+    const uint32_t rgb = palette.entries[static_cast<size_t>(index)].rgb;
+    rgba.insert(rgba.end(), {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
+                             static_cast<uint8_t>(rgb), 255});
+  }
+  return rgba;
+}
+
+std::vector<uint8_t> EncodeIcon(const Picture& picture, const Palette& palette, int32_t max_colours,
+                                const std::string& what) {
+  const int32_t colours = CountColours(picture);
+  if (colours > max_colours) {
+    throw ArtError(what + ": uses " + std::to_string(colours) + " colours, at most " +
+                   std::to_string(max_colours) + " allowed");
+  }
+  return png::EncodeRgba(picture.size, picture.size, ToRgba(picture, palette));
+}
+
+}  // namespace zaptrail::art

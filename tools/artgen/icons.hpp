@@ -1,0 +1,23 @@
+#pragma once
+// The program icon and the hand cursor, drawn like tiles but with see-through pixels.
+#include <cstdint>
+#include <vector>
+
+#include "art_source.hpp"
+
+namespace zaptrail::art {
+
+inline constexpr int32_t kMaxIconColours = 16;
+inline constexpr int32_t kMaxCursorColours = 2;
+
+// Number of distinct opaque colours in `picture`.
+int32_t CountColours(const Picture& picture);
+
+// RGBA bytes, alpha 0 where the picture is see-through.
+std::vector<uint8_t> ToRgba(const Picture& picture, const Palette& palette);
+
+// Encoded RGBA PNG; throws ArtError naming `what` if the picture has more than `max_colours`.
+std::vector<uint8_t> EncodeIcon(const Picture& picture, const Palette& palette, int32_t max_colours,
+                                const std::string& what);
+
+}  // namespace zaptrail::art
