@@ -1,5 +1,6 @@
 #include "preview.hpp"
 
+#include <iterator>
 #include <string>
 
 #include "png_writer.hpp"
@@ -18,6 +19,26 @@ constexpr int32_t kWallScale = 2;
 constexpr int32_t kWallsPerRow = 11;
 constexpr int32_t kFontScale = 4;
 constexpr int32_t kFontGap = 4;
+constexpr int32_t kTextScale = 3;
+constexpr int32_t kWallCount = 63;
+
+constexpr int32_t kTileCell = kTileSize * kTileScale + kMargin;
+constexpr int32_t kTilesHeight = (kTileCount / kTilesPerRow) * (kTileCell + kLabelHeight);
+constexpr int32_t kWallCell = kTileSize * kWallScale * kWallRepeat + kMargin;
+constexpr int32_t kWallsHeight =
+    ((kWallCount + kWallsPerRow - 1) / kWallsPerRow) * (kWallCell + kLabelHeight);
+constexpr int32_t kFontCell = kGlyphSize * kFontScale + kFontGap;
+constexpr int32_t kFontHeight = kGlyphsPerRow * kFontCell;
+constexpr const char* kSampleLines[] = {
+    "ZAP TRAIL  STAGE 12  SCORE 004560",
+    "The quick brown fox jumps over the lazy dog.",
+    "0123456789 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~",
+};
+constexpr int32_t kTextHeight =
+    static_cast<int32_t>(std::size(kSampleLines)) * (kGlyphSize * kTextScale + kMargin);
+constexpr int32_t kPreviewWidth = kMargin + kTilesPerRow * kTileCell;
+constexpr int32_t kPreviewHeight =
+    kMargin + kTilesHeight + kMargin + kWallsHeight + kMargin + kFontHeight + kMargin + kTextHeight;
 
 class Canvas {
  public:
@@ -92,26 +113,21 @@ void DrawText(Canvas& canvas, const Sheet& sheet, const std::string& text, int32
 }
 
 int32_t DrawTiles(Canvas& canvas, const Sheet& sheet, int32_t top) {
-  constexpr int32_t kCell = kTileSize * kTileScale + kMargin;
   for (int32_t code = 0; code < kTileCount; ++code) {
-    const int32_t left = kMargin + (code % kTilesPerRow) * kCell;
-    const int32_t cell_top = top + (code / kTilesPerRow) * (kCell + kLabelHeight);
+    const int32_t left = kMargin + (code % kTilesPerRow) * kTileCell;
+    const int32_t cell_top = top + (code / kTilesPerRow) * (kTileCell + kLabelHeight);
     DrawText(canvas, sheet, std::to_string(code), left, cell_top, kLabelScale);
     DrawSheetBlock(canvas, sheet, TileX(code), TileY(code), kTileSize, left,
                    cell_top + kLabelHeight, kTileScale);
   }
-  return top + (kTileCount / kTilesPerRow) * (kCell + kLabelHeight);
+  return top + kTilesHeight;
 }
 
 int32_t DrawRepeatedWalls(Canvas& canvas, const Sheet& sheet, int32_t top) {
-  constexpr int32_t kSpan = kTileSize * kWallScale * kWallRepeat;
-  constexpr int32_t kCell = kSpan + kMargin;
-  constexpr int32_t kFirstWall = 1;
-  constexpr int32_t kWallCount = 63;
   for (int32_t i = 0; i < kWallCount; ++i) {
-    const int32_t code = kFirstWall + i;
-    const int32_t left = kMargin + (i % kWallsPerRow) * kCell;
-    const int32_t cell_top = top + (i / kWallsPerRow) * (kCell + kLabelHeight);
+    const int32_t code = 1 + i;  // walls are tiles 1..63
+    const int32_t left = kMargin + (i % kWallsPerRow) * kWallCell;
+    const int32_t cell_top = top + (i / kWallsPerRow) * (kWallCell + kLabelHeight);
     DrawText(canvas, sheet, std::to_string(code), left, cell_top, kLabelScale);
     for (int32_t r = 0; r < kWallRepeat * kWallRepeat; ++r) {
       DrawSheetBlock(canvas, sheet, TileX(code), TileY(code), kTileSize,
@@ -120,41 +136,31 @@ int32_t DrawRepeatedWalls(Canvas& canvas, const Sheet& sheet, int32_t top) {
                      kWallScale);
     }
   }
-  const int32_t rows = (kWallCount + kWallsPerRow - 1) / kWallsPerRow;
-  return top + rows * (kCell + kLabelHeight);
+  return top + kWallsHeight;
 }
 
 int32_t DrawFont(Canvas& canvas, const Sheet& sheet, int32_t top) {
-  constexpr int32_t kCell = kGlyphSize * kFontScale + kFontGap;
   for (int32_t code = 0; code < kGlyphCount; ++code) {
-    DrawGlyph(canvas, sheet, code, kMargin + (code % kGlyphsPerRow) * kCell,
-              top + (code / kGlyphsPerRow) * kCell, kFontScale, 0xFFFFFF, 0x000000, true);
+    DrawGlyph(canvas, sheet, code, kMargin + (code % kGlyphsPerRow) * kFontCell,
+              top + (code / kGlyphsPerRow) * kFontCell, kFontScale, 0xFFFFFF, 0x000000, true);
   }
   // The large kana area beside the font, as stored.
-  const int32_t right = kMargin + kGlyphsPerRow * kCell + kMargin;
+  const int32_t right = kMargin + kGlyphsPerRow * kFontCell + kMargin;
   DrawSheetBlock(canvas, sheet, kSheetPixels / 2, kFontTop, kSheetPixels / 2, right, top, 4);
-  return top + kGlyphsPerRow * kCell;
+  return top + kFontHeight;
 }
 
-int32_t DrawSampleText(Canvas& canvas, const Sheet& sheet, int32_t top) {
-  const char* const kLines[] = {
-      "ZAP TRAIL  STAGE 12  SCORE 004560",
-      "The quick brown fox jumps over the lazy dog.",
-      "0123456789 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~",
-  };
-  for (const char* line : kLines) {
-    DrawText(canvas, sheet, line, kMargin, top, 3);
-    top += kGlyphSize * 3 + kMargin;
+void DrawSampleText(Canvas& canvas, const Sheet& sheet, int32_t top) {
+  for (const char* line : kSampleLines) {
+    DrawText(canvas, sheet, line, kMargin, top, kTextScale);
+    top += kGlyphSize * kTextScale + kMargin;
   }
-  return top;
 }
 
 }  // namespace
 
 std::vector<uint8_t> RenderPreview(const Sheet& sheet) {
-  constexpr int32_t kWidth = kMargin + kTilesPerRow * (kTileSize * kTileScale + kMargin);
-  constexpr int32_t kHeight = 2300;
-  Canvas canvas(kWidth, kHeight);
+  Canvas canvas(kPreviewWidth, kPreviewHeight);
   int32_t top = DrawTiles(canvas, sheet, kMargin);
   top = DrawRepeatedWalls(canvas, sheet, top + kMargin);
   top = DrawFont(canvas, sheet, top + kMargin);
