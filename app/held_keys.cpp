@@ -1,0 +1,56 @@
+#include "app/held_keys.hpp"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <optional>
+
+namespace zaptrail {
+namespace {
+
+std::optional<Key> GameKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Escape:
+      return Key::Escape;
+    case Qt::Key_Space:
+      return Key::Space;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+HeldKeys::HeldKeys(QObject* parent) : QObject(parent) {
+  qApp->installEventFilter(this);
+}
+
+bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      const auto* keyEvent = static_cast<QKeyEvent*>(event);
+      if (keyEvent->isAutoRepeat()) break;
+      if (const std::optional<Key> key = GameKey(keyEvent->key())) {
+        held_[static_cast<size_t>(*key)] = event->type() == QEvent::KeyPress;
+      }
+      break;
+    }
+    case QEvent::ApplicationDeactivate:
+      // Releases that happen in another application never reach us.
+      ReleaseAll();
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zaptrail

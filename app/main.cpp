@@ -1,0 +1,44 @@
+#include <QApplication>
+#include <memory>
+
+#include "app/error_dialog.hpp"
+#include "app/tform1.hpp"
+#include "app/tform2.hpp"
+#include "dialogs/tform3.hpp"
+#include "dialogs/tform9.hpp"
+
+namespace {
+
+// The compass sits beside the main window and one level shakes the window, so the game must
+// place its own windows: on a Wayland desktop it runs through the X11 compatibility layer.
+void PreferX11() {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  PreferX11();
+  QApplication application(argc, argv);
+  application.setQuitOnLastWindowClosed(false);
+
+  zaptrail::TForm1 form1;
+  if (!form1.Created()) return 0;
+  std::unique_ptr<zaptrail::TForm2> form2;
+  std::unique_ptr<zaptrail::TForm9> form9;
+  std::unique_ptr<zaptrail::TForm3> form3;
+  const bool created = zaptrail::RunHandler([&] {
+    form2 = std::make_unique<zaptrail::TForm2>(form1.GameState().compass, &form1);
+    form2->show();
+    form9 = std::make_unique<zaptrail::TForm9>(&form1);
+    form3 = std::make_unique<zaptrail::TForm3>(&form1);
+  });
+  if (!created) return 0;
+  form1.AttachWindows(form2.get(), form3.get(), form9.get());
+
+  form1.show();
+  QApplication::exec();
+  return 0;
+}

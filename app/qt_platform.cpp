@@ -1,0 +1,55 @@
+#include "app/qt_platform.hpp"
+
+#include "app/tform1.hpp"
+#include "app/tform2.hpp"
+#include "dialogs/tform3.hpp"
+
+namespace zaptrail {
+
+bool QtPlatform::JoystickCapabilities(JoystickCaps&) {
+  return false;
+}
+
+bool QtPlatform::ReadJoystick(JoystickState&) {
+  return false;
+}
+
+bool QtPlatform::SoundSwitchOn() {
+  return form3_ != nullptr && form3_->SoundOutputOn();
+}
+
+void QtPlatform::PlaySound(const std::string&) {}
+
+int32_t QtPlatform::WindowLeft() {
+  return form1_.x();
+}
+
+int32_t QtPlatform::WindowTop() {
+  return form1_.y();
+}
+
+void QtPlatform::SetWindowLeft(int32_t left) {
+  form1_.move(left, form1_.y());
+}
+
+void QtPlatform::SetWindowTop(int32_t top) {
+  form1_.move(form1_.x(), top);
+}
+
+void QtPlatform::PlayFieldResized() {
+  form1_.PlayFieldResized();
+}
+
+void QtPlatform::RepaintPlayField() {
+  form1_.RepaintPlayField();
+}
+
+void QtPlatform::RepaintCompass() {
+  if (form2_ != nullptr) form2_->RepaintCompass();
+}
+
+void QtPlatform::CloseMainWindow() {
+  form1_.CloseFromTick();
+}
+
+}  // namespace zaptrail

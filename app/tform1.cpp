@@ -1,0 +1,177 @@
+#include "app/tform1.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "app/error_dialog.hpp"
+#include "app/pixel_image.hpp"
+#include "app/tform2.hpp"
+#include "dialogs/tform3.hpp"
+#include "dialogs/tform9.hpp"
+#include "game/errors.hpp"
+#include "game/integer_text.hpp"
+#include "game/records.hpp"
+#include "game/tick.hpp"
+#include "view/sprite_sheet.hpp"
+
+namespace zaptrail {
+namespace {
+
+constexpr int kStartLeft = 185;
+constexpr int kStartTop = 164;
+constexpr int kDesignPeriod = 32;
+
+std::string LocalPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_, SpriteSheet()) {
+  setWindowTitle(QStringLiteral("zap trail"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  Timer1.setTimerType(Qt::PreciseTimer);
+  connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+  Image1 = new PixelImage(game_.playField, this);
+  setCentralWidget(Image1);
+  BuildMenu();
+  move(kStartLeft, kStartTop);
+
+  created_ = RunHandler([&] { FormCreate(options); });
+  Image1->FollowPictureSize();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildMenu() {
+  File1 = menuBar()->addMenu(QStringLiteral("&File"));
+  Reset1 = File1->addAction(QStringLiteral("&Reset"), this, &TForm1::Reset1Click);
+  Reset1->setShortcut(Qt::Key_F2);
+  Property1 = File1->addAction(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ(&P)..."), this, &TForm1::Property1Click);
+  Property1->setShortcuts(
+      {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
+  Quit1 = File1->addAction(QStringLiteral("&Quit"), this, &TForm1::Quit1Click);
+  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+  SearchforHelpOn1 =
+      Help1->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"), this, &TForm1::SearchforHelpOn1Click);
+  SearchforHelpOn1->setShortcut(Qt::Key_F1);
+  K1 = Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), this, &TForm1::K1Click);
+}
+
+void TForm1::FormCreate(const ShellOptions& options) {
+  AppDir_ = options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir;
+  if (!AppDir_.endsWith(QLatin1Char('/'))) AppDir_ += QLatin1Char('/');
+  game_.appDir = LocalPath(AppDir_);
+  const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+  SetUpGame(game_, seed, game_.appDir + "zaptrail.ini");
+  Timer1.start(kDesignPeriod);
+}
+
+void TForm1::FormClose() {
+  SaveRecords(game_.record.BestTimes, game_.appDir + "zaptrail.ini");
+}
+
+void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
+  form2_ = form2;
+  form3_ = form3;
+  form9_ = form9;
+  platform_.AttachCompass(form2);
+  platform_.AttachSettings(form3);
+}
+
+void TForm1::RepaintPlayField() {
+  Image1->repaint();
+}
+
+void TForm1::PlayFieldResized() {
+  if (Image1 != nullptr) Image1->FollowPictureSize();
+}
+
+void TForm1::Timer1Timer() {
+  RunHandler([&] { zaptrail::Timer1Timer(game_); });
+}
+
+void TForm1::Reset1Click() {
+  RunHandler([&] { NewGame(game_); });
+}
+
+void TForm1::Property1Click() {
+  RunHandler([&] {
+    if (ShowHalted(*form3_) == 1) ApplyTimerPeriod(form3_->PeriodText());
+  });
+}
+
+void TForm1::K1Click() {
+  ShowHalted(*form9_);
+}
+
+void TForm1::Quit1Click() {
+  close();
+}
+
+void TForm1::SearchforHelpOn1Click() {}
+
+int TForm1::ShowHalted(QDialog& dialog) {
+  // Ticks keep arriving in the dialog's own event loop; halted, they only sample the input.
+  GameRecord& record = game_.record;
+  const int8_t remembered = record.Phase;
+  record.Phase = PhaseHalted;
+  const int result = dialog.exec() == 1 ? 1 : 2;
+  record.Phase = remembered;
+  return result;
+}
+
+void TForm1::ApplyTimerPeriod(const QString& text) {
+  const std::string typed = text.toStdString();
+  const int32_t period = TextToInteger(typed);
+  // The period is unsigned on the desktop: a negative one is refused like any other non-number.
+  if (period < 0) throw GameError(NotAnIntegerMessage(typed));
+  if (period == period_) return;
+  Timer1.stop();
+  period_ = period;
+  if (period == 0) return;
+  Timer1.start(period);
+  if (!Timer1.isActive()) throw GameError("ﾀｲﾏｰを取得できません");
+}
+
+void TForm1::CloseFromTick() {
+  FormClose();
+  FinishClosing();
+}
+
+void TForm1::FinishClosing() {
+  closing_ = true;
+  Timer1.stop();
+  // Ends every event loop at once, a dialog's included, once the current handler returns.
+  QCoreApplication::exit(0);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (closing_ || RunHandler([&] { FormClose(); })) {
+    if (!closing_) FinishClosing();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  // The frame's size is known only once the window is on screen.
+  QTimer::singleShot(0, this, [this] {
+    if (form2_ != nullptr) form2_->PlaceBeside(frameGeometry());
+  });
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+
+#include "app/qt_platform.hpp"
+#include "game/game.hpp"
+
+class QAction;
+class QDialog;
+class QMenu;
+
+namespace zaptrail {
+
+class PixelImage;
+class TForm2;
+class TForm3;
+class TForm9;
+
+// Overrides for tests only; the game itself starts with none of them.
+struct ShellOptions {
+  std::optional<uint32_t> seed;  // instead of the clock
+  QString appDir;                // instead of the executable's directory
+};
+
+// The main window: play field, menu, the tick timer, and the game it owns.
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(const ShellOptions& options = {});
+  ~TForm1() override;
+
+  // False when the creation handler failed; the program then ends after the error dialog.
+  bool Created() const { return created_; }
+  void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
+
+  Game& GameState() { return game_; }
+  QtPlatform& PlatformLayer() { return platform_; }
+  const QString& AppDir() const { return AppDir_; }
+  QTimer& TickTimer() { return Timer1; }
+
+  void RepaintPlayField();
+  void PlayFieldResized();
+  // Escape seen by a tick: saves the records (may throw), then ends the program once the
+  // tick has returned, cancelling any open dialog.
+  void CloseFromTick();
+
+ public slots:
+  void Timer1Timer();
+  void Reset1Click();
+  void Property1Click();
+  void Quit1Click();
+  void SearchforHelpOn1Click();
+  void K1Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate(const ShellOptions& options);
+  void FormClose();
+  void BuildMenu();
+  void FinishClosing();
+  // Shows a dialog modally with the game halted; Phase comes back on every path.
+  int ShowHalted(QDialog& dialog);
+  void ApplyTimerPeriod(const QString& text);
+
+  QtPlatform platform_;
+  Game game_;
+
+  QTimer Timer1;
+  PixelImage* Image1 = nullptr;
+  QMenu* File1 = nullptr;
+  QAction* Quit1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* SearchforHelpOn1 = nullptr;
+  QAction* K1 = nullptr;
+  QAction* Reset1 = nullptr;
+  QAction* Property1 = nullptr;
+  QString AppDir_;
+
+  TForm2* form2_ = nullptr;
+  TForm3* form3_ = nullptr;
+  TForm9* form9_ = nullptr;
+  int32_t period_ = 32;
+  bool created_ = false;
+  bool closing_ = false;
+  bool shownOnce_ = false;
+};
+
+}  // namespace zaptrail

@@ -1,0 +1,33 @@
+#include "app/tform2.hpp"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+#include "app/pixel_image.hpp"
+
+namespace zaptrail {
+
+TForm2::TForm2(const PixelSurface& compass, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setWindowTitle(QStringLiteral("ｺﾝﾊﾟｽ"));
+  Image1 = new PixelImage(compass, this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Image1);
+  setFixedSize(compass.Width(), compass.Height());
+}
+
+void TForm2::PlaceBeside(const QRect& mainFrame) {
+  move(mainFrame.x() + mainFrame.width(), mainFrame.y());
+}
+
+void TForm2::RepaintCompass() {
+  Image1->update();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  // The compass stays open until the program ends with the main window.
+  event->ignore();
+}
+
+}  // namespace zaptrail

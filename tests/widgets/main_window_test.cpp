@@ -1,0 +1,176 @@
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/error_dialog.hpp"
+#include "app/held_keys.hpp"
+#include "game/tick.hpp"
+#include "tests/widgets/shell_fixture.hpp"
+
+namespace zaptrail::testing {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void WindowFrameAndPlace() {
+    Shell shell;
+    TForm1& form = *shell.form1;
+    QCOMPARE(form.windowTitle(), QStringLiteral("zap trail"));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(form.pos(), QPoint(185, 164));
+    QCOMPARE(form.centralWidget()->size(), QSize(240, 224));
+    QCOMPARE(form.centralWidget()->pos(), QPoint(0, form.menuBar()->height()));
+    QCOMPARE(form.minimumSize(), form.maximumSize());  // a fixed frame
+  }
+
+  void MenuCaptionsOrderAndShortcuts() {
+    Shell shell;
+    const QList<QAction*> menus = shell.form1->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Help"));
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    QCOMPARE(file.size(), 3);
+    QCOMPARE(file[0]->text(), QStringLiteral("&Reset"));
+    QCOMPARE(file[0]->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(file[1]->text(), QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ(&P)..."));
+    QCOMPARE(file[1]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Return));
+    QCOMPARE(file[2]->text(), QStringLiteral("&Quit"));
+    QVERIFY(file[2]->shortcut().isEmpty());
+    const QList<QAction*> help = menus[1]->menu()->actions();
+    QCOMPARE(help.size(), 2);
+    QCOMPARE(help[0]->text(), QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"));
+    QCOMPARE(help[0]->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(help[1]->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"));
+  }
+
+  void TimerTicksEvery32msFromTheTitleScreen() {
+    Shell shell;
+    QCOMPARE(shell.form1->TickTimer().interval(), 32);
+    QCOMPARE(shell.form1->TickTimer().timerType(), Qt::PreciseTimer);
+    QVERIFY(shell.form1->TickTimer().isActive());
+    QCOMPARE(int{shell.form1->GameState().record.Phase}, int{PhaseTitle});
+    QTRY_COMPARE_WITH_TIMEOUT(int{shell.form1->GameState().record.TitleDelay}, 8, 2000);
+  }
+
+  void F2ReturnsToTheTitleScreenKeepingBestTimes() {
+    Shell shell;
+    Game& game = shell.form1->GameState();
+    game.record.TitleDelay = 8;
+    StartLevel(game);
+    game.record.Level = 3;
+    game.record.BestTimes = {"9"};
+    shell.form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shell.form1.get()));
+    QTest::keyClick(shell.form1.get(), Qt::Key_F2);
+    QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
+    QCOMPARE(game.record.Level, 0);
+    QCOMPARE(game.record.MazeWidth, 21);
+    QCOMPARE(game.record.BestTimes, std::vector<std::string>{"9"});
+  }
+
+  void ADialogHaltsTheGameAndPhaseComesBack() {
+    Shell shell;
+    Game& game = shell.form1->GameState();
+    StartLevel(game);
+    const int32_t subTick = game.record.SubTick;
+    int8_t phaseInside = -1;
+    WhenModalShows([&](QWidget* dialog) {
+      phaseInside = game.record.Phase;
+      QTest::qWait(150);  // several ticks arrive and do nothing
+      static_cast<QDialog*>(dialog)->done(2);
+    });
+    shell.form1->K1Click();
+    QCOMPARE(int{phaseInside}, int{PhaseHalted});
+    QCOMPARE(int{game.record.Phase}, int{PhasePlaying});
+    QCOMPARE(game.record.SubTick, subTick);
+  }
+
+  void EscapeHeldWhileADialogIsOpenClosesAndSaves() {
+    Shell shell;
+    shell.form1->GameState().record.BestTimes = {"57"};
+    WhenModalShows([&](QWidget*) { shell.form1->PlatformLayer().Keys().ReleaseAll(); });
+    WhenModalShows([&](QWidget* dialog) { QTest::keyPress(dialog, Qt::Key_Escape); });
+    QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
+    QTimer::singleShot(0, shell.form1.get(), &TForm1::Property1Click);
+    const int status = QApplication::exec();
+    QCOMPARE(status, 0);
+    QFile saved(shell.directory.filePath(QStringLiteral("zaptrail.ini")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("57\r\n"));
+    QCOMPARE(int{shell.form1->GameState().record.Phase}, int{PhaseTitle});
+    shell.form1->PlatformLayer().Keys().ReleaseAll();
+  }
+
+  void CloseBoxSavesAndAFailedSaveKeepsTheWindowOpen() {
+    Shell shell;
+    const QString path = shell.directory.filePath(QStringLiteral("zaptrail.ini"));
+    QDir().mkdir(path);  // a directory where the file should go: the save fails
+    WhenModalShows([](QWidget* box) {
+      auto* message = qobject_cast<QMessageBox*>(box);
+      QVERIFY(message != nullptr);
+      QCOMPARE(message->windowTitle(), QStringLiteral("Widget_tests"));
+      QVERIFY(message->text().endsWith(QStringLiteral("を作成できません.")));
+      QCOMPARE(message->icon(), QMessageBox::Critical);
+      message->done(QMessageBox::Ok);
+    });
+    QVERIFY(!shell.form1->close());
+    QVERIFY(shell.form1->isVisible());
+    QDir().rmdir(path);
+    shell.form1->GameState().record.BestTimes = {"1", "2"};
+    QVERIFY(shell.form1->close());
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("1\r\n2\r\n"));
+  }
+
+  void ErrorCaptionComesFromTheExecutableName() {
+    QCOMPARE(ApplicationTitle(QStringLiteral("/usr/games/zaptrail")), QStringLiteral("Zaptrail"));
+    QCOMPARE(ApplicationTitle(QStringLiteral("ZAPTRAIL.EXE")), QStringLiteral("Zaptrail"));
+    QCOMPARE(ApplicationTitle(QStringLiteral("/a.b/zap.trail.bin")), QStringLiteral("Zap"));
+    QCOMPARE(ApplicationTitle(QStringLiteral("/opt/mIxEd")), QStringLiteral("Mixed"));
+  }
+
+  void HeldKeysFollowPressAndReleaseNotRepeat() {
+    Shell shell;
+    HeldKeys& keys = shell.form1->PlatformLayer().Keys();
+    QTest::keyPress(shell.form1.get(), Qt::Key_Left);
+    QVERIFY(keys.IsHeld(Key::Left));
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(shell.form1.get(), &repeatRelease);
+    QVERIFY(keys.IsHeld(Key::Left));
+    QTest::keyPress(shell.form2.get(), Qt::Key_Space);  // any of the game's windows counts
+    QVERIFY(keys.IsHeld(Key::Space));
+    QTest::keyRelease(shell.form1.get(), Qt::Key_Left);
+    QVERIFY(!keys.IsHeld(Key::Left));
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QApplication::sendEvent(qApp, &deactivate);
+    QVERIFY(!keys.IsHeld(Key::Space));
+  }
+
+  void APressBetweenTwoTicksIsNotSeen() {
+    Shell shell;
+    Game& game = shell.form1->GameState();
+    shell.form1->TickTimer().stop();
+    game.record.TitleDelay = 8;
+    QTest::keyPress(shell.form1.get(), Qt::Key_Space);
+    QTest::keyRelease(shell.form1.get(), Qt::Key_Space);
+    shell.form1->Timer1Timer();
+    QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
+    QTest::keyPress(shell.form1.get(), Qt::Key_Space);
+    shell.form1->Timer1Timer();
+    QTest::keyRelease(shell.form1.get(), Qt::Key_Space);
+    QCOMPARE(int{game.record.Phase}, int{PhasePlaying});
+  }
+};
+
+}  // namespace zaptrail::testing
+
+QTEST_MAIN(zaptrail::testing::MainWindowTest)
+#include "main_window_test.moc"

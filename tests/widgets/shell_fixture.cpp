@@ -1,0 +1,33 @@
+#include "tests/widgets/shell_fixture.hpp"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace zaptrail::testing {
+
+Shell::Shell(uint32_t seed) {
+  ShellOptions options;
+  options.seed = seed;
+  options.appDir = directory.path();
+  form1 = std::make_unique<TForm1>(options);
+  form2 = std::make_unique<TForm2>(form1->GameState().compass, form1.get());
+  form2->show();
+  form9 = std::make_unique<TForm9>(form1.get());
+  form3 = std::make_unique<TForm3>(form1.get());
+  form1->AttachWindows(form2.get(), form3.get(), form9.get());
+  form1->show();
+}
+
+void WhenModalShows(std::function<void(QWidget*)> action) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->stop();
+      poll->deleteLater();
+      action(modal);
+    }
+  });
+  poll->start(5);
+}
+
+}  // namespace zaptrail::testing

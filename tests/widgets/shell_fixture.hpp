@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/tform1.hpp"
+#include "app/tform2.hpp"
+#include "dialogs/tform3.hpp"
+#include "dialogs/tform9.hpp"
+
+namespace zaptrail::testing {
+
+// The four windows as the game creates them, with a fixed seed and a private directory for the
+// records file.
+struct Shell {
+  explicit Shell(uint32_t seed = 1);
+
+  QTemporaryDir directory;
+  std::unique_ptr<TForm1> form1;
+  std::unique_ptr<TForm2> form2;
+  std::unique_ptr<TForm9> form9;
+  std::unique_ptr<TForm3> form3;
+};
+
+// Runs `action` as soon as a modal dialog is showing, from inside its event loop.
+void WhenModalShows(std::function<void(QWidget*)> action);
+
+}  // namespace zaptrail::testing

@@ -1,0 +1,95 @@
+#include "tools/sim/replay.hpp"
+
+#include <exception>
+#include <string>
+
+#include "game/errors.hpp"
+#include "game/game.hpp"
+#include "game/level.hpp"
+#include "game/records.hpp"
+#include "game/tick.hpp"
+#include "tools/sim/replay_input.hpp"
+#include "tools/sim/scripted_platform.hpp"
+#include "tools/sim/sim_report.hpp"
+#include "tools/sim/snapshot.hpp"
+#include "view/sprite_sheet.hpp"
+
+namespace zaptrail {
+namespace {
+
+class PrintingTrace : public Trace {
+ public:
+  explicit PrintingTrace(std::ostream& out) : out_(out) {}
+  void Cue(uint8_t index) override { out_ << "cue " << int{index} << '\n'; }
+  void Text(int32_t column, int32_t row, std::string_view text) override {
+    out_ << "text " << column << ' ' << row << ' ' << text << '\n';
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+void SetLevelAndSize(GameRecord& record, int32_t level) {
+  record.Level = level;
+  record.MazeWidth = 21 + 6 * level;
+  record.MazeHeight = record.MazeWidth;
+}
+
+}  // namespace
+
+int RunLevel(const SimArguments& arguments, std::ostream& out) {
+  ScriptedPlatform platform;
+  Game game(platform, SpriteSheet());
+  GameRecord& record = game.record;
+  record.TileSize = 16;
+  SetLevelAndSize(record, arguments.level);
+  game.random.Seed(arguments.seed);
+  ResetLevelStart(record);
+  BuildLevel(game);
+  PrintLevel(out, game);
+  return 0;
+}
+
+int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+  ScriptedPlatform platform;
+  Game game(platform, SpriteSheet());
+  try {
+    SetUpGame(game, arguments.seed, arguments.recordsPath);
+  } catch (const std::exception& error) {
+    err << "zaptrail-sim: " << error.what() << ".\n";
+    return 1;
+  }
+  SetLevelAndSize(game.record, arguments.level);
+
+  PrintingTrace trace(out);
+  game.trace = &trace;
+  platform.onClose = [&] {
+    if (!arguments.recordsPath.empty()) SaveRecords(game.record.BestTimes, arguments.recordsPath);
+    out << "close\n";
+  };
+
+  std::string line;
+  int64_t tick = 0;
+  while (!platform.closed && std::getline(in, line)) {
+    platform.HoldOnly(HeldKeysFromLine(line));
+    try {
+      Timer1Timer(game);
+    } catch (const std::exception& error) {
+      out << "error " << error.what() << ".\n";
+    }
+    PrintTickState(out, ++tick, game, platform.left, platform.top);
+  }
+
+  out << "best";
+  for (size_t i = 0; i < game.record.BestTimes.size(); ++i) {
+    out << (i == 0 ? " " : ",") << game.record.BestTimes[i];
+  }
+  out << '\n';
+  if (!arguments.snapshotPath.empty() && !WriteSnapshot(game.playField, arguments.snapshotPath)) {
+    err << "zaptrail-sim: cannot write " << arguments.snapshotPath << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace zaptrail
