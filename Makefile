@@ -19,3 +19,11 @@ deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
+.PHONY: sanitize
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON >/dev/null
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && ctest --output-on-failure -j$(JOBS)
