@@ -27,3 +27,12 @@ sanitize: deps
 	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ctest --output-on-failure -j$(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS; a crash keeps its input as a regression case.
+FUZZ_SECONDS ?= 25
+.PHONY: fuzz
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON >/dev/null
+	cmake --build build-fuzz -j$(JOBS) --target fuzzers
+	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
