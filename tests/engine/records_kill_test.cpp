@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/records.hpp"
+
+namespace zaptrail {
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> Times(int32_t count, int32_t first) {
+  std::vector<std::string> times;
+  for (int32_t i = 0; i < count; ++i) times.push_back(std::to_string(first + 7 * i));
+  return times;
+}
+
+// A child that saves the two lists in turn until it is killed.
+pid_t StartSaving(const std::vector<std::string>& first, const std::vector<std::string>& second,
+                  const std::string& path) {
+  const pid_t child = ::fork();
+  if (child != 0) return child;
+  try {
+    for (int64_t save = 0;; ++save) SaveRecords(save % 2 == 0 ? first : second, path);
+  } catch (...) {
+    ::_exit(1);
+  }
+}
+
+// The longest of a few saves here, so that the kills spread over whole saves whatever the disk.
+int64_t MicrosecondsToSave(const std::vector<std::string>& list, const std::string& path) {
+  int64_t longest = 1;
+  for (int32_t i = 0; i < 3; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    SaveRecords(list, path);
+    const auto spent = std::chrono::steady_clock::now() - start;
+    longest = std::max<int64_t>(
+        longest, std::chrono::duration_cast<std::chrono::microseconds>(spent).count());
+  }
+  return longest;
+}
+
+TEST(RecordsUnderKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "zaptrail-kill-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path directory(pattern);
+  const std::string path = (directory / "zaptrail.ini").string();
+  // Different lengths, so a truncated or mixed file cannot pass for either.
+  const std::vector<std::string> shortList = Times(3, 57);
+  const std::vector<std::string> longList = Times(4000, 1000);
+  const std::string shortContent = FormatRecords(shortList);
+  const std::string longContent = FormatRecords(longList);
+  const int64_t saveTime = MicrosecondsToSave(longList, path);
+  SaveRecords(shortList, path);
+
+  std::mt19937_64 random(9);
+  int32_t sawShort = 0;
+  int32_t sawLong = 0;
+  for (int32_t kill = 0; kill < 200; ++kill) {
+    const pid_t child = StartSaving(longList, shortList, path);
+    ASSERT_GT(child, 0);
+    ::usleep(static_cast<useconds_t>(random() % static_cast<uint64_t>(2 * saveTime)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped on its own";
+    const std::string content = ReadWhole(path);
+    ASSERT_TRUE(content == shortContent || content == longContent)
+        << "kill " << kill << " left " << content.size() << " bytes";
+    ++(content == shortContent ? sawShort : sawLong);
+  }
+  // Kills that cut a save short leave its temporary file; without any, the test proved nothing.
+  const auto leftovers = std::distance(std::filesystem::directory_iterator(directory),
+                                       std::filesystem::directory_iterator()) -
+                         1;
+  std::filesystem::remove_all(directory);
+  EXPECT_GT(sawShort, 0);
+  EXPECT_GT(sawLong, 0);
+  EXPECT_GT(leftovers, 0) << "no kill landed inside a save";
+}
+
+}  // namespace
+}  // namespace zaptrail
