@@ -15,6 +15,7 @@
 #include "tests/soak/grid_rules.hpp"
 #include "tests/soak/held_key_script.hpp"
 #include "tools/sim/scripted_platform.hpp"
+#include "tools/sim/sim_arguments.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail::soak {
@@ -93,7 +94,7 @@ int RunSoak(int argc, char** argv) {
     numbers[static_cast<size_t>(i)] = Argument(argv[i + 1]);
   }
   const auto& [first, last, runs, ticks] = numbers;
-  if (argc != 5 || !first || !last || !runs || !ticks || *last > 3000) {
+  if (argc != 5 || !first || !last || !runs || !ticks || *last > kMaxReplayLevel) {
     std::fprintf(stderr, "usage: zaptrail-soak FIRST_LEVEL LAST_LEVEL RUNS TICKS\n");
     return 2;
   }
