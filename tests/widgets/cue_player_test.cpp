@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "app/cue_player.hpp"
 
@@ -49,52 +50,48 @@ class CuePlayerTest : public QObject {
   }
 
   void ASecondCueCutsTheFirstAndNothingFollows() {
-    CuePlayer player([this] { ++beeps_; });
-    player.StartOpening();
-    QVERIFY(player.WaitForDevice());
-    player.Play(Path(longCue_));
-    QVERIFY(player.PendingBytes() > kLongBytes - 4096);
-    player.Play(Path(shortCue_));
-    QVERIFY(player.PendingBytes() <= kShortBytes);
-    QTRY_COMPARE_WITH_TIMEOUT(player.PendingBytes(), 0, 2000);
+    const std::unique_ptr<CuePlayer> player = StartPlayer();
+    QVERIFY(player->WaitForDevice());
+    player->Play(Path(longCue_));
+    QVERIFY(player->PendingBytes() > kLongBytes - 4096);
+    player->Play(Path(shortCue_));
+    QVERIFY(player->PendingBytes() <= kShortBytes);
+    QTRY_COMPARE_WITH_TIMEOUT(player->PendingBytes(), 0, 2000);
     QTest::qWait(100);
-    QCOMPARE(player.PendingBytes(), 0);  // the rest of the long cue never comes back
+    QCOMPARE(player->PendingBytes(), 0);  // the rest of the long cue never comes back
     QCOMPARE(beeps_, 0);
   }
 
   void TheSameCueAgainStartsFromItsBeginning() {
-    CuePlayer player([this] { ++beeps_; });
-    player.StartOpening();
-    QVERIFY(player.WaitForDevice());
-    player.Play(Path(longCue_));
-    QTRY_VERIFY_WITH_TIMEOUT(player.PendingBytes() < kLongBytes - 8192, 3000);
-    player.Play(Path(longCue_));
-    QVERIFY(player.PendingBytes() > kLongBytes - 4096);
+    const std::unique_ptr<CuePlayer> player = StartPlayer();
+    QVERIFY(player->WaitForDevice());
+    player->Play(Path(longCue_));
+    QTRY_VERIFY_WITH_TIMEOUT(player->PendingBytes() < kLongBytes - 8192, 3000);
+    player->Play(Path(longCue_));
+    QVERIFY(player->PendingBytes() > kLongBytes - 4096);
   }
 
   void AFileInAnotherFormatIsConverted() {
-    CuePlayer player([this] { ++beeps_; });
-    player.StartOpening();
-    QVERIFY(player.WaitForDevice());
-    player.Play(Path(WriteWave(directory_, QStringLiteral("STEREO.WAV"), 44100, 2, 1000)));
-    QVERIFY(player.PendingBytes() > kLongBytes - 4096);
-    QVERIFY(player.PendingBytes() <= kLongBytes + 1024);
+    const std::unique_ptr<CuePlayer> player = StartPlayer();
+    QVERIFY(player->WaitForDevice());
+    player->Play(Path(WriteWave(directory_, QStringLiteral("STEREO.WAV"), 44100, 2, 1000)));
+    QVERIFY(player->PendingBytes() > kLongBytes - 4096);
+    QVERIFY(player->PendingBytes() <= kLongBytes + 1024);
     QCOMPARE(beeps_, 0);
   }
 
   void AMissingOrUnreadableFileBeepsInstead() {
-    CuePlayer player([this] { ++beeps_; });
-    player.StartOpening();
-    QVERIFY(player.WaitForDevice());
-    player.Play(Path(longCue_));
-    player.Play(Path(directory_.filePath(QStringLiteral("NONE.WAV"))));
+    const std::unique_ptr<CuePlayer> player = StartPlayer();
+    QVERIFY(player->WaitForDevice());
+    player->Play(Path(longCue_));
+    player->Play(Path(directory_.filePath(QStringLiteral("NONE.WAV"))));
     QCOMPARE(beeps_, 1);
-    QCOMPARE(player.PendingBytes(), 0);  // the alert stands in for a new cue
+    QCOMPARE(player->PendingBytes(), 0);  // the alert stands in for a new cue
     QFile garbage(directory_.filePath(QStringLiteral("BAD.WAV")));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("RIFF but no wave at all");
     garbage.close();
-    player.Play(Path(garbage.fileName()));
+    player->Play(Path(garbage.fileName()));
     QCOMPARE(beeps_, 2);
   }
 
@@ -115,7 +112,8 @@ class CuePlayerTest : public QObject {
     qputenv("SDL_AUDIODRIVER", driver);
     qputenv("SDL_DISKAUDIOFILE", diskFile);
     CuePlayer player([this] { ++beeps_; });
-    player.Play(Path(longCue_));  // still opening: nothing, and no waiting
+    player.Play(Path(directory_.filePath(QStringLiteral("NONE.WAV"))));  // not open yet: no wait
+    QCOMPARE(beeps_, 0);
     player.StartOpening();
     QVERIFY(!player.WaitForDevice());
     player.Play(Path(longCue_));
@@ -127,6 +125,12 @@ class CuePlayerTest : public QObject {
   }
 
  private:
+  std::unique_ptr<CuePlayer> StartPlayer() {
+    auto player = std::make_unique<CuePlayer>([this] { ++beeps_; });
+    player->StartOpening();
+    return player;
+  }
+
   static std::string Path(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
   QTemporaryDir directory_;
