@@ -18,6 +18,7 @@ class QtPlatform : public Platform {
   void AttachCompass(TForm2* form2) { form2_ = form2; }
   void AttachSettings(TForm3* form3) { form3_ = form3; }
   HeldKeys& Keys() { return keys_; }
+  CuePlayer& Cues() { return cues_; }
 
   bool KeyHeld(Key key) override { return keys_.IsHeld(key); }
   bool JoystickCapabilities(JoystickCaps& caps) override;

@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -279,6 +280,21 @@ class SettingsDialogTest : public QObject {
     OpenSettings(shell, [](Controls& controls) { controls.Button1.click(); });
     QCOMPARE(shell.form1->TickTimer().interval(), 100);
     game.trace = nullptr;
+  }
+
+  void ACueReachesTheSoundDeviceUnlessSwitchedOff() {
+    Shell shell;
+    Game& game = shell.form1->GameState();
+    CuePlayer& cues = shell.form1->PlatformLayer().Cues();
+    QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/WIN.WAV"),
+                        shell.directory.filePath(QStringLiteral("WIN.WAV"))));
+    QTRY_VERIFY(cues.WaitForDevice());  // opened once the event loop first idles
+    shell.form3->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
+    PlayCue(game, 2);
+    QCOMPARE(cues.PendingBytes(), 0);
+    shell.form3->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    PlayCue(game, 2);
+    QVERIFY(cues.PendingBytes() > 0);
   }
 };
 
