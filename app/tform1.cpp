@@ -11,6 +11,7 @@
 #include "app/error_dialog.hpp"
 #include "app/pixel_image.hpp"
 #include "app/tform2.hpp"
+#include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
 #include "game/errors.hpp"
@@ -118,7 +119,17 @@ void TForm1::Quit1Click() {
   close();
 }
 
-void TForm1::SearchforHelpOn1Click() {}
+void TForm1::SearchforHelpOn1Click() {
+  // Not modal: the game goes on while the help is open.
+  if (help_ == nullptr) {
+    help_ = new HelpWindow(this);
+    platform_.Keys().IgnorePressesIn(help_);
+  }
+  help_->Open(AppDir_ + QStringLiteral("zaptrail-help.html"));
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
 
 int TForm1::ShowHalted(QDialog& dialog) {
   // Ticks keep arriving in the dialog's own event loop; halted, they only sample the input.

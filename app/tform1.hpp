@@ -15,6 +15,7 @@ class QMenu;
 
 namespace zaptrail {
 
+class HelpWindow;
 class PixelImage;
 class TForm2;
 class TForm3;
@@ -87,6 +88,7 @@ class TForm1 : public QMainWindow {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
+  HelpWindow* help_ = nullptr;
   int32_t period_ = 32;
   bool created_ = false;
   bool closing_ = false;
