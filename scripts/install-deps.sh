@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils
 )
 
 missing=()
