@@ -19,6 +19,19 @@ QColor TextColour(const QLabel* label) {
   return label->palette().color(QPalette::WindowText);
 }
 
+// The four labels under the names of what they show.
+struct Labels {
+  explicit Labels(TForm9& box)
+      : title(FindLabel(box, "Label1")),
+        credit(FindLabel(box, "Label2")),
+        link(FindLabel(box, "Label3")),
+        support(FindLabel(box, "Label4")) {}
+  QLabel* title;
+  QLabel* credit;
+  QLabel* link;
+  QLabel* support;
+};
+
 // Sized to the text: the caption's width, give or take the rounding of its last glyph.
 bool FitsItsText(const QLabel* label) {
   return qAbs(label->width() - label->fontMetrics().horizontalAdvance(label->text())) <= 1;
@@ -64,10 +77,7 @@ class AboutBoxTest : public QObject {
   void CaptionsFontsColoursAndTheHand() {
     Shell shell;
     TForm9& box = *shell.form9;
-    QLabel* title = FindLabel(box, "Label1");
-    QLabel* credit = FindLabel(box, "Label2");
-    QLabel* link = FindLabel(box, "Label3");
-    QLabel* support = FindLabel(box, "Label4");
+    auto [title, credit, link, support] = Labels(box);
     QCOMPARE(title->text(), QStringLiteral("zap trail"));
     QVERIFY(credit->text().contains(QStringLiteral("2026 lumlum works inc.")));
     QCOMPARE(support->text(), QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ"));
@@ -136,9 +146,7 @@ class AboutBoxTest : public QObject {
   void TheFirstStageNeedsAllThreeOut() {
     Shell shell;
     TForm9& box = *shell.form9;
-    QLabel* title = FindLabel(box, "Label1");
-    QLabel* credit = FindLabel(box, "Label2");
-    QLabel* support = FindLabel(box, "Label4");
+    auto [title, credit, link, support] = Labels(box);
     const int32_t rightEdge = box.width() - 4;
 
     // Two out, the third a pixel short on either side: nothing happens.
@@ -163,7 +171,7 @@ class AboutBoxTest : public QObject {
     QCOMPARE(title->y(), 8);
     QCOMPARE(credit->y(), 32);
     QCOMPARE(support->y(), 56);
-    QCOMPARE(FindLabel(box, "Label3")->text(), kUrl);
+    QCOMPARE(link->text(), kUrl);
   }
 
   void ShowingAgainResetsLeftsButNotTheStage() {
