@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <ctime>
 
 #include "app/error_dialog.hpp"
@@ -44,11 +45,14 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   Image1 = new PixelImage(game_.playField, this);
   setCentralWidget(Image1);
   BuildMenu();
-  move(kStartLeft, kStartTop);
 
   created_ = RunHandler([&] { FormCreate(options); });
   Image1->FollowPictureSize();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Settle the size first: a resize after placing would make the position the client area's
+  // instead of the frame's.
+  adjustSize();
+  move(kStartLeft, kStartTop);
 }
 
 TForm1::~TForm1() = default;
@@ -179,10 +183,17 @@ void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  // The frame's size is known only once the window is on screen.
-  QTimer::singleShot(0, this, [this] {
+  // The frame's size is known only once the window manager has framed the window, which it
+  // has when the window is first exposed.
+  windowHandle()->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
     if (form2_ != nullptr) form2_->PlaceBeside(frameGeometry());
-  });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace zaptrail
