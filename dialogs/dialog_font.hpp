@@ -4,8 +4,8 @@
 
 namespace zaptrail {
 
-// The dialogs' font: the proportional Japanese UI face at 12 pixels. On Linux that face is
-// drawn by the proportional IPA P Gothic.
+// The dialogs' face, "ＭＳ Ｐゴシック" at 12 pixels. Linux desktops rarely have it, so the
+// proportional IPA P Gothic of the same build stands in for it.
 QFont DialogFont();
 
 }  // namespace zaptrail
