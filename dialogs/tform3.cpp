@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
+#include "dialogs/centre_on_screen.hpp"
 #include "dialogs/dialog_font.hpp"
 #include "dialogs/up_down.hpp"
 
@@ -89,13 +89,10 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
   event->ignore();
 }
 
-void TForm3::showEvent(QShowEvent* event) {
-  // Centred on the screen at every showing, wherever the main window stands.
-  QRect frame = frameGeometry();
-  frame.moveCenter(
-      (parentWidget() != nullptr ? parentWidget() : this)->screen()->geometry().center());
-  move(frame.topLeft());
-  QDialog::showEvent(event);
+void TForm3::setVisible(bool visible) {
+  // Centred at every showing, wherever the main window stands.
+  if (visible && !isVisible()) CentreOnScreen(*this);
+  QDialog::setVisible(visible);
 }
 
 }  // namespace zaptrail

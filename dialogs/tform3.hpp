@@ -27,10 +27,10 @@ class TForm3 : public QDialog {
   void Button1Click();
   void Button2Click();
   void reject() override;
+  void setVisible(bool visible) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   QLabel* Label1 = nullptr;

@@ -6,10 +6,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 #include "app/program_resources.hpp"
+#include "dialogs/centre_on_screen.hpp"
 #include "dialogs/dialog_font.hpp"
 #include "game/random.hpp"
 
@@ -81,9 +80,7 @@ QLabel* TForm9::AddLabel(const QString& name, const QString& caption, int32_t to
 
 void TForm9::setVisible(bool visible) {
   if (visible && !isVisible()) {
-    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
-    setGeometry(
-        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+    CentreOnScreen(*this);
   }
   QDialog::setVisible(visible);
 }

@@ -113,8 +113,8 @@ class SettingsDialogTest : public QObject {
                                  "Button2"}));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    const QPoint screenCentre = shell.form1->screen()->geometry().center();
-    QVERIFY((dialog.frameGeometry().center() - screenCentre).manhattanLength() <= 2);
+    const QPoint screenCentre = shell.form1->screen()->availableGeometry().center();
+    QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
     Controls controls(dialog);
     QCOMPARE(QApplication::focusWidget(), &controls.Edit1);
     const QWidget* tabbed[] = {&controls.CheckBox1, &controls.Button1, &controls.Button2,
