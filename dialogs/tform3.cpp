@@ -49,8 +49,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
-  // The spin arrows never take the focus themselves, so Tab goes from the text box to the check
-  // box.
+  // The spin arrows take no focus, so Tab goes from the text box straight to the check box.
   setTabOrder(Edit1, UpDown1);
   setTabOrder(UpDown1, CheckBox1);
   setTabOrder(CheckBox1, Button1);
