@@ -6,12 +6,12 @@
 
 namespace zaptrail {
 
-bool QtPlatform::JoystickCapabilities(JoystickCaps&) {
-  return false;
+bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
+  return joystick_.Capabilities(caps);
 }
 
-bool QtPlatform::ReadJoystick(JoystickState&) {
-  return false;
+bool QtPlatform::ReadJoystick(JoystickState& state) {
+  return joystick_.Read(state);
 }
 
 bool QtPlatform::SoundSwitchOn() {

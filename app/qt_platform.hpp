@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/held_keys.hpp"
+#include "app/sdl_joystick.hpp"
 #include "game/platform.hpp"
 
 namespace zaptrail {
@@ -9,8 +10,8 @@ class TForm1;
 class TForm2;
 class TForm3;
 
-// The engine's platform on the real desktop: held keys from Qt, the main window's position,
-// repaints of the two pictures, and the main window's close.
+// The engine's platform on the real desktop: held keys from Qt, the joystick from SDL, the main
+// window's position, repaints of the two pictures, and the main window's close.
 class QtPlatform : public Platform {
  public:
   explicit QtPlatform(TForm1& form1) : form1_(form1) {}
@@ -37,6 +38,7 @@ class QtPlatform : public Platform {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   HeldKeys keys_;
+  SdlJoystick joystick_;
 };
 
 }  // namespace zaptrail
