@@ -1,6 +1,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/sdl_joystick.hpp"
 #include "app/sdl_subsystem.hpp"
 #include "game/game.hpp"
@@ -60,6 +62,9 @@ constexpr int32_t kDpadUp = 11;
 constexpr int32_t kDpadLeft = 13;
 constexpr int32_t kDpadRight = 14;
 
+// x, y and buttons, compared in one go.
+using Raw = std::tuple<uint32_t, uint32_t, uint32_t>;
+
 class SdlJoystickTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -68,10 +73,18 @@ class SdlJoystickTest : public ::testing::Test {
   }
   void TearDown() override { StopSdlSubsystem(kSubsystems); }
 
-  static JoystickState Read(SdlJoystick& joystick) {
+  // Probes as the game does at start-up and expects the full unsigned range.
+  static void Probe(SdlJoystick& joystick) {
+    JoystickCaps caps;
+    ASSERT_TRUE(joystick.Capabilities(caps));
+    EXPECT_EQ(Raw(caps.xMin, caps.xMax, caps.yMin), Raw(0, 65535, 0));
+    EXPECT_EQ(caps.yMax, 65535u);
+  }
+
+  static Raw Read(SdlJoystick& joystick) {
     JoystickState state;
     EXPECT_TRUE(joystick.Read(state));
-    return state;
+    return {state.x, state.y, state.buttons};
   }
 };
 
@@ -84,112 +97,77 @@ TEST_F(SdlJoystickTest, NoDeviceMeansNoCapabilities) {
 TEST_F(SdlJoystickTest, PlainJoystickAxesButtonsAndHat) {
   VirtualDevice device(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 32, 1);
   SdlJoystick joystick;
-  JoystickCaps caps;
-  ASSERT_TRUE(joystick.Capabilities(caps));
-  EXPECT_EQ(caps.xMin, 0u);
-  EXPECT_EQ(caps.xMax, 65535u);
-  EXPECT_EQ(caps.yMin, 0u);
-  EXPECT_EQ(caps.yMax, 65535u);
-
-  JoystickState state = Read(joystick);
-  EXPECT_EQ(state.x, 32768u);
-  EXPECT_EQ(state.y, 32768u);
-  EXPECT_EQ(state.buttons, 0u);
+  Probe(joystick);
+  EXPECT_EQ(Read(joystick), Raw(32768, 32768, 0));
 
   device.Axis(0, -32768);
   device.Axis(1, 32767);
   device.Button(0, true);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 0u);
-  EXPECT_EQ(state.y, 65535u);
-  EXPECT_EQ(state.buttons, 1u);
+  EXPECT_EQ(Read(joystick), Raw(0, 65535, 1));
 
   device.Axis(0, 0);
   device.Axis(1, -1);
   device.Button(1, true);
   device.Button(31, true);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 32768u);
-  EXPECT_EQ(state.y, 32767u);
-  EXPECT_EQ(state.buttons, 0x80000003u);
+  EXPECT_EQ(Read(joystick), Raw(32768, 32767, 0x80000003u));
 
   // The hat pushes the axes to their ends and never enters the button set.
   device.Button(1, false);
   device.Button(31, false);
   device.Hat(SDL_HAT_LEFTUP);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 0u);
-  EXPECT_EQ(state.y, 0u);
-  EXPECT_EQ(state.buttons, 1u);
+  EXPECT_EQ(Read(joystick), Raw(0, 0, 1));
   device.Axis(0, -32768);
   device.Hat(SDL_HAT_RIGHTDOWN);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 65535u);
-  EXPECT_EQ(state.y, 65535u);
+  EXPECT_EQ(Read(joystick), Raw(65535, 65535, 1));
   device.Hat(SDL_HAT_CENTERED);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 0u);
-  EXPECT_EQ(state.y, 32767u);
+  EXPECT_EQ(Read(joystick), Raw(0, 32767, 1));
 }
 
 TEST_F(SdlJoystickTest, GameControllerSouthButtonIsButtonOneAndDpadSteers) {
   VirtualDevice device(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 1);
   ASSERT_TRUE(SDL_IsGameController(0));
   SdlJoystick joystick;
-  JoystickCaps caps;
-  ASSERT_TRUE(joystick.Capabilities(caps));
-  EXPECT_EQ(caps.xMax, 65535u);
+  Probe(joystick);
 
   device.Button(kButtonA, true);
   device.Axis(0, 32767);
-  JoystickState state = Read(joystick);
-  EXPECT_EQ(state.buttons, 1u);
-  EXPECT_EQ(state.x, 65535u);
-  EXPECT_EQ(state.y, 32768u);
-
+  EXPECT_EQ(Read(joystick), Raw(65535, 32768, 1));
   device.Button(kButtonB, true);
-  EXPECT_EQ(Read(joystick).buttons, 3u);
+  EXPECT_EQ(Read(joystick), Raw(65535, 32768, 3));
 
   // The d-pad steers but is no button: d-pad with A alone still fires.
   device.Button(kButtonB, false);
   device.Axis(0, 0);
   device.Button(kDpadUp, true);
   device.Button(kDpadLeft, true);
-  state = Read(joystick);
-  EXPECT_EQ(state.buttons, 1u);
-  EXPECT_EQ(state.x, 0u);
-  EXPECT_EQ(state.y, 0u);
+  EXPECT_EQ(Read(joystick), Raw(0, 0, 1));
 
   // Opposite directions cancel and leave the stick where it is.
   device.Button(kDpadUp, false);
   device.Button(kDpadRight, true);
   device.Axis(0, 32767);
-  EXPECT_EQ(Read(joystick).x, 65535u);
+  EXPECT_EQ(Read(joystick), Raw(65535, 32768, 1));
   device.Axis(0, -32768);
-  EXPECT_EQ(Read(joystick).x, 0u);
+  EXPECT_EQ(Read(joystick), Raw(0, 32768, 1));
 
   device.Button(kDpadLeft, false);
   device.Button(kDpadRight, false);
   device.Axis(0, 0);
   device.Hat(SDL_HAT_DOWN);
-  state = Read(joystick);
-  EXPECT_EQ(state.x, 32768u);
-  EXPECT_EQ(state.y, 65535u);
+  EXPECT_EQ(Read(joystick), Raw(32768, 65535, 1));
 }
 
 TEST_F(SdlJoystickTest, UnpluggedDeviceFailsEachReadUntilPluggedBack) {
   VirtualDevice device(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 6, 15, 1);
   SdlJoystick joystick;
-  JoystickCaps caps;
-  ASSERT_TRUE(joystick.Capabilities(caps));
+  Probe(joystick);
   device.Unplug();
   JoystickState state;
   EXPECT_FALSE(joystick.Read(state));
   EXPECT_FALSE(joystick.Read(state));
   device.Plug();
   device.Button(kButtonA, true);
-  ASSERT_TRUE(joystick.Read(state));
-  EXPECT_EQ(state.buttons, 1u);
+  EXPECT_EQ(Read(joystick), Raw(32768, 32768, 1));
 }
 
 // The engine's own sampling with this backend behind its platform.
