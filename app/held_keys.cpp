@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWindow>
 #include <optional>
 
 namespace zaptrail {
@@ -32,12 +33,25 @@ HeldKeys::HeldKeys(QObject* parent) : QObject(parent) {
   qApp->installEventFilter(this);
 }
 
+bool HeldKeys::TypedIntoIgnoredWindow(QObject* watched) const {
+  // A key reaches the platform window first and then the focused widget inside it.
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  for (const QPointer<QWidget>& window : ignored_) {
+    if (window == nullptr) continue;
+    if (widget != nullptr ? widget->window() == window : window->windowHandle() == watched) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       const auto* keyEvent = static_cast<QKeyEvent*>(event);
       if (keyEvent->isAutoRepeat()) break;
+      if (event->type() == QEvent::KeyPress && TypedIntoIgnoredWindow(watched)) break;
       if (const std::optional<Key> key = GameKey(keyEvent->key())) {
         held_[static_cast<size_t>(*key)] = event->type() == QEvent::KeyPress;
       }

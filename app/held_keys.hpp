@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <array>
+#include <vector>
 
 #include "game/platform.hpp"
 
@@ -16,12 +19,18 @@ class HeldKeys : public QObject {
   explicit HeldKeys(QObject* parent = nullptr);
   bool IsHeld(Key key) const { return held_[static_cast<size_t>(key)]; }
   void ReleaseAll() { held_.fill(false); }
+  // Presses typed into this window (the help viewer) are its own, not the game's; a release
+  // there still counts, so a key held down before switching windows does not stick.
+  void IgnorePressesIn(QWidget* window) { ignored_.emplace_back(window); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool TypedIntoIgnoredWindow(QObject* watched) const;
+
   std::array<bool, 6> held_{};
+  std::vector<QPointer<QWidget>> ignored_;
 };
 
 }  // namespace zaptrail

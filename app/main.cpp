@@ -3,6 +3,7 @@
 
 #include "app/close_on_signals.hpp"
 #include "app/error_dialog.hpp"
+#include "app/program_resources.hpp"
 #include "app/tform1.hpp"
 #include "app/tform2.hpp"
 #include "dialogs/tform3.hpp"
@@ -24,6 +25,9 @@ int main(int argc, char** argv) {
   PreferX11();
   QApplication application(argc, argv);
   application.setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(zaptrail::MainIcon());
+  // Lets the desktop match the running game to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zaptrail"));
 
   zaptrail::TForm1 form1;
   if (!form1.Created()) return 0;
@@ -33,7 +37,7 @@ int main(int argc, char** argv) {
   const bool created = zaptrail::RunHandler([&] {
     form2 = std::make_unique<zaptrail::TForm2>(form1.GameState().compass, &form1);
     form2->show();
-    form9 = std::make_unique<zaptrail::TForm9>(&form1);
+    form9 = std::make_unique<zaptrail::TForm9>(form1.GameState().random, &form1);
     form3 = std::make_unique<zaptrail::TForm3>(&form1);
   });
   if (!created) return 0;

@@ -1,10 +1,18 @@
 #include "app/qt_platform.hpp"
 
+#include <QApplication>
+#include <QTimer>
+
 #include "app/tform1.hpp"
 #include "app/tform2.hpp"
 #include "dialogs/tform3.hpp"
 
 namespace zaptrail {
+
+QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::beep(); }) {
+  // The sound device opens once the window is up, so a slow sound system never holds up start-up.
+  QTimer::singleShot(0, &form1_, [this] { cues_.StartOpening(); });
+}
 
 bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
   return joystick_.Capabilities(caps);
@@ -18,7 +26,9 @@ bool QtPlatform::SoundSwitchOn() {
   return form3_ != nullptr && form3_->SoundOutputOn();
 }
 
-void QtPlatform::PlaySound(const std::string&) {}
+void QtPlatform::PlaySound(const std::string& path) {
+  cues_.Play(path);
+}
 
 int32_t QtPlatform::WindowLeft() {
   return form1_.x();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cue_player.hpp"
 #include "app/held_keys.hpp"
 #include "app/sdl_joystick.hpp"
 #include "game/platform.hpp"
@@ -10,14 +11,15 @@ class TForm1;
 class TForm2;
 class TForm3;
 
-// The engine's platform on the real desktop: held keys from Qt, the joystick from SDL, the main
-// window's position, repaints of the two pictures, and the main window's close.
+// The engine's platform on the real desktop: held keys from Qt, the joystick from SDL, sound
+// cues, the main window's position, repaints of the two pictures, and the main window's close.
 class QtPlatform : public Platform {
  public:
-  explicit QtPlatform(TForm1& form1) : form1_(form1) {}
+  explicit QtPlatform(TForm1& form1);
   void AttachCompass(TForm2* form2) { form2_ = form2; }
   void AttachSettings(TForm3* form3) { form3_ = form3; }
   HeldKeys& Keys() { return keys_; }
+  CuePlayer& Cues() { return cues_; }
 
   bool KeyHeld(Key key) override { return keys_.IsHeld(key); }
   bool JoystickCapabilities(JoystickCaps& caps) override;
@@ -39,6 +41,7 @@ class QtPlatform : public Platform {
   TForm3* form3_ = nullptr;
   HeldKeys keys_;
   SdlJoystick joystick_;
+  CuePlayer cues_;
 };
 
 }  // namespace zaptrail

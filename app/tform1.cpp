@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <ctime>
 
 #include "app/error_dialog.hpp"
 #include "app/pixel_image.hpp"
 #include "app/tform2.hpp"
+#include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
 #include "game/errors.hpp"
@@ -43,11 +45,14 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   Image1 = new PixelImage(game_.playField, this);
   setCentralWidget(Image1);
   BuildMenu();
-  move(kStartLeft, kStartTop);
 
   created_ = RunHandler([&] { FormCreate(options); });
   Image1->FollowPictureSize();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // Settle the size first: a resize after placing would make the position the client area's
+  // instead of the frame's.
+  adjustSize();
+  move(kStartLeft, kStartTop);
 }
 
 TForm1::~TForm1() = default;
@@ -118,7 +123,17 @@ void TForm1::Quit1Click() {
   close();
 }
 
-void TForm1::SearchforHelpOn1Click() {}
+void TForm1::SearchforHelpOn1Click() {
+  // Not modal: the game goes on while the help is open.
+  if (help_ == nullptr) {
+    help_ = new HelpWindow(this);
+    platform_.Keys().IgnorePressesIn(help_);
+  }
+  help_->Open(AppDir_ + QStringLiteral("zaptrail-help.html"));
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
 
 int TForm1::ShowHalted(QDialog& dialog) {
   // Ticks keep arriving in the dialog's own event loop; halted, they only sample the input.
@@ -168,10 +183,17 @@ void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
-  // The frame's size is known only once the window is on screen.
-  QTimer::singleShot(0, this, [this] {
+  // The frame's size is known only once the window manager has framed the window, which it
+  // has when the window is first exposed.
+  windowHandle()->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
     if (form2_ != nullptr) form2_->PlaceBeside(frameGeometry());
-  });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace zaptrail

@@ -15,6 +15,7 @@ class QMenu;
 
 namespace zaptrail {
 
+class HelpWindow;
 class PixelImage;
 class TForm2;
 class TForm3;
@@ -60,6 +61,7 @@ class TForm1 : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate(const ShellOptions& options);
@@ -87,6 +89,7 @@ class TForm1 : public QMainWindow {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
+  HelpWindow* help_ = nullptr;
   int32_t period_ = 32;
   bool created_ = false;
   bool closing_ = false;

@@ -1,18 +1,180 @@
 #include "dialogs/tform9.hpp"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
+
+#include "app/program_resources.hpp"
+#include "dialogs/centre_on_screen.hpp"
+#include "dialogs/dialog_font.hpp"
+#include "game/random.hpp"
 
 namespace zaptrail {
+namespace {
 
-TForm9::TForm9(QWidget* parent) : QDialog(parent) {
+constexpr int32_t kClientWidth = 212;
+constexpr int32_t kClientHeight = 157;
+constexpr int32_t kLabelLeft = 8;
+constexpr int32_t kAngryLeft = 18;
+// A label is out once at most this many of its pixels remain inside the box.
+constexpr int32_t kOutMargin = 4;
+constexpr int32_t kLargestJump = 5;
+
+const QString kAngryCaption = QStringLiteral("Get Angry");
+const QString kSupportUrl = QStringLiteral("https://lumlum.example/zaptrail/");
+
+void SetTextColour(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+}  // namespace
+
+TForm9::TForm9(RandomSource& random, QWidget* parent)
+    : QDialog(parent), random_(random), openLink_(&QDesktopServices::openUrl) {
   setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示"));
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("zap trail"), this));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  connect(ok, &QPushButton::clicked, this, [this] { done(1); });
-  layout->addWidget(ok);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(kClientWidth, kClientHeight);
+  setFont(DialogFont());
+  setMouseTracking(true);
+
+  Label1 = AddLabel(QStringLiteral("Label1"), QStringLiteral("zap trail"), 8);
+  QFont title = DialogFont();
+  title.setBold(true);
+  Label1->setFont(title);
+  SetTextColour(Label1, Qt::black);
+  Label1->adjustSize();
+
+  Label2 = AddLabel(QStringLiteral("Label2"), QStringLiteral("(C) 2026 lumlum works inc."), 32);
+  Label3 = AddLabel(QStringLiteral("Label3"), kSupportUrl, 72);
+  QFont link = DialogFont();
+  link.setUnderline(true);
+  Label3->setFont(link);
+  SetTextColour(Label3, Qt::blue);
+  Label3->setCursor(HandCursor());
+  Label3->adjustSize();
+  Label4 = AddLabel(QStringLiteral("Label4"), QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ"), 56);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(72, 120, 65, 25);
+  connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
+}
+
+QLabel* TForm9::AddLabel(const QString& name, const QString& caption, int32_t top) {
+  auto* label = new QLabel(caption, this);
+  label->setObjectName(name);
+  label->setContentsMargins(0, 0, 0, 0);
+  label->move(kLabelLeft, top);
+  label->adjustSize();
+  label->setMouseTracking(true);
+  label->installEventFilter(this);
+  return label;
+}
+
+void TForm9::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    CentreOnScreen(*this);
+  }
+  QDialog::setVisible(visible);
+}
+
+void TForm9::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormShow();
+}
+
+void TForm9::FormShow() {
+  for (QLabel* label : {Label1, Label2, Label4}) label->move(kLabelLeft, label->y());
+}
+
+void TForm9::Button1Click() {
+  done(1);
+}
+
+void TForm9::Label3MouseMove() {
+  SetTextColour(Label3, Qt::cyan);
+}
+
+void TForm9::FormMouseMove() {
+  SetTextColour(Label3, Qt::blue);
+}
+
+void TForm9::Label3Click() {
+  // A browser that cannot be started is not worth a message: the box just stays open.
+  if (openLink_) openLink_(QUrl(Label3->text()));
+}
+
+void TForm9::Label1MouseMove(QLabel* label, int32_t x) {
+  // One draw on every move, whichever way the label goes: the draws shift later mazes.
+  const int32_t jump = random_.Draw() % kLargestJump;
+  const int32_t left = x > label->width() / 2 ? label->x() - jump : label->x() + jump;
+  label->move(left, label->y());
+
+  for (const QLabel* each : {Label1, Label2, Label4}) {
+    if (!IsOut(each)) return;
+  }
+  if (Label1->text() == kAngryCaption) {
+    EndTheProgram();
+  } else {
+    BeginSecondStage();
+  }
+}
+
+bool TForm9::IsOut(const QLabel* label) const {
+  return label->x() >= width() - kOutMargin || label->x() <= kOutMargin - label->width();
+}
+
+void TForm9::BeginSecondStage() {
+  for (QLabel* label : {Label1, Label2, Label4}) {
+    label->move(kAngryLeft, label->y());
+    label->setText(kAngryCaption);
+    label->adjustSize();
+    SetTextColour(label, Qt::red);
+  }
+}
+
+void TForm9::EndTheProgram() {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("GET ANGRY"), QStringLiteral("GET ANGRY"),
+                  QMessageBox::Ok, this);
+  box.exec();
+  // Ends every event loop without closing the main window, so its close handling never runs
+  // and the best times of this run are not saved.
+  QCoreApplication::exit(0);
+  done(2);
+}
+
+void TForm9::mouseMoveEvent(QMouseEvent* event) {
+  FormMouseMove();
+  QDialog::mouseMoveEvent(event);
+}
+
+bool TForm9::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    const auto* move = static_cast<QMouseEvent*>(event);
+    if (watched == Label3) {
+      Label3MouseMove();
+    } else {
+      Label1MouseMove(static_cast<QLabel*>(watched), move->position().toPoint().x());
+    }
+    // Taken here: passed on, the move would reach the box and turn the link blue again.
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonRelease && watched == Label3) {
+    const auto* release = static_cast<QMouseEvent*>(event);
+    if (release->button() == Qt::LeftButton &&
+        Label3->rect().contains(release->position().toPoint())) {
+      Label3Click();
+    }
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace zaptrail

@@ -5,18 +5,15 @@
 namespace zaptrail {
 namespace {
 
-// Flat-index offset of a heading: 0 up, 1 right, 2 down, 3 left.
+// Steps of a heading: 0 up, 1 right, 2 down, 3 left.
+int32_t HeadingDx(int32_t heading) {
+  return heading == 1 ? 1 : heading == 3 ? -1 : 0;
+}
+int32_t HeadingDy(int32_t heading) {
+  return heading == 2 ? 1 : heading == 0 ? -1 : 0;
+}
 int32_t HeadingOffset(int32_t heading, int32_t width) {
-  switch (heading) {
-    case 0:
-      return -width;
-    case 1:
-      return 1;
-    case 2:
-      return width;
-    default:
-      return -1;
-  }
+  return HeadingDx(heading) + HeadingDy(heading) * width;
 }
 
 void ShiftWindow(Game& game, int32_t range) {
@@ -68,8 +65,8 @@ void WanderBlocks(Game& game) {
     // A block may step onto the chick's cell: the chick is not part of the grid.
     if (!IsSolid(cells[next])) {
       index = next;
-      record.MoverX[i] += heading == 1 ? 1 : heading == 3 ? -1 : 0;
-      record.MoverY[i] += heading == 2 ? 1 : heading == 0 ? -1 : 0;
+      record.MoverX[i] += HeadingDx(heading);
+      record.MoverY[i] += HeadingDy(heading);
     }
     cells[index] = CellWall;
   }
@@ -83,8 +80,8 @@ void WanderGoal(Game& game) {
   const int32_t turnDraw = game.random.Draw();
   const int32_t ahead = index + HeadingOffset(record.GoalHeading, record.MazeWidth);
   if (turnDraw % 10 != 0 && !IsSolid(cells[ahead])) {
-    record.GoalX += record.GoalHeading == 1 ? 1 : record.GoalHeading == 3 ? -1 : 0;
-    record.GoalY += record.GoalHeading == 2 ? 1 : record.GoalHeading == 0 ? -1 : 0;
+    record.GoalX += HeadingDx(record.GoalHeading);
+    record.GoalY += HeadingDy(record.GoalHeading);
   } else {
     record.GoalHeading = game.random.Draw() & 3;
   }

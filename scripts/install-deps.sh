@@ -9,7 +9,8 @@ packages=(
   libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
+  desktop-file-utils
 )
 
 missing=()

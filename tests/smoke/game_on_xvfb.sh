@@ -21,7 +21,7 @@ start_game() {
   pid=$!
   window=""
   # Only once mapped: the window may exist unmapped while the game is still setting up.
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 400); do
     if ! kill -0 "$pid" 2>/dev/null; then
       local status=0
       wait "$pid" || status=$?

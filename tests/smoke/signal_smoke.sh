@@ -10,12 +10,12 @@ signal=$2
 start_game "$1"
 
 kill "-$signal" "$pid"
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.05
 done
 if kill -0 "$pid" 2>/dev/null; then
-  echo "game still running 5 s after SIG$signal"
+  echo "game still running 10 s after SIG$signal"
   kill -KILL "$pid"
   exit 1
 fi

@@ -15,9 +15,13 @@ echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
   { echo "client height $HEIGHT, expected 224 plus a menu bar"; exit 1; }
 
 xdotool windowfocus --sync "$window"
+# Held until the game is gone: a tap between two ticks would not be seen.
 xdotool keydown Escape
-sleep 0.2  # held across several ticks: a tap between two ticks would not be seen
-xdotool keyup Escape || true
+for _ in $(seq 1 200); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.05
+done
+xdotool keyup Escape 2>/dev/null || true
 status=0
 wait "$pid" || status=$?
 [ "$status" -eq 0 ] || { echo "game exited with status $status"; exit 1; }

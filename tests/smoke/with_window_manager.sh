@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X display managed by a real window manager.
+# Usage: with_window_manager.sh COMMAND [ARGUMENTS...]
+set -euo pipefail
+if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
+fi
+openbox --sm-disable >/dev/null 2>&1 &
+manager=$!
+trap 'kill $manager 2>/dev/null || true' EXIT
+for _ in $(seq 1 50); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
+QT_QPA_PLATFORM=xcb "$@"

@@ -1,0 +1,63 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace zaptrail::testing {
+namespace {
+
+struct HelperRun {
+  int exitCode = -1;
+  QString output;
+  QString records;  // the helper's records directory
+};
+
+HelperRun RunHelper(const QString& mode) {
+  QProcess helper;
+  helper.start(QStringLiteral(ANGRY_QUIT_HELPER), {mode});
+  HelperRun run;
+  if (!helper.waitForFinished(30000)) {
+    helper.kill();
+    helper.waitForFinished();
+    return run;
+  }
+  run.exitCode = helper.exitStatus() == QProcess::NormalExit ? helper.exitCode() : -1;
+  run.output = QString::fromUtf8(helper.readAllStandardOutput());
+  for (const QString& line : run.output.split(QLatin1Char('\n'))) {
+    if (line.startsWith(QStringLiteral("records "))) run.records = line.mid(8);
+  }
+  return run;
+}
+
+}  // namespace
+
+class AngryQuitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheSecondStageEndsTheProgramWithoutSaving() {
+    const HelperRun run = RunHelper(QStringLiteral("angry"));
+    QVERIFY2(!run.records.isEmpty(), qPrintable(run.output));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.output.contains(QStringLiteral("message GET ANGRY|GET ANGRY|1\n")),
+             qPrintable(run.output));
+    QVERIFY(!QFile::exists(run.records + QStringLiteral("/zaptrail.ini")));
+    QDir(run.records).removeRecursively();
+  }
+
+  // The same helper does save when it leaves the ordinary way, so the test above can fail.
+  void ClosingTheMainWindowSaves() {
+    const HelperRun run = RunHelper(QStringLiteral("close"));
+    QVERIFY2(!run.records.isEmpty(), qPrintable(run.output));
+    QCOMPARE(run.exitCode, 0);
+    QFile saved(run.records + QStringLiteral("/zaptrail.ini"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("42\r\n"));
+    QDir(run.records).removeRecursively();
+  }
+};
+
+}  // namespace zaptrail::testing
+
+QTEST_GUILESS_MAIN(zaptrail::testing::AngryQuitTest)
+#include "angry_quit_test.moc"

@@ -1,0 +1,66 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+#include <QWindow>
+
+#include "game/tick.hpp"
+#include "tests/widgets/shell_fixture.hpp"
+
+// Runs on a real X server with a window manager that frames the windows.
+namespace zaptrail::testing {
+namespace {
+
+// The window's client area on the X server, as the server itself reports it.
+QPoint ServerPosition(const QWidget& window) {
+  QProcess info;
+  info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window.winId())});
+  info.waitForFinished();
+  const QString text = QString::fromUtf8(info.readAllStandardOutput());
+  const auto x =
+      QRegularExpression(QStringLiteral("Absolute upper-left X:\\s+(-?\\d+)")).match(text);
+  const auto y =
+      QRegularExpression(QStringLiteral("Absolute upper-left Y:\\s+(-?\\d+)")).match(text);
+  return {x.captured(1).toInt(), y.captured(1).toInt()};
+}
+
+}  // namespace
+
+class WindowManagerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheFramesSitSideBySideFromTheDesignedPlace() {
+    Shell shell;
+    QVERIFY(QTest::qWaitForWindowExposed(shell.form1.get()));
+    const QRect main = shell.form1->frameGeometry();
+    QVERIFY2(main.width() > 240, "the window manager framed the main window");
+    QCOMPARE(main.topLeft(), QPoint(185, 164));
+    QTRY_COMPARE(shell.form2->frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
+    QTRY_COMPARE(ServerPosition(*shell.form2), shell.form2->geometry().topLeft());
+    QCOMPARE(ServerPosition(*shell.form1), shell.form1->geometry().topLeft());
+  }
+
+  void AShakingLevelReallyMovesTheMainWindow() {
+    Shell shell;
+    QVERIFY(QTest::qWaitForWindowExposed(shell.form1.get()));
+    shell.form1->TickTimer().stop();
+    Game& game = shell.form1->GameState();
+    game.record.Level = 7;
+    game.record.MazeWidth = game.record.MazeHeight = 21 + 6 * 7;
+    StartLevel(game);
+    const QPoint start = shell.form1->pos();
+    const QPoint compass = shell.form2->pos();
+    for (int tick = 0; tick < 40; ++tick) shell.form1->Timer1Timer();
+    const QPoint shaken(shell.form1->x(), shell.form1->y());
+    QVERIFY(shaken != start);
+    QVERIFY((shaken - start).manhattanLength() <= 40 * 4);
+    const QPoint client = shell.form1->geometry().topLeft();
+    QTRY_COMPARE(ServerPosition(*shell.form1), client);
+    QCOMPARE(shell.form2->pos(), compass);  // the compass never follows
+  }
+};
+
+}  // namespace zaptrail::testing
+
+QTEST_MAIN(zaptrail::testing::WindowManagerTest)
+#include "window_manager_test.moc"
