@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/close_on_signals.hpp"
 #include "app/error_dialog.hpp"
 #include "app/program_resources.hpp"
 #include "app/tform1.hpp"
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
   });
   if (!created) return 0;
   form1.AttachWindows(form2.get(), form3.get(), form9.get());
+  // Without it the game still runs; a kill then just ends it without saving.
+  std::unique_ptr<zaptrail::CloseOnSignals> closeOnSignals;
+  zaptrail::RunHandler([&] { closeOnSignals = std::make_unique<zaptrail::CloseOnSignals>(form1); });
 
   form1.show();
   QApplication::exec();

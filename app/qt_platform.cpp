@@ -14,12 +14,12 @@ QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::
   QTimer::singleShot(0, &form1_, [this] { cues_.StartOpening(); });
 }
 
-bool QtPlatform::JoystickCapabilities(JoystickCaps&) {
-  return false;
+bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
+  return joystick_.Capabilities(caps);
 }
 
-bool QtPlatform::ReadJoystick(JoystickState&) {
-  return false;
+bool QtPlatform::ReadJoystick(JoystickState& state) {
+  return joystick_.Read(state);
 }
 
 bool QtPlatform::SoundSwitchOn() {

@@ -2,6 +2,7 @@
 
 #include "app/cue_player.hpp"
 #include "app/held_keys.hpp"
+#include "app/sdl_joystick.hpp"
 #include "game/platform.hpp"
 
 namespace zaptrail {
@@ -10,8 +11,8 @@ class TForm1;
 class TForm2;
 class TForm3;
 
-// The engine's platform on the real desktop: held keys from Qt, sound cues, the main window's
-// position, repaints of the two pictures, and the main window's close.
+// The engine's platform on the real desktop: held keys from Qt, the joystick from SDL, sound
+// cues, the main window's position, repaints of the two pictures, and the main window's close.
 class QtPlatform : public Platform {
  public:
   explicit QtPlatform(TForm1& form1);
@@ -39,6 +40,7 @@ class QtPlatform : public Platform {
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   HeldKeys keys_;
+  SdlJoystick joystick_;
   CuePlayer cues_;
 };
 

@@ -3,24 +3,9 @@
 # Escape across a tick and expects a clean exit with the records file written.
 # Usage: xvfb_smoke.sh GAME_BINARY
 set -euo pipefail
-if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-fi
-binary=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$binary" "$work/zaptrail"
-
-cd "$work"
-./zaptrail &
-pid=$!
-window=""
-for _ in $(seq 1 400); do
-  window=$(xdotool search --name '^zap trail$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || { echo "no window titled 'zap trail'"; kill "$pid"; exit 1; }
+source "$(dirname "$0")/game_on_xvfb.sh"
+run_on_xvfb "$@"
+start_game "$1"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"

@@ -1,0 +1,38 @@
+# Sourced by the whole-program tests: runs the calling script again on a virtual display, then
+# starts a copy of the game in a temporary directory (so no player's records are touched) and
+# waits for its main window to be mapped.
+#   run_on_xvfb "$@"          first line of the script
+#   start_game GAME_BINARY    sets work, pid and window
+
+run_on_xvfb() {
+  if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
+  fi
+}
+
+start_game() {
+  local binary
+  binary=$(realpath "$1")
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  cp "$binary" "$work/zaptrail"
+  cd "$work"
+  ./zaptrail &
+  pid=$!
+  window=""
+  # Only once mapped: the window may exist unmapped while the game is still setting up.
+  for _ in $(seq 1 400); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      local status=0
+      wait "$pid" || status=$?
+      echo "game ended at start-up with status $status"
+      exit 1
+    fi
+    window=$(xdotool search --onlyvisible --name '^zap trail$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && return
+    sleep 0.05
+  done
+  echo "no window titled 'zap trail'"
+  kill -KILL "$pid"
+  exit 1
+}
