@@ -27,19 +27,23 @@ std::vector<std::string> Times(int32_t count, int32_t first) {
   return times;
 }
 
-// A child that saves the two lists in turn until it is killed.
+// A child that saves the two lists in turn until it is killed, writing a byte to `finished`
+// after every save.
 pid_t StartSaving(const std::vector<std::string>& first, const std::vector<std::string>& second,
-                  const std::string& path) {
+                  const std::string& path, int finished) {
   const pid_t child = ::fork();
   if (child != 0) return child;
   try {
-    for (int64_t save = 0;; ++save) SaveRecords(save % 2 == 0 ? first : second, path);
+    for (int64_t save = 0;; ++save) {
+      SaveRecords(save % 2 == 0 ? first : second, path);
+      if (::write(finished, "s", 1) != 1) ::_exit(2);
+    }
   } catch (...) {
     ::_exit(1);
   }
 }
 
-// The longest of a few saves here, so that the kills spread over whole saves whatever the disk.
+// The longest of a few saves here, the span over which a kill's moment is drawn.
 int64_t MicrosecondsToSave(const std::vector<std::string>& list, const std::string& path) {
   int64_t longest = 1;
   for (int32_t i = 0; i < 3; ++i) {
@@ -69,10 +73,19 @@ TEST(RecordsUnderKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
   int32_t sawShort = 0;
   int32_t sawLong = 0;
   for (int32_t kill = 0; kill < 200; ++kill) {
-    const pid_t child = StartSaving(longList, shortList, path);
+    int finished[2];
+    ASSERT_EQ(::pipe(finished), 0);
+    const pid_t child = StartSaving(longList, shortList, path, finished[1]);
     ASSERT_GT(child, 0);
-    ::usleep(static_cast<useconds_t>(random() % static_cast<uint64_t>(2 * saveTime)));
+    ::close(finished[1]);
+    // Counting from the end of a save, the kill lands inside one whatever the disk's pace.
+    for (uint64_t saves = random() % 3; saves > 0; --saves) {
+      char byte = 0;
+      ASSERT_EQ(::read(finished[0], &byte, 1), 1) << "the saving child died";
+    }
+    ::usleep(static_cast<useconds_t>(random() % static_cast<uint64_t>(saveTime)));
     ::kill(child, SIGKILL);
+    ::close(finished[0]);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped on its own";
