@@ -14,11 +14,18 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Release build (-O2, NDEBUG) of the benchmarks, then every benchmark and the summary table.
+bench: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	  -DBUILD_TESTING=OFF >/dev/null
+	cmake --build build-release -j$(JOBS) --target zaptrail-bench
+	build-release/zaptrail-bench
+
 deps:
 	@./scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-release
 
 # The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
 .PHONY: sanitize

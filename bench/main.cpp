@@ -1,0 +1,34 @@
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+
+#include "bench/sim_play_bench.hpp"
+#include "bench/table.hpp"
+
+int main(int argc, char** argv) {
+  using zaptrail::bench::kReplayTicks;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  zaptrail::bench::TableReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  // CPU time of each figure's fastest repetition; every floor is measured in the same run.
+  const std::vector<zaptrail::bench::TableRow> rows = {
+      {"BuildLevel L0", "BuildLevel/0", "BuildLevelFloor/0"},
+      {"BuildLevel L12", "BuildLevel/12", "BuildLevelFloor/12"},
+      {"BuildLevel L54", "BuildLevel/54", "BuildLevelFloor/54", 1.3},
+      {"BuildLevel L100", "BuildLevel/100", "BuildLevelFloor/100", 1.3},
+      {"DrawView L0", "DrawView/0", "ViewFloor", 1.5},
+      {"DrawView L54", "DrawView/54", "ViewFloor", 1.5},
+      {"playing tick L0", "PlayingTick/0", "ViewFloor", 2.0, 25.0},
+      {"playing tick L54, clouds", "PlayingTick/54", "ViewFloor", 2.0, 25.0},
+      {"sim play vs engine alone", "SimPlay", "SimPlayEngine", 0, 0, kReplayTicks},
+  };
+  const int32_t missed = reporter.PrintTable(std::cout, rows);
+  if (missed == 0) {
+    std::cout << "every target met\n";
+  } else {
+    std::cout << missed << " target(s) missed\n";
+  }
+  return 0;
+}
