@@ -41,7 +41,7 @@ class PixelSurface {
     Fill(x, y, width, height, kWhite);
   }
 
-  // Opaque copy of a source rectangle to (x, y).
+  // Opaque copy of a source rectangle to (x, y). The source is another picture (the sheet).
   void Copy(int32_t x, int32_t y, int32_t width, int32_t height, const PixelSurface& source,
             int32_t sourceX, int32_t sourceY);
   // destination := source OR destination, per channel.
@@ -56,9 +56,10 @@ class PixelSurface {
     return static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x);
   }
   bool Inside(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
-  template <typename Combine>
+  // Clips both rectangles, then hands each row to combineRow(to, from, columns).
+  template <typename CombineRow>
   void Blit(int32_t x, int32_t y, int32_t width, int32_t height, const PixelSurface& source,
-            int32_t sourceX, int32_t sourceY, Combine combine);
+            int32_t sourceX, int32_t sourceY, CombineRow combineRow);
 
   int32_t width_ = 0;
   int32_t height_ = 0;
