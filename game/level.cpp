@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "game/draw_modulo.hpp"
 #include "game/errors.hpp"
 #include "game/game.hpp"
 #include "view/play_field.hpp"
@@ -16,7 +17,7 @@ void AllocateGrid(GameRecord& record) {
   record.Cells.clear();
   record.Cells.shrink_to_fit();
   try {
-    record.Cells.resize(cellCount);
+    record.Cells.assign(cellCount, CellFloor);
   } catch (const std::bad_alloc&) {
     // Nothing can be played without a grid: stay halted until a new game is started.
     record.Phase = PhaseHalted;
@@ -27,6 +28,7 @@ void AllocateGrid(GameRecord& record) {
   }
 }
 
+// The grid starts as floor: only the frame and the pillars are written.
 void LayLattice(GameRecord& record) {
   const int32_t width = record.MazeWidth;
   const int32_t height = record.MazeHeight;
@@ -34,7 +36,6 @@ void LayLattice(GameRecord& record) {
   std::memset(cells, CellWall, static_cast<size_t>(width));
   for (int32_t y = 1; y <= height - 2; ++y) {
     uint8_t* row = cells + static_cast<ptrdiff_t>(y) * width;
-    std::memset(row, CellFloor, static_cast<size_t>(width));
     row[0] = CellWall;
     row[width - 1] = CellWall;
     if (y % 2 == 0) {
@@ -48,38 +49,40 @@ void LayLattice(GameRecord& record) {
 void KnockPillars(Game& game) {
   GameRecord& record = game.record;
   const int32_t width = record.MazeWidth;
+  // The segment a pillar knocks down, by draw & 3: up, left, right, down. Left is only taken in
+  // the first pillar column, so the walls never close a loop; elsewhere a left draw is discarded
+  // and the same pillar draws again. Writing the pillar's own wall for the discarded draw keeps
+  // the loop free of branches no processor can predict.
+  const ptrdiff_t segment[4] = {-width, -1, 1, width};
+  const ptrdiff_t segmentOrPillar[4] = {-width, 0, 1, width};
+  // A local copy of the generator stays in a register; the cell writes could alias the Game's.
+  RandomSource random = game.random;
   for (int32_t y = 2; y < record.MazeHeight - 1; y += 2) {
-    for (int32_t x = 2; x < width - 1; x += 2) {
-      int32_t direction = game.random.Draw() & 3;
-      // Left is only taken in the first pillar column, so the walls never close a loop.
-      while (direction == 1 && x != 2) direction = game.random.Draw() & 3;
-      int32_t index = record.CellIndex(x, y);
-      switch (direction) {
-        case 0:
-          index -= width;
-          break;
-        case 1:
-          index -= 1;
-          break;
-        case 2:
-          index += 1;
-          break;
-        default:
-          index += width;
-      }
-      record.Cells[static_cast<size_t>(index)] = CellWall;
+    uint8_t* row = record.Cells.data() + static_cast<ptrdiff_t>(y) * width;
+    row[2 + segment[random.Draw() & 3]] = CellWall;
+    for (int32_t x = 4; x < width - 1;) {
+      const int32_t direction = random.Draw() & 3;
+      row[x + segmentOrPillar[direction]] = CellWall;
+      x += direction == 1 ? 0 : 2;
     }
   }
+  game.random = random;
 }
 
 void RemoveWalls(Game& game) {
   GameRecord& record = game.record;
   const int32_t tries = WallRemovalTries(record.Variant, record.MazeWidth * record.MazeHeight);
+  const int32_t width = record.MazeWidth;
+  const DrawModulo rowModulo(record.MazeHeight - 2);
+  const DrawModulo columnModulo(width - 2);
+  uint8_t* cells = record.Cells.data();
+  RandomSource random = game.random;
   for (int32_t i = 0; i < tries; ++i) {
-    const int32_t y = game.random.Draw() % (record.MazeHeight - 2) + 1;
-    const int32_t x = game.random.Draw() % (record.MazeWidth - 2) + 1;
-    record.Cells[static_cast<size_t>(record.CellIndex(x, y))] = CellFloor;
+    const int32_t y = rowModulo(random.Draw()) + 1;
+    const int32_t x = columnModulo(random.Draw()) + 1;
+    cells[x + y * width] = CellFloor;
   }
+  game.random = random;
 }
 
 void PlaceMoversAndChick(Game& game) {
