@@ -25,6 +25,8 @@ void BenchGame::Build(int32_t level, uint32_t seed) {
 
 void BenchGame::StartPlaying(int32_t level, uint32_t seed) {
   Build(level, seed);
+  game.record.PlayerX = game.record.MazeWidth / 2;
+  game.record.PlayerY = game.record.MazeHeight / 2;
   game.record.Power = 500;
   game.record.Phase = PhasePlaying;
 }

@@ -16,7 +16,8 @@ struct BenchGame {
   void SetLevel(int32_t level);
   // Seeds the random source and builds the level the way StartLevel does, without playing it.
   void Build(int32_t level, uint32_t seed);
-  // Builds the level and puts it in play with full power, as if Fire had started it.
+  // Builds the level and puts it in play with full power, as if Fire had started it, with the
+  // chick in the middle of the maze so that the view shows all of its 15 x 13 tiles.
   void StartPlaying(int32_t level, uint32_t seed);
 
   ScriptedPlatform platform;

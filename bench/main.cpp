@@ -1,14 +1,21 @@
 #include <benchmark/benchmark.h>
 
 #include <iostream>
+#include <vector>
 
 #include "bench/sim_play_bench.hpp"
 #include "bench/table.hpp"
 
 int main(int argc, char** argv) {
   using zaptrail::bench::kReplayTicks;
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  // Repetitions of all workloads and floors take turns in random order, so that a busy spell
+  // of the machine falls on workloads and floors alike. Flags given by hand come later and win.
+  std::vector<char*> arguments(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  arguments.insert(arguments.begin() + 1, interleave);
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
   zaptrail::bench::TableReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();

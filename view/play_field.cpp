@@ -39,22 +39,23 @@ void DrawView(Game& game, uint8_t centreTile) {
   const GameRecord& record = game.record;
   PixelSurface& field = game.playField;
   const int32_t tile = record.TileSize;
+  const int32_t width = record.MazeWidth;
+  const int32_t height = record.MazeHeight;
   const auto wallLook = static_cast<uint8_t>(record.Level % 63 + 1);
+  const auto goalLook = static_cast<uint8_t>(CellGoal + kGoalFrameOffset[record.GoalFrame]);
   const int32_t originX = record.PlayerX - kCentreColumn;
   const int32_t originY = record.PlayerY - kCentreRow;
   field.FillBlack(0, 0, FieldWidth(record), FieldHeight(record));
   for (int32_t i = 0; i < kViewRows; ++i) {
     const int32_t y = originY + i;
-    if (y < 0 || y >= record.MazeHeight) continue;
+    if (y < 0 || y >= height) continue;
+    const uint8_t* mazeRow = record.Cells.data() + static_cast<ptrdiff_t>(y) * width;
     for (int32_t j = 0; j < kViewColumns; ++j) {
       const int32_t x = originX + j;
-      if (x < 0 || x >= record.MazeWidth) continue;
-      uint8_t code = (j == kCentreColumn && i == kCentreRow)
-                         ? centreTile
-                         : record.Cells[static_cast<size_t>(record.CellIndex(x, y))];
+      if (x < 0 || x >= width) continue;
+      uint8_t code = (j == kCentreColumn && i == kCentreRow) ? centreTile : mazeRow[x];
       if (code == CellWall) code = wallLook;
-      if (code == CellGoal)
-        code = static_cast<uint8_t>(CellGoal + kGoalFrameOffset[record.GoalFrame]);
+      if (code == CellGoal) code = goalLook;
       field.Copy(j * tile, i * tile, tile, tile, game.sheet, TileSourceX(code, tile),
                  TileSourceY(code, tile));
     }

@@ -8,13 +8,13 @@
 namespace zaptrail {
 namespace {
 
-// Tiles are this wide: a copy of a width known in advance compiles to a few vector moves.
-constexpr size_t kTileWidth = 16;
+// Pixels stored one by one before the rest is copied.
+constexpr size_t kFirstStores = 16;
 
 // A store per pixel is several times slower than the C library's block copy: a few pixels are
 // stored, then the filled part is copied onto the rest, doubling it each time.
 void FillRun(uint32_t* run, size_t count, uint32_t colour) {
-  size_t filled = std::min(count, kTileWidth);
+  size_t filled = std::min(count, kFirstStores);
   std::fill_n(run, filled, colour);
   while (filled < count) {
     const size_t more = std::min(filled, count - filled);
@@ -56,45 +56,6 @@ void PixelSurface::Fill(int32_t x, int32_t y, int32_t width, int32_t height, uin
   for (int32_t row = top + 1; row < bottom; ++row) {
     std::memcpy(&pixels_[Index(left, row)], first, columns * sizeof(uint32_t));
   }
-}
-
-template <typename CombineRow>
-void PixelSurface::Blit(int32_t x, int32_t y, int32_t width, int32_t height,
-                        const PixelSurface& source, int32_t sourceX, int32_t sourceY,
-                        CombineRow combineRow) {
-  // Clip against the source first, then the destination, moving both rectangles together.
-  const int32_t skipX = std::max({0, -x, -sourceX});
-  const int32_t skipY = std::max({0, -y, -sourceY});
-  const int32_t columns = std::min({width, width_ - x, source.width_ - sourceX}) - skipX;
-  const int32_t rows = std::min({height, height_ - y, source.height_ - sourceY}) - skipY;
-  if (columns <= 0 || rows <= 0) return;
-  const uint32_t* from = &source.pixels_[source.Index(sourceX + skipX, sourceY + skipY)];
-  uint32_t* to = &pixels_[Index(x + skipX, y + skipY)];
-  for (int32_t row = 0; row < rows; ++row) {
-    combineRow(to, from, static_cast<size_t>(columns));
-    from += source.width_;
-    to += width_;
-  }
-}
-
-void PixelSurface::Copy(int32_t x, int32_t y, int32_t width, int32_t height,
-                        const PixelSurface& source, int32_t sourceX, int32_t sourceY) {
-  Blit(x, y, width, height, source, sourceX, sourceY,
-       [](uint32_t* to, const uint32_t* from, size_t columns) {
-         if (columns == kTileWidth) {
-           std::memcpy(to, from, kTileWidth * sizeof(uint32_t));
-         } else {
-           std::memcpy(to, from, columns * sizeof(uint32_t));
-         }
-       });
-}
-
-void PixelSurface::OrCopy(int32_t x, int32_t y, int32_t width, int32_t height,
-                          const PixelSurface& source, int32_t sourceX, int32_t sourceY) {
-  Blit(x, y, width, height, source, sourceX, sourceY,
-       [](uint32_t* to, const uint32_t* from, size_t columns) {
-         for (size_t column = 0; column < columns; ++column) to[column] |= from[column];
-       });
 }
 
 void PixelSurface::Line(int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint32_t colour) {
