@@ -10,14 +10,16 @@ namespace {
 
 // Pixels stored one by one before the rest is copied.
 constexpr size_t kFirstStores = 16;
+// Pixels copied at once: 16 KB, a source the first-level cache keeps.
+constexpr size_t kLargestCopy = 4096;
 
 // A store per pixel is several times slower than the C library's block copy: a few pixels are
-// stored, then the filled part is copied onto the rest, doubling it each time.
+// stored, then the filled part is copied onto the rest, doubling it each time up to a limit.
 void FillRun(uint32_t* run, size_t count, uint32_t colour) {
   size_t filled = std::min(count, kFirstStores);
   std::fill_n(run, filled, colour);
   while (filled < count) {
-    const size_t more = std::min(filled, count - filled);
+    const size_t more = std::min({filled, count - filled, kLargestCopy});
     std::memcpy(run + filled, run, more * sizeof(uint32_t));
     filled += more;
   }
