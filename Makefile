@@ -18,7 +18,8 @@ build: deps
 bench: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
 	  -DBUILD_TESTING=OFF >/dev/null
-	cmake --build build-release -j$(JOBS) --target zaptrail-bench
+	cmake --build build-release -j$(JOBS) --target zaptrail-bench cue_bench
+	build-release/cue_bench
 	build-release/zaptrail-bench
 
 deps:
