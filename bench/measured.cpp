@@ -7,8 +7,6 @@ namespace zaptrail::bench {
 
 void Measured(benchmark::internal::Benchmark* benchmark) {
   benchmark->Unit(benchmark::kMicrosecond)
-      ->MinTime(0.1)
-      ->Repetitions(10)
       ->ComputeStatistics(kFastest, [](const std::vector<double>& times) {
         return *std::min_element(times.begin(), times.end());
       });

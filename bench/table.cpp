@@ -34,17 +34,22 @@ std::string Target(const TableRow& row) {
 }  // namespace
 
 void TableReporter::ReportRuns(const std::vector<Run>& runs) {
-  std::vector<Run> fastest;
   for (const Run& run : runs) {
-    if (run.run_type != Run::RT_Aggregate || run.aggregate_name != kFastest) continue;
     std::string name = run.run_name.function_name;
     if (!run.run_name.args.empty()) name += "/" + run.run_name.args;
-    const double seconds =
-        run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    if (!run.error_occurred) micros_[name] = seconds * 1e6;
-    fastest.push_back(run);
+    char line[160];
+    if (run.error_occurred) {
+      if (!failed_.insert(name).second) continue;
+      std::snprintf(line, sizeof line, "  %-22s %s\n", name.c_str(), run.error_message.c_str());
+    } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == kFastest) {
+      micros_[name] =
+          run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e6;
+      std::snprintf(line, sizeof line, "  %-22s %12.2f us\n", name.c_str(), micros_[name]);
+    } else {
+      continue;
+    }
+    GetOutputStream() << line << std::flush;
   }
-  if (!fastest.empty()) ConsoleReporter::ReportRuns(fastest);
 }
 
 int32_t TableReporter::PrintTable(std::ostream& out, const std::vector<TableRow>& rows) const {

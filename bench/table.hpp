@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,19 @@ struct TableRow {
   int32_t ticksPerRun = 0;  // shown as ticks per second when not 0
 };
 
-// Shows only each benchmark's fastest repetition and keeps its time for the summary table.
+// Prints one line per benchmark, the CPU time of its fastest repetition, and keeps that time for
+// the summary table.
 class TableReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override;
   // Prints the table; returns the number of targets missed.
   int32_t PrintTable(std::ostream& out, const std::vector<TableRow>& rows) const;
+  // Benchmarks that stopped with an error.
+  int32_t Failed() const { return static_cast<int32_t>(failed_.size()); }
 
  private:
   std::map<std::string, double> micros_;
+  std::set<std::string> failed_;
 };
 
 }  // namespace zaptrail::bench
