@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench clean
+.PHONY: run test build deps bench measure clean
 
 run: build
 	cd $(BUILD) && ./zaptrail
@@ -22,11 +22,19 @@ bench: deps
 	build-release/cue_bench
 	build-release/zaptrail-bench
 
+# The real game under Xvfb, built to log its frames and ticks, driven by xdotool: start-up
+# time, peak memory, CPU use while playing and the tick period.
+measure: deps
+	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_MEASURE=ON \
+	  -DBUILD_TESTING=OFF >/dev/null
+	cmake --build build-measure -j$(JOBS) --target zaptrail
+	scripts/measure-game.sh build-measure/zaptrail
+
 deps:
 	@./scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) build-release
+	rm -rf $(BUILD) build-release build-measure
 
 # The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
 .PHONY: sanitize

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "app/error_dialog.hpp"
+#include "app/measure_log.hpp"
 #include "app/pixel_image.hpp"
 #include "app/tform2.hpp"
 #include "dialogs/help_window.hpp"
@@ -45,6 +46,7 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   Image1 = new PixelImage(game_.playField, this);
   setCentralWidget(Image1);
   BuildMenu();
+  measure::WatchFirstFrame(*Image1);
 
   created_ = RunHandler([&] { FormCreate(options); });
   Image1->FollowPictureSize();
@@ -102,6 +104,7 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
+  measure::Tick(game_.record.Phase);
   RunHandler([&] { zaptrail::Timer1Timer(game_); });
 }
 
