@@ -96,7 +96,7 @@ void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
 }
 
 void TForm1::RepaintPlayField() {
-  Image1->repaint();
+  Image1->RepaintIfChanged();
 }
 
 void TForm1::PlayFieldResized() {

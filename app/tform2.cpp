@@ -22,7 +22,7 @@ void TForm2::PlaceBeside(const QRect& mainFrame) {
 }
 
 void TForm2::RepaintCompass() {
-  Image1->update();
+  Image1->UpdateIfChanged();
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
