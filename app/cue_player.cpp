@@ -63,17 +63,17 @@ int32_t CuePlayer::PendingBytes() const {
 void CuePlayer::Play(const std::string& path) {
   // While the worker is still in SDL's start-up, SDL is not ours to call: the cue stays silent.
   if (!opened_.load(std::memory_order_acquire)) return;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec fileFormat{};
   uint8_t* samples = nullptr;
   uint32_t length = 0;
-  if (SDL_LoadWAV(path.c_str(), &spec, &samples, &length) == nullptr) return Alert();
+  if (SDL_LoadWAV(path.c_str(), &fileFormat, &samples, &length) == nullptr) return Alert();
   const WaveBuffer wave(samples, &SDL_FreeWAV);
   if (device_ == 0) return;
 
   SDL_AudioCVT cvt;
   const int needed =
-      SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, deviceFormat_.format,
-                        deviceFormat_.channels, deviceFormat_.frequency);
+      SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
+                        deviceFormat_.format, deviceFormat_.channels, deviceFormat_.frequency);
   if (needed < 0) return Alert();
   if (needed == 0) return Replace(samples, length);
   std::vector<uint8_t> converted(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
