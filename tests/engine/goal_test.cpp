@@ -6,10 +6,10 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "game/errors.hpp"
 #include "game/records.hpp"
+#include "tests/engine/scratch_directory.hpp"
 #include "tests/engine/test_game.hpp"
 
 namespace zaptrail::testing {
@@ -188,24 +188,9 @@ TEST(RecordsFormat, LinesSplitAtCrLfLoneCrOrLfUpToTheFirstNul) {
 
 class RecordsFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    directory = std::filesystem::temp_directory_path() /
-                ("zaptrail-records-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(directory);
-    std::filesystem::create_directories(directory);
-    path = (directory / "zaptrail.ini").string();
-  }
-  void TearDown() override {
-    std::filesystem::permissions(directory, std::filesystem::perms::owner_all);
-    std::filesystem::remove_all(directory);
-  }
-  std::string Content() const {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-  std::filesystem::path directory;
-  std::string path;
+  std::string Content() const { return ReadWholeFile(path); }
+  ScratchDirectory directory;
+  std::string path = directory.File("zaptrail.ini");
 };
 
 TEST_F(RecordsFile, SaveThenLoadRoundTripsEveryLine) {
@@ -215,9 +200,7 @@ TEST_F(RecordsFile, SaveThenLoadRoundTripsEveryLine) {
   EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"57", "", "9"}));
   SaveRecords({}, path);
   EXPECT_EQ(Content(), "");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory),
-                          std::filesystem::directory_iterator()),
-            1);  // no temporary file left behind
+  EXPECT_EQ(directory.Entries(), 1);  // no temporary file left behind
 }
 
 TEST_F(RecordsFile, ADirectoryIsNoRecordsFileAndCannotBeReplaced) {
@@ -250,14 +233,12 @@ TEST_F(RecordsFile, ASaveThatFailsHalfwayLeavesTheOldFileWhole) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not report failure";
   EXPECT_EQ(Content(), "57\r\n120\r\n");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(directory.Entries(), 1);
 }
 
 TEST_F(RecordsFile, AFileThatCannotBeReadRaisesTheOpenError) {
   SaveRecords({"57"}, path);
-  const std::string missing = (directory / "nowhere" / "zaptrail.ini").string();
+  const std::string missing = (directory.Path() / "nowhere" / "zaptrail.ini").string();
   try {
     LoadRecords(missing);
     FAIL() << "loaded a missing file";

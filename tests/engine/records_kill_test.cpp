@@ -5,21 +5,18 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "game/records.hpp"
+#include "tests/engine/scratch_directory.hpp"
 
 namespace zaptrail {
 namespace {
 
-std::string ReadWhole(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
+using testing::ReadWholeFile;
+using testing::ScratchDirectory;
 
 std::vector<std::string> Times(int32_t count, int32_t first) {
   std::vector<std::string> times;
@@ -57,10 +54,8 @@ int64_t MicrosecondsToSave(const std::vector<std::string>& list, const std::stri
 }
 
 TEST(RecordsUnderKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "zaptrail-kill-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  const std::filesystem::path directory(pattern);
-  const std::string path = (directory / "zaptrail.ini").string();
+  const ScratchDirectory directory;
+  const std::string path = directory.File("zaptrail.ini");
   // Different lengths, so a truncated or mixed file cannot pass for either.
   const std::vector<std::string> shortList = Times(3, 57);
   const std::vector<std::string> longList = Times(4000, 1000);
@@ -89,16 +84,13 @@ TEST(RecordsUnderKill, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child stopped on its own";
-    const std::string content = ReadWhole(path);
+    const std::string content = ReadWholeFile(path);
     ASSERT_TRUE(content == shortContent || content == longContent)
         << "kill " << kill << " left " << content.size() << " bytes";
     ++(content == shortContent ? sawShort : sawLong);
   }
   // Kills that cut a save short leave its temporary file; without any, the test proved nothing.
-  const auto leftovers = std::distance(std::filesystem::directory_iterator(directory),
-                                       std::filesystem::directory_iterator()) -
-                         1;
-  std::filesystem::remove_all(directory);
+  const long leftovers = directory.Entries() - 1;
   EXPECT_GT(sawShort, 0);
   EXPECT_GT(sawLong, 0);
   EXPECT_GT(leftovers, 0) << "no kill landed inside a save";

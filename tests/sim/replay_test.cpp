@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <queue>
 #include <sstream>
 
+#include "tests/engine/scratch_directory.hpp"
 #include "tests/engine/test_game.hpp"
 #include "tools/sim/replay.hpp"
 #include "tools/sim/replay_input.hpp"
@@ -61,20 +61,9 @@ std::string Replay(uint32_t seed, const std::vector<std::string>& lines, const s
 
 class SimReplay : public ::testing::Test {
  protected:
-  void SetUp() override {
-    directory =
-        std::filesystem::temp_directory_path() / ("zaptrail-sim-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
-    records = (directory / "zaptrail.ini").string();
-    std::filesystem::remove(records);
-  }
-  void TearDown() override { std::filesystem::remove_all(directory); }
-  std::string Saved() const {
-    std::ifstream file(records, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-  std::filesystem::path directory;
-  std::string records;
+  std::string Saved() const { return ReadWholeFile(records); }
+  ScratchDirectory directory;
+  std::string records = directory.File("zaptrail.ini");
 };
 
 TEST_F(SimReplay, ClearingLevelZeroRecordsItAndCloseSavesIt) {
