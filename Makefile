@@ -22,13 +22,13 @@ bench: deps
 	build-release/cue_bench
 	build-release/zaptrail-bench
 
-# The real game under Xvfb, built to log its frames and ticks, driven by xdotool: start-up
-# time, peak memory, CPU use while playing and the tick period.
+# The real game under Xvfb, built to log its frames and ticks, driven by xdotool: its first
+# frame against a bare Qt window's, peak memory, CPU use while playing and the tick period.
 measure: deps
 	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_MEASURE=ON \
 	  -DBUILD_TESTING=OFF >/dev/null
-	cmake --build build-measure -j$(JOBS) --target zaptrail
-	scripts/measure-game.sh build-measure/zaptrail
+	cmake --build build-measure -j$(JOBS) --target zaptrail bare-qt-window
+	scripts/measure-game.sh build-measure/zaptrail build-measure/bare-qt-window
 
 deps:
 	@./scripts/install-deps.sh

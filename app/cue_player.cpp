@@ -1,11 +1,10 @@
 #include "app/cue_player.hpp"
 
-#include <SDL.h>
-
 #include <cstring>
 #include <memory>
 #include <vector>
 
+#include "app/sdl_library.hpp"
 #include "app/sdl_subsystem.hpp"
 
 namespace zaptrail {
@@ -16,7 +15,11 @@ constexpr int32_t kFrequency = 22050;
 // About 12 ms: short enough that a cut-off cue stops at once.
 constexpr uint16_t kDeviceSamples = 256;
 
-using WaveBuffer = std::unique_ptr<uint8_t, decltype(&SDL_FreeWAV)>;
+// Frees what SDL read from a wave file.
+struct FreeWave {
+  void operator()(uint8_t* samples) const { Sdl().FreeWAV(samples); }
+};
+using WaveBuffer = std::unique_ptr<uint8_t, FreeWave>;
 
 }  // namespace
 
@@ -24,7 +27,7 @@ CuePlayer::CuePlayer(std::function<void()> beep) : beep_(std::move(beep)) {}
 
 CuePlayer::~CuePlayer() {
   if (opener_.joinable()) opener_.join();
-  if (device_ != 0) SDL_CloseAudioDevice(device_);
+  if (device_ != 0) Sdl().CloseAudioDevice(device_);
   if (audioStarted_) StopSdlSubsystem(SDL_INIT_AUDIO);
 }
 
@@ -41,10 +44,10 @@ void CuePlayer::OpenDevice() {
     wanted.channels = 1;
     wanted.samples = kDeviceSamples;
     SDL_AudioSpec obtained{};
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    device_ = Sdl().OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (device_ != 0) {
       deviceFormat_ = {obtained.format, obtained.channels, obtained.freq};
-      SDL_PauseAudioDevice(device_, 0);
+      Sdl().PauseAudioDevice(device_, 0);
     }
   }
   opened_.store(true, std::memory_order_release);
@@ -57,7 +60,7 @@ bool CuePlayer::WaitForDevice() {
 
 int32_t CuePlayer::PendingBytes() const {
   if (!opened_.load(std::memory_order_acquire) || device_ == 0) return 0;
-  return static_cast<int32_t>(SDL_GetQueuedAudioSize(device_));
+  return static_cast<int32_t>(Sdl().GetQueuedAudioSize(device_));
 }
 
 void CuePlayer::Play(const std::string& path) {
@@ -66,31 +69,37 @@ void CuePlayer::Play(const std::string& path) {
   SDL_AudioSpec fileFormat{};
   uint8_t* samples = nullptr;
   uint32_t length = 0;
-  if (SDL_LoadWAV(path.c_str(), &fileFormat, &samples, &length) == nullptr) return Alert();
-  const WaveBuffer wave(samples, &SDL_FreeWAV);
+  // Without SDL at all there is neither a device nor a way to read the file: silence.
+  const SdlLibrary* sdl = LoadSdl();
+  if (sdl == nullptr) return;
+  if (sdl->LoadWAV_RW(sdl->RWFromFile(path.c_str(), "rb"), 1, &fileFormat, &samples, &length) ==
+      nullptr) {
+    return Alert();
+  }
+  const WaveBuffer wave(samples);
   if (device_ == 0) return;
 
   SDL_AudioCVT cvt;
   const int needed =
-      SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
-                        deviceFormat_.format, deviceFormat_.channels, deviceFormat_.frequency);
+      sdl->BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
+                         deviceFormat_.format, deviceFormat_.channels, deviceFormat_.frequency);
   if (needed < 0) return Alert();
   if (needed == 0) return Replace(samples, length);
   std::vector<uint8_t> converted(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
   std::memcpy(converted.data(), samples, length);
   cvt.buf = converted.data();
   cvt.len = static_cast<int>(length);
-  if (SDL_ConvertAudio(&cvt) < 0) return Alert();
+  if (sdl->ConvertAudio(&cvt) < 0) return Alert();
   Replace(converted.data(), static_cast<uint32_t>(cvt.len_cvt));
 }
 
 void CuePlayer::Replace(const uint8_t* samples, uint32_t length) {
   if (device_ == 0) return;
   // Under the device's lock the mixer never sees the gap between the old cue and the new one.
-  SDL_LockAudioDevice(device_);
-  SDL_ClearQueuedAudio(device_);
-  if (length > 0) SDL_QueueAudio(device_, samples, length);
-  SDL_UnlockAudioDevice(device_);
+  Sdl().LockAudioDevice(device_);
+  Sdl().ClearQueuedAudio(device_);
+  if (length > 0) Sdl().QueueAudio(device_, samples, length);
+  Sdl().UnlockAudioDevice(device_);
 }
 
 void CuePlayer::Alert() {

@@ -1,7 +1,6 @@
 #include "app/qt_platform.hpp"
 
 #include <QApplication>
-#include <QTimer>
 
 #include "app/tform1.hpp"
 #include "app/tform2.hpp"
@@ -9,10 +8,7 @@
 
 namespace zaptrail {
 
-QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::beep(); }) {
-  // The sound device opens once the window is up, so a slow sound system never holds up start-up.
-  QTimer::singleShot(0, &form1_, [this] { cues_.StartOpening(); });
-}
+QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::beep(); }) {}
 
 bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
   return joystick_.Capabilities(caps);

@@ -1,9 +1,8 @@
 #include "app/sdl_joystick.hpp"
 
-#include <SDL.h>
-
 #include <algorithm>
 
+#include "app/sdl_library.hpp"
 #include "app/sdl_subsystem.hpp"
 
 namespace zaptrail {
@@ -26,8 +25,8 @@ struct Pad {
 
 Pad HatDirections(SDL_Joystick* joystick) {
   Pad pad;
-  if (SDL_JoystickNumHats(joystick) < 1) return pad;
-  const Uint8 hat = SDL_JoystickGetHat(joystick, 0);
+  if (Sdl().JoystickNumHats(joystick) < 1) return pad;
+  const Uint8 hat = Sdl().JoystickGetHat(joystick, 0);
   pad.up = (hat & SDL_HAT_UP) != 0;
   pad.right = (hat & SDL_HAT_RIGHT) != 0;
   pad.down = (hat & SDL_HAT_DOWN) != 0;
@@ -36,11 +35,11 @@ Pad HatDirections(SDL_Joystick* joystick) {
 }
 
 void AddDpad(SDL_GameController* controller, Pad& pad) {
-  pad.up = pad.up || SDL_GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_UP);
+  pad.up = pad.up || Sdl().GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_UP);
   pad.right =
-      pad.right || SDL_GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-  pad.down = pad.down || SDL_GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-  pad.left = pad.left || SDL_GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+      pad.right || Sdl().GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+  pad.down = pad.down || Sdl().GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  pad.left = pad.left || Sdl().GameControllerGetButton(controller, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
 }
 
 bool IsDpad(int32_t button) {
@@ -54,7 +53,7 @@ uint32_t ControllerButtons(SDL_GameController* controller) {
   for (int32_t button = 0; button < SDL_CONTROLLER_BUTTON_MAX; ++button) {
     if (IsDpad(button)) continue;
     const auto which = static_cast<SDL_GameControllerButton>(button);
-    if (SDL_GameControllerGetButton(controller, which)) buttons |= 1u << bit;
+    if (Sdl().GameControllerGetButton(controller, which)) buttons |= 1u << bit;
     ++bit;
   }
   return buttons;
@@ -62,9 +61,9 @@ uint32_t ControllerButtons(SDL_GameController* controller) {
 
 uint32_t JoystickButtons(SDL_Joystick* joystick) {
   uint32_t buttons = 0;
-  const int32_t count = std::min(SDL_JoystickNumButtons(joystick), kMaxButtons);
+  const int32_t count = std::min(Sdl().JoystickNumButtons(joystick), kMaxButtons);
   for (int32_t button = 0; button < count; ++button) {
-    if (SDL_JoystickGetButton(joystick, button)) buttons |= 1u << button;
+    if (Sdl().JoystickGetButton(joystick, button)) buttons |= 1u << button;
   }
   return buttons;
 }
@@ -75,22 +74,30 @@ void PushAxis(bool low, bool high, uint32_t& axis) {
   if (high && !low) axis = kAxisMax;
 }
 
-}  // namespace
-
-SdlJoystick::SdlJoystick() {
-  // The game's windows are Qt's, so SDL never sees the focus: without this it would read
-  // nothing at all.
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  started_ = StartSdlSubsystem(kSubsystems);
-  if (!started_) return;
-  // Nobody drains SDL's event queue; the state is polled once per tick instead.
-  SDL_JoystickEventState(SDL_IGNORE);
-  SDL_GameControllerEventState(SDL_IGNORE);
+bool StartJoystickSubsystem() {
+  return StartSdlSubsystem(kSubsystems, [](const SdlLibrary& sdl) {
+    // The game's windows are Qt's, so SDL never sees the focus: without this it would read
+    // nothing at all.
+    sdl.SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    // Nobody drains SDL's event queue; the state is polled once per tick instead.
+    sdl.JoystickEventState(SDL_IGNORE);
+    sdl.GameControllerEventState(SDL_IGNORE);
+  });
 }
+
+}  // namespace
 
 SdlJoystick::~SdlJoystick() {
   Close();
   if (started_) StopSdlSubsystem(kSubsystems);
+}
+
+bool SdlJoystick::Started() {
+  if (!startTried_) {
+    startTried_ = true;
+    started_ = StartJoystickSubsystem();
+  }
+  return started_;
 }
 
 bool SdlJoystick::Capabilities(JoystickCaps& caps) {
@@ -100,20 +107,20 @@ bool SdlJoystick::Capabilities(JoystickCaps& caps) {
 }
 
 bool SdlJoystick::Read(JoystickState& state) {
-  if (!started_) return false;
-  SDL_JoystickUpdate();
+  if (!Started()) return false;
+  Sdl().JoystickUpdate();
   // A device plugged back in after being pulled answers again, as device 0 always did.
-  const bool attached = joystick_ != nullptr && SDL_JoystickGetAttached(joystick_);
+  const bool attached = joystick_ != nullptr && Sdl().JoystickGetAttached(joystick_);
   if (!attached && !Open()) return false;
   Pad pad = HatDirections(joystick_);
   if (controller_ != nullptr) {
-    state.x = RawAxis(SDL_GameControllerGetAxis(controller_, SDL_CONTROLLER_AXIS_LEFTX));
-    state.y = RawAxis(SDL_GameControllerGetAxis(controller_, SDL_CONTROLLER_AXIS_LEFTY));
+    state.x = RawAxis(Sdl().GameControllerGetAxis(controller_, SDL_CONTROLLER_AXIS_LEFTX));
+    state.y = RawAxis(Sdl().GameControllerGetAxis(controller_, SDL_CONTROLLER_AXIS_LEFTY));
     state.buttons = ControllerButtons(controller_);
     AddDpad(controller_, pad);
   } else {
-    state.x = RawAxis(SDL_JoystickGetAxis(joystick_, 0));
-    state.y = RawAxis(SDL_JoystickGetAxis(joystick_, 1));
+    state.x = RawAxis(Sdl().JoystickGetAxis(joystick_, 0));
+    state.y = RawAxis(Sdl().JoystickGetAxis(joystick_, 1));
     state.buttons = JoystickButtons(joystick_);
   }
   PushAxis(pad.left, pad.right, state.x);
@@ -123,12 +130,12 @@ bool SdlJoystick::Read(JoystickState& state) {
 
 bool SdlJoystick::Open() {
   Close();
-  if (!started_ || SDL_NumJoysticks() < 1) return false;
-  if (SDL_IsGameController(0)) {
-    controller_ = SDL_GameControllerOpen(0);
-    if (controller_ != nullptr) joystick_ = SDL_GameControllerGetJoystick(controller_);
+  if (!Started() || Sdl().NumJoysticks() < 1) return false;
+  if (Sdl().IsGameController(0)) {
+    controller_ = Sdl().GameControllerOpen(0);
+    if (controller_ != nullptr) joystick_ = Sdl().GameControllerGetJoystick(controller_);
   } else {
-    joystick_ = SDL_JoystickOpen(0);
+    joystick_ = Sdl().JoystickOpen(0);
   }
   if (joystick_ == nullptr) Close();
   return joystick_ != nullptr;
@@ -136,9 +143,9 @@ bool SdlJoystick::Open() {
 
 void SdlJoystick::Close() {
   if (controller_ != nullptr) {
-    SDL_GameControllerClose(controller_);
+    Sdl().GameControllerClose(controller_);
   } else if (joystick_ != nullptr) {
-    SDL_JoystickClose(joystick_);
+    Sdl().JoystickClose(joystick_);
   }
   controller_ = nullptr;
   joystick_ = nullptr;

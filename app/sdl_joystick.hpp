@@ -13,7 +13,7 @@ namespace zaptrail {
 // (and any joystick's first hat) pushes the axes to their ends and never counts as a button.
 class SdlJoystick {
  public:
-  SdlJoystick();
+  SdlJoystick() = default;
   ~SdlJoystick();
   SdlJoystick(const SdlJoystick&) = delete;
   SdlJoystick& operator=(const SdlJoystick&) = delete;
@@ -24,9 +24,12 @@ class SdlJoystick {
   bool Read(JoystickState& state);
 
  private:
+  // Starts SDL's joystick support on first use: creating the object costs nothing.
+  bool Started();
   bool Open();
   void Close();
 
+  bool startTried_ = false;
   bool started_ = false;
   SDL_GameController* controller_ = nullptr;
   SDL_Joystick* joystick_ = nullptr;

@@ -1,8 +1,8 @@
 #include "app/sdl_subsystem.hpp"
 
-#include <SDL.h>
-
 #include <mutex>
+
+#include "app/sdl_library.hpp"
 
 namespace zaptrail {
 namespace {
@@ -15,16 +15,21 @@ std::mutex& SubsystemMutex() {
 
 }  // namespace
 
-bool StartSdlSubsystem(uint32_t flags) {
+bool StartSdlSubsystem(uint32_t flags, const std::function<void(const SdlLibrary&)>& configure) {
+  const SdlLibrary* sdl = LoadSdl();
+  if (sdl == nullptr) return false;
   const std::lock_guard lock(SubsystemMutex());
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  return SDL_InitSubSystem(flags) == 0;
+  sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (sdl->InitSubSystem(flags) != 0) return false;
+  if (configure) configure(*sdl);
+  return true;
 }
 
 void StopSdlSubsystem(uint32_t flags) {
+  const SdlLibrary& sdl = Sdl();
   const std::lock_guard lock(SubsystemMutex());
-  SDL_QuitSubSystem(flags);
-  if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+  sdl.QuitSubSystem(flags);
+  if (sdl.WasInit(SDL_INIT_EVERYTHING) == 0) sdl.Quit();
 }
 
 }  // namespace zaptrail

@@ -17,6 +17,7 @@
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
 #include "game/errors.hpp"
+#include "game/input.hpp"
 #include "game/integer_text.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
@@ -46,6 +47,9 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   Image1 = new PixelImage(game_.playField, this);
   setCentralWidget(Image1);
   BuildMenu();
+  // Installed first, so that it sees the first paint last: a measured frame then ends before
+  // the work that waits for it begins.
+  Image1->installEventFilter(this);
   measure::WatchFirstFrame(*Image1);
 
   created_ = RunHandler([&] { FormCreate(options); });
@@ -79,7 +83,7 @@ void TForm1::FormCreate(const ShellOptions& options) {
   if (!AppDir_.endsWith(QLatin1Char('/'))) AppDir_ += QLatin1Char('/');
   game_.appDir = LocalPath(AppDir_);
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-  SetUpGame(game_, seed, game_.appDir + "zaptrail.ini");
+  SetUpGame(game_, seed, game_.appDir + "zaptrail.ini", JoystickProbeTime::AfterFirstFrame);
   Timer1.start(kDesignPeriod);
 }
 
@@ -191,7 +195,19 @@ void TForm1::showEvent(QShowEvent* event) {
   windowHandle()->installEventFilter(this);
 }
 
+void TForm1::AfterFirstFrame() {
+  // Both start SDL, which takes longer than all the rest of the start-up. No tick needs either
+  // before the title screen takes input, nor a cue before a level has started.
+  ProbePendingJoystick(game_);
+  platform_.Cues().StartOpening();
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Image1 && event->type() == QEvent::Paint) {
+    Image1->removeEventFilter(this);
+    // On the event loop's next turn, once the painted frame has gone to the display.
+    QTimer::singleShot(0, this, &TForm1::AfterFirstFrame);
+  }
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
     if (form2_ != nullptr) form2_->PlaceBeside(frameGeometry());

@@ -68,6 +68,8 @@ class TForm1 : public QMainWindow {
   void FormClose();
   void BuildMenu();
   void FinishClosing();
+  // Start-up work that can wait until the first frame is on the screen.
+  void AfterFirstFrame();
   // Shows a dialog modally with the game halted; Phase comes back on every path.
   int ShowHalted(QDialog& dialog);
   void ApplyTimerPeriod(const QString& text);

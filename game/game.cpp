@@ -6,7 +6,7 @@
 
 namespace zaptrail {
 
-void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath) {
+void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath, JoystickProbeTime probe) {
   GameRecord& record = game.record;
   record.TileSize = 16;
   record.MazeWidth = 21;
@@ -15,7 +15,8 @@ void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath) {
   if (RecordsFileExists(recordsPath)) record.BestTimes = LoadRecords(recordsPath);
   game.random.Seed(seed);
   record.Cells.assign(static_cast<size_t>(record.MazeWidth * record.MazeHeight), CellFloor);
-  ProbeJoystick(game);
+  game.joystickProbePending = true;
+  if (probe == JoystickProbeTime::DuringSetUp) ProbePendingJoystick(game);
   NewGame(game);
 }
 

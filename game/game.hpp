@@ -21,14 +21,20 @@ struct Game {
   RandomSource random;
   Platform& platform;
   const PixelSurface& sheet;
-  PixelSurface playField;        // the main window's Image1
-  PixelSurface compass{64, 64};  // the compass window's Image1, black until the first needle
-  std::string appDir;            // the executable's directory, ending in a separator
+  PixelSurface playField;             // the main window's Image1
+  PixelSurface compass{64, 64};       // the compass window's Image1, black until the first needle
+  std::string appDir;                 // the executable's directory, ending in a separator
+  bool joystickProbePending = false;  // set-up left the probe for after the first frame
   Trace* trace = nullptr;
 };
 
+// When set-up probes the joystick: at once, or once the shell has shown its first frame
+// (ProbePendingJoystick), which keeps starting the joystick library off the way to it.
+enum class JoystickProbeTime : uint8_t { DuringSetUp, AfterFirstFrame };
+
 // The game's share of the main window's creation: sizes, records, seed, grid, joystick and
 // the title screen. Throws when an existing records file cannot be read.
-void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath);
+void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath,
+               JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
 
 }  // namespace zaptrail

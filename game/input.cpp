@@ -17,6 +17,12 @@ void ProbeJoystick(Game& game) {
   record.JoyHighY = caps.yMax - (caps.yMax - caps.yMin) / 3;
 }
 
+void ProbePendingJoystick(Game& game) {
+  if (!game.joystickProbePending) return;
+  game.joystickProbePending = false;
+  ProbeJoystick(game);
+}
+
 InputFlags SampleInput(Game& game) {
   InputFlags flags;
   const GameRecord& record = game.record;

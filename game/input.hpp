@@ -15,6 +15,9 @@ struct InputFlags {
 
 // Asks once, at start-up, whether the first joystick exists and cuts its axes into thirds.
 void ProbeJoystick(Game& game);
+// Probes the joystick if set-up left that for later; the shell calls it once its first frame
+// is on the screen, a tick whose input counts before then (Timer1Timer).
+void ProbePendingJoystick(Game& game);
 // Polls joystick and keyboard. Escape asks the main window to close; the tick goes on.
 InputFlags SampleInput(Game& game);
 

@@ -62,8 +62,11 @@ void StartLevel(Game& game) {
 }
 
 void Timer1Timer(Game& game) {
-  const InputFlags input = SampleInput(game);
   GameRecord& record = game.record;
+  // The title screen's first eight ticks act on no input but Escape, a key; a probe left for
+  // after the first frame is still in time until the first tick whose input counts.
+  if (record.Phase != PhaseTitle || record.TitleDelay == kTitleTicks) ProbePendingJoystick(game);
+  const InputFlags input = SampleInput(game);
   switch (record.Phase) {
     case PhaseTitle:
       if (record.TitleDelay != kTitleTicks) {

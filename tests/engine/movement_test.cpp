@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/game.hpp"
 #include "game/input.hpp"
 #include "game/movement.hpp"
 #include "tests/engine/test_game.hpp"
@@ -162,6 +163,33 @@ TEST(Joystick, NoneAnsweringMeansNoneForTheRun) {
   EXPECT_EQ(test.record.JoyLowX, 0u);
   const InputFlags flags = SampleInput(test.game);
   EXPECT_FALSE(flags.fire || flags.heldLeft || flags.heldUp);
+}
+
+// The shell probes once its first frame is shown; until then the title screen's first eight
+// ticks run without a joystick, and the first tick whose input counts probes at the latest.
+TEST(Joystick, AProbeLeftForAfterTheFirstFrameIsDoneBeforeInputCounts) {
+  TestGame test;
+  test.platform.joystickCaps = JoystickCaps{0, 65535, 0, 65535};
+  test.platform.joystick = JoystickState{0, 0, 1};  // Fire held on the stick
+  SetUpGame(test.game, 1, "", JoystickProbeTime::AfterFirstFrame);
+  EXPECT_EQ(test.record.JoystickPresent, 0);
+  for (int32_t tick = 0; tick < 8; ++tick) test.Tick();
+  EXPECT_EQ(test.record.JoystickPresent, 0);
+  test.Tick();
+  EXPECT_EQ(test.record.JoystickPresent, 1);
+  EXPECT_EQ(test.record.Phase, PhasePlaying);
+
+  // Probed once only: a joystick gone afterwards is not asked for again.
+  TestGame early;
+  early.platform.joystickCaps = JoystickCaps{0, 65535, 0, 65535};
+  SetUpGame(early.game, 1, "", JoystickProbeTime::AfterFirstFrame);
+  ProbePendingJoystick(early.game);
+  EXPECT_EQ(early.record.JoystickPresent, 1);
+  early.platform.joystickCaps.reset();
+  ProbePendingJoystick(early.game);
+  early.record.TitleDelay = 8;
+  early.Tick();
+  EXPECT_EQ(early.record.JoystickPresent, 1);
 }
 
 }  // namespace

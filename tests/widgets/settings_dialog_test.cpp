@@ -288,7 +288,7 @@ class SettingsDialogTest : public QObject {
     CuePlayer& cues = shell.form1->PlatformLayer().Cues();
     QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/WIN.WAV"),
                         shell.directory.filePath(QStringLiteral("WIN.WAV"))));
-    QTRY_VERIFY(cues.WaitForDevice());  // opened once the event loop first idles
+    QTRY_VERIFY(cues.WaitForDevice());  // opened once the first frame is shown
     shell.form3->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
     PlayCue(game, 2);
     QCOMPARE(cues.PendingBytes(), 0);
