@@ -7,6 +7,7 @@
 #include "game/platform.hpp"
 #include "game/random.hpp"
 #include "game/trace.hpp"
+#include "view/compass_needle.hpp"
 #include "view/surface.hpp"
 
 namespace zaptrail {
@@ -21,10 +22,11 @@ struct Game {
   RandomSource random;
   Platform& platform;
   const PixelSurface& sheet;
-  PixelSurface playField;             // the main window's Image1
-  PixelSurface compass{64, 64};       // the compass window's Image1, black until the first needle
-  std::string appDir;                 // the executable's directory, ending in a separator
-  bool joystickProbePending = false;  // set-up left the probe for after the first frame
+  PixelSurface playField;  // the main window's Image1
+  PixelSurface compass{kCompassSize,
+                       kCompassSize};  // the compass window's Image1, black until the first needle
+  std::string appDir;                  // the executable's directory, ending in a separator
+  bool joystickProbePending = false;   // set-up left the probe for after the first frame
   Trace* trace = nullptr;
 };
 
