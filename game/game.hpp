@@ -6,6 +6,7 @@
 #include "game/game_record.hpp"
 #include "game/platform.hpp"
 #include "game/random.hpp"
+#include "game/records_place.hpp"
 #include "game/trace.hpp"
 #include "view/surface.hpp"
 
@@ -24,6 +25,7 @@ struct Game {
   PixelSurface playField;        // the main window's Image1
   PixelSurface compass{64, 64};  // the compass window's Image1, black until the first needle
   std::string appDir;            // the executable's directory, ending in a separator
+  RecordsPlace recordsPlace;     // where the best times are read and written
   Trace* trace = nullptr;
 };
 
