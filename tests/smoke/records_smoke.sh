@@ -17,6 +17,7 @@ work=$(mktemp -d)
 chmod 755 "$work"
 cleanup() {
   { kill -KILL $(jobs -p) && wait; } 2>/dev/null || true
+  chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -40,11 +41,12 @@ install_game() {
   cp "$game" "$1/zaptrail"
 }
 
-# launch FOLDER [PREFIX...]: starts the game in FOLDER with the fixed seed; sets pid and window.
+# launch FOLDER [PREFIX...]: starts the game in FOLDER with the fixed seed and a data folder of
+# its own (a prefix may change that); sets pid and window.
 launch() {
   local folder=$1
   shift
-  "$@" env LD_PRELOAD="$work/fixed_time.so" ZAPTRAIL_FIXED_TIME=$seed SDL_AUDIODRIVER=dummy \
+  XDG_DATA_HOME="$work/data" "$@" env LD_PRELOAD="$work/fixed_time.so" ZAPTRAIL_FIXED_TIME=$seed SDL_AUDIODRIVER=dummy \
     "$folder/zaptrail" 2>>"$work/stderr" &
   pid=$!
   window=""
