@@ -2,12 +2,16 @@
 
 #include <string>
 
-// The few file operations the records need from the operating system. Paths are byte strings
-// as the system gives them, so any folder name works; folders end in the path separator.
+// The few file operations the records need from the operating system, one file per system
+// (file_system_posix.cpp here, win32/files_win32.cpp on Windows). Paths are the system's bytes
+// on POSIX and UTF-8 on Windows, so any folder name works; folders end in the path separator.
 namespace zaptrail::files {
 
 // A regular file (not a directory) exists at the path, following links.
 bool IsRegularFile(const std::string& path);
+
+// The file's whole content; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& content);
 
 // True when a new file can be made in the folder now: tried by really creating and removing
 // one, so it holds whatever the permission bits say (root, read-only media, full disks).

@@ -86,6 +86,22 @@ bool IsRegularFile(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+bool ReadWholeFile(const std::string& path, std::string& content) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  content.clear();
+  char buffer[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ::close(fd);
+      return n == 0;
+    }
+    content.append(buffer, static_cast<size_t>(n));
+  }
+}
+
 bool CanCreateFileIn(const std::string& folder) {
   std::string probe = folder + "zaptrail.ini.XXXXXX";
   const int fd = ::mkostemp(probe.data(), O_CLOEXEC);

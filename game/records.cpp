@@ -1,8 +1,6 @@
 #include "game/records.hpp"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "game/errors.hpp"
 #include "game/file_system.hpp"
@@ -59,11 +57,8 @@ bool RecordsFileExists(const std::string& path) {
 }
 
 std::vector<std::string> LoadRecords(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
-  const std::string content((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-  if (file.bad()) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
+  std::string content;
+  if (!files::ReadWholeFile(path, content)) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
   return ParseRecords(content);
 }
 
