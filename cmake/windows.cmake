@@ -2,6 +2,7 @@
 # under Wine, and the zip a player downloads.
 if(EXISTS ${CMAKE_SOURCE_DIR}/win32/CMakeLists.txt)
   add_subdirectory(win32)
+  include(cmake/windows_zip.cmake)
 endif()
 
 if(BUILD_TESTING)

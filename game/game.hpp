@@ -8,6 +8,7 @@
 #include "game/random.hpp"
 #include "game/records_place.hpp"
 #include "game/trace.hpp"
+#include "view/compass_needle.hpp"
 #include "view/surface.hpp"
 
 namespace zaptrail {
@@ -22,10 +23,11 @@ struct Game {
   RandomSource random;
   Platform& platform;
   const PixelSurface& sheet;
-  PixelSurface playField;        // the main window's Image1
-  PixelSurface compass{64, 64};  // the compass window's Image1, black until the first needle
-  std::string appDir;            // the executable's directory, ending in a separator
-  RecordsPlace recordsPlace;     // where the best times are read and written
+  PixelSurface playField;  // the main window's Image1
+  PixelSurface compass{kCompassSize,
+                       kCompassSize};  // the compass window's Image1, black until the first needle
+  std::string appDir;                  // the executable's directory, ending in a separator
+  RecordsPlace recordsPlace;           // where the best times are read and written
   Trace* trace = nullptr;
 };
 

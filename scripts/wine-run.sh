@@ -3,7 +3,11 @@
 #   wine-run.sh PREFIX PROGRAM.exe [ARGUMENTS...]
 # The prefix is created on first use (several callers at once wait for one creation) and gets
 # a Japanese face for the dialog font, so captions render. The program's exit status is passed
-# on. Programs that open windows need a display: run this under `xvfb-run -a`.
+# on. The Windows build's CMAKE_CROSSCOMPILING_EMULATOR is this script with the build's own
+# prefix (build-windows/wine-prefix), so add_test(COMMAND <target>) runs the target under Wine.
+# Programs that open windows need a display: run this under `xvfb-run -a`, end with
+# `WINEPREFIX=... wineserver -w` so no Wine process outlives that display, and give such tests
+# RESOURCE_LOCK wine_display so that one display at a time uses the prefix.
 set -euo pipefail
 prefix=$(realpath -m "$1")
 shift
