@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
-  desktop-file-utils
+  desktop-file-utils lintian appstream dpkg-dev fakeroot file
 )
 
 missing=()
