@@ -26,12 +26,12 @@ cleanup() {
 }
 trap cleanup EXIT
 # One package install at a time on this machine, whoever runs the test.
-exec 9>/run/lock/zaptrail-package-test.lock
+exec 9>/tmp/zaptrail-package-test.lock
 flock 9
-apt() { apt-get -y -q -o DPkg::Lock::Timeout=300 "$@" >"$scratch/apt.log" 2>&1 ||
+apt_get() { apt-get -y -q -o DPkg::Lock::Timeout=300 "$@" >"$scratch/apt.log" 2>&1 ||
   { cat "$scratch/apt.log"; fail "apt-get $* failed"; }; }
 
-apt install "$deb"
+apt_get install "$deb"
 dpkg -L zaptrail >"$scratch/files"
 [ -L /usr/games/zaptrail ] || fail "no /usr/games/zaptrail"
 touch "$scratch/installed"
@@ -43,13 +43,14 @@ mkdir -m 700 "$home" "$home/run"
 chown "$player:" "$home" "$home/run"
 cp "$here/play_installed.sh" "$source_dir/tests/smoke/game_on_xvfb.sh" "$scratch/"
 runuser -u "$player" -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/run" \
-  PATH=/usr/bin:/bin:/usr/games SDL_AUDIODRIVER=dummy "$scratch/play_installed.sh" || fail "playing the installed game failed"
+  PATH=/usr/bin:/bin:/usr/games SDL_AUDIODRIVER=dummy "$scratch/play_installed.sh" ||
+  fail "playing the installed game failed"
 
 [ -f "$home/.local/share/zaptrail/zaptrail.ini" ] || fail "no records in the player's data folder"
 written=$(find /usr -xdev -newer "$scratch/installed" -print)
 [ -z "$written" ] || fail "the game wrote under /usr: $written"
 
-apt purge zaptrail
+apt_get purge zaptrail
 # Folders such as /usr/share/man are shared with other packages; every file of ours must go.
 while read -r path; do
   if [ -L "$path" ] || { [ -e "$path" ] && [ ! -d "$path" ]; }; then
