@@ -6,7 +6,6 @@
 set(ZAPTRAIL_HOMEPAGE "https://lumlum.example/zaptrail/")
 set(ZAPTRAIL_APPSTREAM_ID "example.lumlum.zaptrail")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "zap trail maintainers <zaptrail@lumlum.example>")
-set(ZAPTRAIL_DOC_DIR "share/doc/zaptrail")
 set(generated "${CMAKE_CURRENT_BINARY_DIR}")
 
 # The changelog entry carries the release date in the form Debian's tools read.
@@ -38,11 +37,10 @@ install(FILES "${generated}/zaptrail" DESTINATION games ${system})
 install(FILES "${generated}/zaptrail.6.gz" DESTINATION share/man/man6 ${system})
 install(FILES "${generated}/${ZAPTRAIL_APPSTREAM_ID}.metainfo.xml" DESTINATION share/metainfo
         ${system})
-install(FILES copyright "${generated}/changelog.gz" DESTINATION "${ZAPTRAIL_DOC_DIR}" ${system})
+install(FILES copyright "${generated}/changelog.gz" DESTINATION share/doc/zaptrail ${system})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zaptrail)
-set(CPACK_PACKAGE_VENDOR "lumlum works inc.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
