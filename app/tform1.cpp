@@ -20,13 +20,12 @@
 #include "game/integer_text.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
+#include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int kStartLeft = 185;
-constexpr int kStartTop = 164;
 constexpr int kDesignPeriod = 32;
 
 std::string LocalPath(const QString& path) {
@@ -54,7 +53,7 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   // Settle the size first: a resize after placing would make the position the client area's
   // instead of the frame's.
   adjustSize();
-  move(kStartLeft, kStartTop);
+  move(kMainWindowStartLeft, kMainWindowStartTop);
 }
 
 TForm1::~TForm1() = default;
@@ -141,7 +140,7 @@ void TForm1::SearchforHelpOn1Click() {
 int TForm1::ShowHalted(QDialog& dialog) {
   // Ticks keep arriving in the dialog's own event loop; halted, they only sample the input.
   GameRecord& record = game_.record;
-  const int8_t remembered = record.Phase;
+  const PlayPhase remembered = record.Phase;
   record.Phase = PhaseHalted;
   const int result = dialog.exec() == 1 ? 1 : 2;
   record.Phase = remembered;
