@@ -19,7 +19,8 @@ start_game() {
   trap 'rm -rf "$work"' EXIT
   cp "$binary" "$work/zaptrail"
   cd "$work"
-  launch_game ./zaptrail
+  # The player's own data folder stays out of it.
+  XDG_DATA_HOME="$work/data" launch_game ./zaptrail
 }
 
 launch_game() {
