@@ -4,11 +4,7 @@
 #   run_on_xvfb "$@"          first line of the script
 #   start_game GAME_BINARY    sets work, pid and window
 
-run_on_xvfb() {
-  if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-  fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/on_xvfb.sh"
 
 start_game() {
   local binary
