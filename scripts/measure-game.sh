@@ -9,9 +9,8 @@
 # their first frame (and the game that of every tick) to the standard error when they end.
 # Usage: measure-game.sh GAME_BINARY BARE_WINDOW_BINARY [RUNS]
 set -euo pipefail
-if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-fi
+source "$(dirname "$0")/on_xvfb.sh"
+run_on_xvfb "$@"
 binary=$(realpath "$1")
 bare=$(realpath "$2")
 runs=${3:-10}
