@@ -7,15 +7,13 @@
 namespace zaptrail {
 
 QString ApplicationTitle(const QString& executablePath) {
-  QString name = QFileInfo(executablePath).fileName();
-  name.truncate(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
-  if (name.isEmpty()) return name;
-  return name.left(1).toUpper() + name.mid(1).toLower();
+  return QString::fromStdString(
+      ApplicationTitle(QFileInfo(executablePath).fileName().toStdString()));
 }
 
-void ShowErrorDialog(const QString& message) {
+void ShowErrorDialog(const QString& text) {
   QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()),
-                  message + QLatin1Char('.'), QMessageBox::Ok);
+                  text, QMessageBox::Ok);
   box.exec();
 }
 

@@ -1,33 +1,25 @@
 #pragma once
 
 #include <QString>
-#include <exception>
+#include <string>
 #include <utility>
 
-class QWidget;
+#include "game/run_handler.hpp"
 
 namespace zaptrail {
 
-// The caption of the error dialog: the executable's name without directory and without
-// everything from its first full stop on, first letter upper case, the rest lower case.
+// The caption of the error dialog, from the executable's path.
 QString ApplicationTitle(const QString& executablePath);
 
-// The default error dialog: a modal critical message box with the message and a full stop.
+// The default error dialog: a modal critical message box with the text (message and full stop).
 void ShowErrorDialog(const QString& message);
 
 // Runs one handler; an error it raises ends it and is shown in the default error dialog.
 // Returns false when that happened.
 template <typename Handler>
 bool RunHandler(Handler&& handler) {
-  try {
-    std::forward<Handler>(handler)();
-    return true;
-  } catch (const std::bad_alloc&) {
-    ShowErrorDialog(QStringLiteral("Out of memory"));
-  } catch (const std::exception& error) {
-    ShowErrorDialog(QString::fromUtf8(error.what()));
-  }
-  return false;
+  return RunHandler(std::forward<Handler>(handler),
+                    [](const std::string& text) { ShowErrorDialog(QString::fromStdString(text)); });
 }
 
 }  // namespace zaptrail
