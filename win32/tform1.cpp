@@ -1,0 +1,226 @@
+#include "win32/tform1.hpp"
+
+#include <shellapi.h>
+
+#include <ctime>
+
+#include "game/errors.hpp"
+#include "game/halted_dialog.hpp"
+#include "game/records.hpp"
+#include "game/tick.hpp"
+#include "view/sprite_sheet.hpp"
+#include "win32/app_dir.hpp"
+#include "win32/dialog_window.hpp"
+#include "win32/error_dialog.hpp"
+#include "win32/resource_ids.hpp"
+#include "win32/tform2.hpp"
+#include "win32/tform3.hpp"
+#include "win32/tform9.hpp"
+#include "win32/wide_text.hpp"
+
+namespace zaptrail {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TForm1";
+// A fixed single-line frame with a system menu and a minimise box, no maximise box.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int32_t kStartLeft = 185;
+constexpr int32_t kStartTop = 164;
+constexpr UINT_PTR kTimer1 = 1;
+
+}  // namespace
+
+TForm1::TForm1(HINSTANCE instance)
+    : platform_(*this),
+      game_(platform_, SpriteSheet()),
+      Image1(game_.playField),
+      instance_(instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+  windowClass.hIconSm =
+      static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+  accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
+  window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kStartLeft, kStartTop, 0, 0,
+                            nullptr, LoadMenuW(instance, L"MAINMENU1"), instance, this);
+  created_ = RunHandler([&] { FormCreate(); });
+  PlayFieldResized();
+}
+
+TForm1::~TForm1() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
+  form2_ = form2;
+  form3_ = form3;
+  form9_ = form9;
+  platform_.AttachCompass(form2);
+  platform_.AttachSettings(form3);
+}
+
+void TForm1::FormCreate() {
+  AppDir = Utf8(ExecutableFolder());
+  game_.appDir = AppDir;
+  recordsPath_ = AppDir + "zaptrail.ini";
+  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), recordsPath_);
+  if (!Start(kDesignPeriod)) throw GameError("ﾀｲﾏｰを取得できません");
+}
+
+void TForm1::FormClose() {
+  SaveRecords(game_.record.BestTimes, recordsPath_);
+}
+
+void TForm1::RunMessageLoop() {
+  ShowWindow(window_, SW_SHOW);
+  UpdateWindow(window_);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(window_, accelerators_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+void TForm1::RepaintPlayField() {
+  // Shown before the tick goes on, as the game expects of a repaint.
+  if (!Image1.Refresh()) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+void TForm1::PlayFieldResized() {
+  if (window_ == nullptr) return;
+  Image1.Refresh();
+  const SIZE frame = FrameSizeFor(window_, game_.playField.Width(), game_.playField.Height());
+  SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, FALSE);
+}
+
+void TForm1::Timer1Timer() {
+  RunHandler([&] { zaptrail::Timer1Timer(game_); });
+}
+
+void TForm1::Reset1Click() {
+  RunHandler([&] { NewGame(game_); });
+}
+
+void TForm1::Property1Click() {
+  RunHandler([&] {
+    if (ShowHalted(game_.record, [&] { return static_cast<int>(form3_->ShowModal(window_)); }) ==
+        DialogResult::Ok) {
+      ApplyTimerPeriod(*this, period_, form3_->PeriodText());
+    }
+  });
+}
+
+void TForm1::K1Click() {
+  ShowHalted(game_.record, [&] { return static_cast<int>(form9_->ShowModal(window_)); });
+}
+
+void TForm1::Quit1Click() {
+  SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void TForm1::SearchforHelpOn1Click() {
+  // The help opens in the desktop's browser beside the game, which goes on meanwhile.
+  ShellExecuteW(window_, L"open", Wide(AppDir + "zaptrail-help.html").c_str(), nullptr, nullptr,
+                SW_SHOWNORMAL);
+}
+
+void TForm1::Stop() {
+  KillTimer(window_, kTimer1);
+}
+
+bool TForm1::Start(int32_t periodMs) {
+  return SetTimer(window_, kTimer1, static_cast<UINT>(periodMs), nullptr) != 0;
+}
+
+void TForm1::CloseFromTick() {
+  FormClose();
+  FinishClosing();
+}
+
+void TForm1::FinishClosing() {
+  closing_ = true;
+  Stop();
+  // Ends every message loop, a dialog's included, once the current handler returns.
+  PostQuitMessage(0);
+}
+
+void TForm1::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  Image1.Paint(dc);
+  EndPaint(window_, &paint);
+}
+
+void TForm1::Command(WORD id) {
+  switch (id) {
+    case IDM_RESET:
+      Reset1Click();
+      break;
+    case IDM_PROPERTY:
+      Property1Click();
+      break;
+    case IDM_QUIT:
+      Quit1Click();
+      break;
+    case IDM_SEARCH_FOR_HELP_ON:
+      SearchforHelpOn1Click();
+      break;
+    case IDM_K1:
+      K1Click();
+      break;
+    default:
+      break;
+  }
+}
+
+LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kTimer1 && !closing_) Timer1Timer();
+      return 0;
+    case WM_PAINT:
+      Paint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // the play field covers the whole client area
+    case WM_COMMAND:
+      Command(LOWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      // The close box, the system menu and Quit save like Escape; a failed save keeps the game.
+      if (closing_ || RunHandler([&] { FormClose(); })) FinishClosing();
+      return 0;
+    case WM_QUERYENDSESSION:
+      // Logging off or shutting down saves like the close box; a failed save says so and asks
+      // Windows to wait, so the best times are not lost.
+      return closing_ || RunHandler([&] { FormClose(); }) ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      if (wParam != FALSE) FinishClosing();
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK TForm1::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* creating = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    creating->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+  }
+  auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+}  // namespace zaptrail
