@@ -110,17 +110,10 @@ void TForm9::Label3Click() {
 
 void TForm9::Label1MouseMove(QLabel* label, int32_t x) {
   label->move(LabelJump(random_, SpanOf(label), x), label->y());
-  switch (JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
-                      Label1->text() == Text(kAngryCaption), width())) {
-    case LabelGameStep::GoesOn:
-      break;
-    case LabelGameStep::SecondStage:
-      BeginSecondStage();
-      break;
-    case LabelGameStep::EndsTheProgram:
-      EndTheProgram();
-      break;
-  }
+  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
+                                         Label1->text() == Text(kAngryCaption), width());
+  if (step == LabelGameStep::SecondStage) BeginSecondStage();
+  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
 }
 
 void TForm9::BeginSecondStage() {

@@ -17,6 +17,7 @@
 #include "win32/tform3.hpp"
 #include "win32/tform9.hpp"
 #include "win32/wide_text.hpp"
+#include "win32/window_class.hpp"
 
 namespace zaptrail {
 namespace {
@@ -35,16 +36,7 @@ TForm1::TForm1(HINSTANCE instance)
       game_(platform_, SpriteSheet()),
       Image1(game_.playField),
       instance_(instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance, L"MAINICON");
-  windowClass.hIconSm =
-      static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, kClassName, &Procedure);
   accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
   window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kStartLeft, kStartTop, 0, 0,
                             nullptr, LoadMenuW(instance, L"MAINMENU1"), instance, this);
@@ -213,13 +205,10 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TForm1::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* creating = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    creating->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-  }
-  auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = WindowOwner<TForm1>(window, message, lParam);
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  // Known from the first message on, before CreateWindowExW returns.
+  self->window_ = window;
   return self->Handle(message, wParam, lParam);
 }
 

@@ -2,6 +2,7 @@
 
 #include "win32/dialog_window.hpp"
 #include "win32/wide_text.hpp"
+#include "win32/window_class.hpp"
 
 namespace zaptrail {
 namespace {
@@ -14,14 +15,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 }  // namespace
 
 TForm2::TForm2(HINSTANCE instance, HWND mainWindow, const PixelSurface& compass) : Image1(compass) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = &Procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance, L"MAINICON");
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, kClassName, &Procedure);
   window_ = CreateWindowExW(kExStyle, kClassName, Wide("ｺﾝﾊﾟｽ").c_str(), kStyle, 0, 0, 0, 0,
                             mainWindow, nullptr, instance, this);
   const SIZE frame = FrameSizeFor(window_, compass.Width(), compass.Height());
@@ -47,11 +41,7 @@ void TForm2::RepaintCompass() {
 }
 
 LRESULT CALLBACK TForm2::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TForm2*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = WindowOwner<TForm2>(window, message, lParam);
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint;

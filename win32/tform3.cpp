@@ -4,6 +4,7 @@
 
 #include "win32/dialog_window.hpp"
 #include "win32/wide_text.hpp"
+#include "win32/window_class.hpp"
 
 namespace zaptrail {
 namespace {
@@ -94,12 +95,8 @@ bool TForm3::Command(WORD id) {
 }
 
 INT_PTR CALLBACK TForm3::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    return FALSE;
-  }
-  auto* self = reinterpret_cast<TForm3*>(GetWindowLongPtrW(window, DWLP_USER));
-  if (self == nullptr) return FALSE;
+  auto* self = DialogOwner<TForm3>(window, message, lParam);
+  if (self == nullptr || message == WM_INITDIALOG) return FALSE;
   switch (message) {
     case WM_COMMAND:
       return self->Command(LOWORD(wParam)) ? TRUE : FALSE;

@@ -6,6 +6,7 @@
 #include "game/random.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/wide_text.hpp"
+#include "win32/window_class.hpp"
 
 namespace zaptrail {
 namespace {
@@ -115,17 +116,10 @@ void TForm9::MouseMove(POINT at) {
 void TForm9::Label1MouseMove(Label& label, int32_t x) {
   label.left = LabelJump(random_, SpanOf(label), x);
   InvalidateRect(window_, nullptr, TRUE);
-  switch (JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
-                      Label1.caption == kAngryCaption)) {
-    case LabelGameStep::GoesOn:
-      break;
-    case LabelGameStep::SecondStage:
-      BeginSecondStage();
-      break;
-    case LabelGameStep::EndsTheProgram:
-      EndTheProgram();
-      break;
-  }
+  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
+                                         Label1.caption == kAngryCaption);
+  if (step == LabelGameStep::SecondStage) BeginSecondStage();
+  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
 }
 
 void TForm9::BeginSecondStage() {
@@ -152,12 +146,8 @@ void TForm9::Label3Click() {
 }
 
 INT_PTR CALLBACK TForm9::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrW(window, DWLP_USER, lParam);
-    return FALSE;
-  }
-  auto* self = reinterpret_cast<TForm9*>(GetWindowLongPtrW(window, DWLP_USER));
-  if (self == nullptr) return FALSE;
+  auto* self = DialogOwner<TForm9>(window, message, lParam);
+  if (self == nullptr || message == WM_INITDIALOG) return FALSE;
   const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
     case WM_PAINT:
