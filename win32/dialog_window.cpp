@@ -66,4 +66,22 @@ HWND AddControl(HWND dialog, const wchar_t* windowClass, std::string_view text, 
   return control;
 }
 
+SIZE TextSize(HWND window, HFONT font, std::string_view text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ previous = SelectObject(dc, font);
+  const std::wstring wide = Wide(text);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, previous);
+  ReleaseDC(window, dc);
+  return size;
+}
+
+HWND AddLabel(HWND dialog, std::string_view text, ControlPlace place, HFONT font) {
+  HWND label = AddControl(dialog, L"STATIC", text, SS_LEFT | SS_NOPREFIX, place, -1, font);
+  const SIZE size = TextSize(label, font, text);
+  SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return label;
+}
+
 }  // namespace zaptrail

@@ -27,6 +27,13 @@ struct ControlPlace {
 HWND AddControl(HWND dialog, const wchar_t* windowClass, std::string_view text, DWORD style,
                 ControlPlace place, int32_t id, HFONT font);
 
+// The size of a line of text in the font.
+SIZE TextSize(HWND window, HFONT font, std::string_view text);
+
+// A static text that sizes itself to its text at its place's left and top, as labels do: the
+// face that stands in for the dialog font may be wider than the one the layout was made with.
+HWND AddLabel(HWND dialog, std::string_view text, ControlPlace place, HFONT font);
+
 // The window's outer size that gives it this client size.
 SIZE FrameSizeFor(HWND window, int32_t clientWidth, int32_t clientHeight);
 

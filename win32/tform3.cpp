@@ -32,10 +32,10 @@ TForm3::TForm3(HINSTANCE instance, HWND owner) {
                               reinterpret_cast<LPARAM>(this));
   showing_ = ModalShowing(window_);
   // Created in tab order: the text box, its arrows, the check box, OK, Cancel.
-  AddControl(window_, L"STATIC", "ｳｪｲﾄ", SS_LEFT, {8, 8, 27, 12}, -1, font_);
+  AddLabel(window_, "ｳｪｲﾄ", {8, 8, 27, 12}, font_);
   Edit1 = AddControl(window_, L"EDIT", "32", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                      {39, 4, 66, 20}, kEdit1, font_);
-  AddControl(window_, L"STATIC", "ﾐﾘｾｺﾝﾄﾞ", SS_LEFT, {128, 8, 41, 12}, -1, font_);
+  AddLabel(window_, "ﾐﾘｾｺﾝﾄﾞ", {128, 8, 41, 12}, font_);
   UpDown1 =
       AddControl(window_, UPDOWN_CLASSW, "", UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
                  {105, 4, 15, 20}, kUpDown1, font_);

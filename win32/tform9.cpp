@@ -65,13 +65,7 @@ void TForm9::FormShow() {
 
 // Labels size themselves to their text.
 void TForm9::Resize(Label& label) {
-  HDC dc = GetDC(window_);
-  HGDIOBJ previous = SelectObject(dc, label.font);
-  const std::wstring text = Wide(label.caption);
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(window_, dc);
+  const SIZE size = TextSize(window_, label.font, label.caption);
   label.width = size.cx;
   label.height = size.cy;
 }
