@@ -7,8 +7,9 @@ JOBS ?= $(shell nproc)
 run: build
 	cd $(BUILD) && ./zaptrail
 
-test: build
+test: build windows
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	cd build-windows && ctest --output-on-failure -j$(JOBS)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -34,7 +35,7 @@ deps:
 	@./scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) build-release build-measure
+	rm -rf $(BUILD) build-release build-measure build-windows
 
 # The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
 .PHONY: sanitize
@@ -52,3 +53,10 @@ fuzz: deps
 	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# The game for 64-bit Windows, cross-compiled with mingw-w64, in build-windows/.
+.PHONY: windows
+windows: deps
+	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build-windows -j$(JOBS)

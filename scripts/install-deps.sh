@@ -11,6 +11,8 @@ packages=(
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
   desktop-file-utils
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64
 )
 
 missing=()

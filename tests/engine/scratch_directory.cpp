@@ -1,16 +1,21 @@
 #include "tests/engine/scratch_directory.hpp"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace zaptrail::testing {
 
+// create_directory reports a name already taken, so two tests never share a folder.
 ScratchDirectory::ScratchDirectory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "zaptrail-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no scratch folder");
-  path_ = pattern;
+  std::random_device seed;
+  std::mt19937 names(seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = std::filesystem::temp_directory_path() / ("zaptrail-test-" + std::to_string(names()));
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("no scratch folder");
 }
 
 ScratchDirectory::~ScratchDirectory() {

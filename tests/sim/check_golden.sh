@@ -1,22 +1,26 @@
 #!/usr/bin/env bash
 # Replays every golden case through zaptrail-sim and compares the output byte for byte.
+#   check_golden.sh GOLDEN_DIR SIM [...]    (SIM may be an emulator followed by the program)
 #   level-SEED-LEVEL.txt      output of `zaptrail-sim level SEED LEVEL`
 #   play-SEED-LEVEL.keys/.txt input and output of `zaptrail-sim play SEED LEVEL`
 set -u
-sim=$1
-golden=$2
+golden=$1
+shift
+sim=("$@")
+actual=$(mktemp)
+trap 'rm -f "$actual"' EXIT
 failed=0
 for expected in "$golden"/level-*.txt "$golden"/play-*.txt; do
   name=$(basename "$expected" .txt)
   IFS=- read -r command seed level <<<"$name"
   if [ "$command" = play ]; then
-    actual=$("$sim" play "$seed" "$level" <"$golden/$name.keys")
+    "${sim[@]}" play "$seed" "$level" <"$golden/$name.keys" >"$actual"
   else
-    actual=$("$sim" level "$seed" "$level")
+    "${sim[@]}" level "$seed" "$level" >"$actual"
   fi
-  if ! diff -u "$expected" <(printf '%s\n' "$actual") >/dev/null; then
+  if ! cmp -s "$expected" "$actual"; then
     echo "golden case $name differs:"
-    diff -u "$expected" <(printf '%s\n' "$actual") | head -20
+    diff -u "$expected" "$actual" | head -20
     failed=1
   fi
 done

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "tools/sim/binary_streams.hpp"
 #include "tools/sim/replay.hpp"
 #include "tools/sim/sim_arguments.hpp"
 
 int main(int argc, char** argv) {
+  zaptrail::UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   const std::optional<zaptrail::SimArguments> parsed = zaptrail::ParseSimArguments(arguments);

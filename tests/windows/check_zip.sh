@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The zip a player downloads holds the game and exactly the files it opens from its folder,
+# each as in assets/, and the executable in it starts on a bare Windows.
+#   check_zip.sh ZIP ASSETS_DIR OBJDUMP
+set -eu
+zip=$(realpath "$1")
+assets=$2
+objdump=$3
+here=$(dirname "$0")
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+(cd "$unpacked" && cmake -E tar xf "$zip")
+
+expected=$(printf '%s\n' CLIA.WAV TAK.WAV WIN.WAV zaptrail-help.html zaptrail.exe)
+actual=$(cd "$unpacked" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort)
+if [ "$actual" != "$expected" ]; then
+  echo "the zip holds:"
+  echo "$actual"
+  echo "instead of:"
+  echo "$expected"
+  exit 1
+fi
+for file in CLIA.WAV TAK.WAV WIN.WAV zaptrail-help.html; do
+  cmp "$assets/$file" "$unpacked/$file"
+done
+"$here/check_imports.sh" "$objdump" "$unpacked/zaptrail.exe"
