@@ -2,16 +2,16 @@
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
 # the main window and its play field, the settings dialog, the about box, play, and Escape's
 # save of the records file.
-#   zaptrail_exe_test.sh WINE_RUN PREFIX GAME_FOLDER SIM_EXE [SHOTS_FOLDER]
-# GAME_FOLDER holds zaptrail.exe with its cues and help; SIM_EXE renders the expected title
-# screen. Screenshots of the windows are left in SHOTS_FOLDER (default: a scratch folder).
+#   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE [SHOTS_FOLDER]
+# ZIP is the game as a player downloads it; SIM_EXE renders the expected title screen.
+# Screenshots of the windows are left in SHOTS_FOLDER (default: a scratch folder).
 set -euo pipefail
 if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
 fi
 wine_run=$(realpath "$1")
 prefix=$(realpath -m "$2")
-game_folder=$(realpath "$3")
+zip=$(realpath "$3")
 sim=$(realpath "$4")
 
 work=$(mktemp -d)
@@ -75,7 +75,7 @@ cd "$work"
 "$wine_run" "$prefix" "$sim" play 1 0 --snapshot title.png </dev/null >/dev/null
 
 mkdir -p "$work/game"
-cp "$game_folder"/zaptrail.exe "$game_folder"/*.WAV "$game_folder"/zaptrail-help.html "$work/game/"
+(cd "$work/game" && cmake -E tar xf "$zip")
 # Lines with bare LF: read like CR LF, written back with CR LF.
 printf '41\n57\n' >"$work/game/zaptrail.ini"
 "$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
