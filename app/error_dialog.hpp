@@ -12,7 +12,7 @@ namespace zaptrail {
 QString ApplicationTitle(const QString& executablePath);
 
 // The default error dialog: a modal critical message box with the text (message and full stop).
-void ShowErrorDialog(const QString& message);
+void ShowErrorDialog(const QString& text);
 
 // Runs one handler; an error it raises ends it and is shown in the default error dialog.
 // Returns false when that happened.
