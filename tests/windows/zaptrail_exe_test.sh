@@ -38,9 +38,10 @@ for _ in $(seq 1 50); do
   sleep 0.1
 done
 
+# The first start may have to make the Wine prefix, which takes a while on a busy machine.
 wait_for_window() {
-  local name=$1 found=""
-  for _ in $(seq 1 300); do
+  local name=$1 tenths=${2:-300} found=""
+  for _ in $(seq 1 "$tenths"); do
     kill -0 "$pid" 2>/dev/null || fail "the game ended while waiting for '$name'"
     found=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1 || true)
     [ -n "$found" ] && { echo "$found"; return; }
@@ -81,7 +82,7 @@ printf '41\n57\n' >"$work/game/zaptrail.ini"
 "$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
 pid=$!
 
-window=$(wait_for_window "zap trail")
+window=$(wait_for_window "zap trail" 1200)
 wait_for_window "ｺﾝﾊﾟｽ" >/dev/null
 sleep 1
 
