@@ -29,7 +29,7 @@ class HeldKeys : public QObject {
  private:
   bool TypedIntoIgnoredWindow(QObject* watched) const;
 
-  std::array<bool, 6> held_{};
+  std::array<bool, kKeyCount> held_{};
   std::vector<QPointer<QWidget>> ignored_;
 };
 

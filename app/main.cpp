@@ -3,7 +3,7 @@
 
 #include "app/close_on_signals.hpp"
 #include "app/error_dialog.hpp"
-#include "app/program_resources.hpp"
+#include "dialogs/program_resources.hpp"
 #include "app/tform1.hpp"
 #include "app/tform2.hpp"
 #include "dialogs/tform3.hpp"

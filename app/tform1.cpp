@@ -19,13 +19,11 @@
 #include "game/records.hpp"
 #include "game/tick.hpp"
 #include "game/tick_period.hpp"
+#include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
 namespace {
-
-constexpr int kStartLeft = 185;
-constexpr int kStartTop = 164;
 
 std::string LocalPath(const QString& path) {
   return QFile::encodeName(path).toStdString();
@@ -65,7 +63,7 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   // Settle the size first: a resize after placing would make the position the client area's
   // instead of the frame's.
   adjustSize();
-  move(kStartLeft, kStartTop);
+  move(kMainWindowStartLeft, kMainWindowStartTop);
 }
 
 TForm1::~TForm1() = default;

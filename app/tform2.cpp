@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/pixel_image.hpp"
+#include "game/window_places.hpp"
 
 namespace zaptrail {
 
@@ -18,7 +19,7 @@ TForm2::TForm2(const PixelSurface& compass, QWidget* mainWindow)
 }
 
 void TForm2::PlaceBeside(const QRect& mainFrame) {
-  move(mainFrame.x() + mainFrame.width(), mainFrame.y());
+  move(CompassStartLeft(mainFrame.x(), mainFrame.width()), CompassStartTop(mainFrame.y()));
 }
 
 void TForm2::RepaintCompass() {

@@ -11,9 +11,7 @@ BenchGame::BenchGame(uint32_t seed) : game(platform, SpriteSheet()) {
 }
 
 void BenchGame::SetLevel(int32_t level) {
-  game.record.Level = level;
-  game.record.MazeWidth = 21 + 6 * level;
-  game.record.MazeHeight = game.record.MazeWidth;
+  zaptrail::SetLevel(game.record, level);
 }
 
 void BenchGame::Build(int32_t level, uint32_t seed) {

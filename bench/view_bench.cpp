@@ -4,7 +4,7 @@
 #include "bench/floors.hpp"
 #include "bench/measured.hpp"
 #include "game/tick.hpp"
-#include "view/play_field.hpp"
+#include "game/play_field.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail::bench {

@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "app/program_resources.hpp"
 #include "dialogs/centre_on_screen.hpp"
 #include "dialogs/dialog_font.hpp"
+#include "dialogs/program_resources.hpp"
 #include "game/label_game.hpp"
 
 namespace zaptrail {

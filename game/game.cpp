@@ -1,6 +1,7 @@
 #include "game/game.hpp"
 
 #include "game/input.hpp"
+#include "game/level.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
 
@@ -8,9 +9,7 @@ namespace zaptrail {
 
 void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath) {
   GameRecord& record = game.record;
-  record.TileSize = 16;
-  record.MazeWidth = 21;
-  record.MazeHeight = 21;
+  SetStartSizes(record);
   record.BestTimes.clear();
   if (RecordsFileExists(recordsPath)) record.BestTimes = LoadRecords(recordsPath);
   game.random.Seed(seed);

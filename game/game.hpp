@@ -7,6 +7,7 @@
 #include "game/platform.hpp"
 #include "game/random.hpp"
 #include "game/trace.hpp"
+#include "view/compass_needle.hpp"
 #include "view/surface.hpp"
 
 namespace zaptrail {
@@ -21,9 +22,10 @@ struct Game {
   RandomSource random;
   Platform& platform;
   const PixelSurface& sheet;
-  PixelSurface playField;        // the main window's Image1
-  PixelSurface compass{64, 64};  // the compass window's Image1, black until the first needle
-  std::string appDir;            // the executable's directory, ending in a separator
+  PixelSurface playField;  // the main window's Image1
+  PixelSurface compass{kCompassSize,
+                       kCompassSize};  // the compass window's Image1, black until the first needle
+  std::string appDir;                  // the executable's directory, ending in a separator
   Trace* trace = nullptr;
 };
 

@@ -17,11 +17,10 @@ inline constexpr uint8_t CellGoal = 112;
 inline constexpr uint8_t CellCloud = 120;
 inline constexpr uint8_t CellCloudWall = 121;
 
-// Play phases.
-inline constexpr int8_t PhaseTitle = 0;
-inline constexpr int8_t PhasePlaying = 1;
-inline constexpr int8_t PhaseHalted = 2;
-inline constexpr int8_t PhaseDead = 3;
+enum PlayPhase : int8_t { PhaseTitle = 0, PhasePlaying = 1, PhaseHalted = 2, PhaseDead = 3 };
+
+// Edge of a tile in pixels, on the sheet and in the view.
+inline constexpr int32_t kTileSize = 16;
 
 // Tiles the tick draws at the chick's place.
 inline constexpr uint8_t ChickTile = 64;
@@ -51,7 +50,7 @@ struct GameRecord {
   uint8_t ClearTile = 0;
   uint8_t JoystickPresent = 0;
   int8_t PlayerPose = 0;
-  int8_t Phase = 0;
+  PlayPhase Phase = PhaseTitle;
   int8_t Variant = 0;
   std::array<uint8_t, kMoverSlots> MoverActive{};
   int8_t TitleDelay = 0;

@@ -2,12 +2,13 @@
 
 #include <string>
 
+#include "game/cues.hpp"
 #include "game/errors.hpp"
 #include "game/game.hpp"
 #include "game/integer_text.hpp"
-#include "view/cues.hpp"
-#include "view/play_field.hpp"
-#include "view/text.hpp"
+#include "game/level.hpp"
+#include "game/play_field.hpp"
+#include "game/text.hpp"
 
 namespace zaptrail {
 namespace {
@@ -35,7 +36,7 @@ bool CheckCell(Game& game) {
   if (cell == CellItem) {
     cell = CellFloor;
     record.Power += kItemPower;
-    PlayCue(game, 0);
+    PlayCue(game, CueItem);
     return false;
   }
   if (cell == CellGoal) {
@@ -50,7 +51,7 @@ void FinishLevel(Game& game) {
   const int32_t time = record.ElapsedTime;
   const int32_t level = record.Level;
   record.Phase = PhaseHalted;
-  PlayCue(game, 1);
+  PlayCue(game, CueGoal);
   DrawView(game, record.ClearTile);
   if (record.BestTimes.size() == static_cast<size_t>(level)) {
     PutText(game, 0, 0, "1st challenge");
@@ -66,8 +67,8 @@ void FinishLevel(Game& game) {
       PutText(game, 0, 0, "Top:" + stored);
     }
   }
-  record.MazeWidth += 6;
-  record.MazeHeight += 6;
+  record.MazeWidth += kMazeGrowth;
+  record.MazeHeight += kMazeGrowth;
   game.platform.RepaintPlayField();
   record.Phase = PhaseTitle;
   record.Level += 1;
@@ -90,7 +91,7 @@ void CheckDeath(Game& game) {
   record.Phase = PhaseDead;
   PutText(game, 0, 0, "you died.");
   PutText(game, 0, 1, "Max Lv=" + std::to_string(record.BestTimes.size()));
-  PlayCue(game, 2);
+  PlayCue(game, CueDeath);
 }
 
 }  // namespace zaptrail

@@ -15,7 +15,7 @@ template <typename ShowModal>
 DialogResult ShowHalted(GameRecord& record, ShowModal&& showModal) {
   struct RestorePhase {
     GameRecord& record;
-    int8_t remembered;
+    PlayPhase remembered;
     ~RestorePhase() { record.Phase = remembered; }
   } restore{record, record.Phase};
   record.Phase = PhaseHalted;

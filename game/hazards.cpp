@@ -1,6 +1,7 @@
 #include "game/hazards.hpp"
 
 #include "game/game.hpp"
+#include "game/variants.hpp"
 
 namespace zaptrail {
 namespace {
@@ -90,7 +91,7 @@ void WanderGoal(Game& game) {
 void ShakeWindow(Game& game) {
   const GameRecord& record = game.record;
   // Nothing pulls the window back: the offsets add up for as long as the level lasts.
-  if (record.Variant == 7) ShiftWindow(game, 5);
+  if (ShakesWindow(record.Variant)) ShiftWindow(game, 5);
   if (record.Level == 10 || record.Level == 20) ShiftWindow(game, 11);
 }
 
@@ -101,9 +102,9 @@ void StampGoal(Game& game) {
 
 void RunHazards(Game& game) {
   const int8_t variant = game.record.Variant;
-  if (variant == 1 || variant == 6) RiseClouds(game);
-  if (variant == 4) WanderBlocks(game);
-  if (variant == 2 || variant == 5) WanderGoal(game);
+  if (HasClouds(variant)) RiseClouds(game);
+  if (HasWallBlocks(variant)) WanderBlocks(game);
+  if (HasWanderingGoal(variant)) WanderGoal(game);
   ShakeWindow(game);
   StampGoal(game);
 }

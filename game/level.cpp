@@ -7,7 +7,8 @@
 #include "game/draw_modulo.hpp"
 #include "game/errors.hpp"
 #include "game/game.hpp"
-#include "view/play_field.hpp"
+#include "game/play_field.hpp"
+#include "game/variants.hpp"
 
 namespace zaptrail {
 namespace {
@@ -94,7 +95,7 @@ void PlaceMoversAndChick(Game& game) {
     PickRandomEmptyCell(game, record.MoverX[static_cast<size_t>(i)],
                         record.MoverY[static_cast<size_t>(i)]);
   }
-  if (record.Variant == 1 || record.Variant == 6) {
+  if (HasClouds(record.Variant)) {
     // The gravity variants drop the chick onto the lowest row, whatever lies there.
     record.PlayerX = game.random.Draw() % (record.MazeWidth - 2) + 1;
     record.PlayerY = record.MazeHeight - 2;
@@ -125,9 +126,20 @@ int32_t WallRemovalTries(int8_t variant, int32_t cellCount) {
 }
 
 int32_t MoverCount(int8_t variant, int32_t level, int32_t width, int32_t cellCount) {
-  if (variant == 1 || variant == 6) return std::min(13 * level + width, kMoverSlots);
-  if (variant == 4) return std::min(cellCount / 8, kMoverSlots);
+  if (HasClouds(variant)) return std::min(13 * level + width, kMoverSlots);
+  if (HasWallBlocks(variant)) return std::min(cellCount / 8, kMoverSlots);
   return 0;
+}
+
+void SetLevel(GameRecord& record, int32_t level) {
+  record.Level = level;
+  record.MazeWidth = kFirstMazeSize + kMazeGrowth * level;
+  record.MazeHeight = record.MazeWidth;
+}
+
+void SetStartSizes(GameRecord& record) {
+  record.TileSize = kTileSize;
+  SetLevel(record, 0);
 }
 
 void PickRandomEmptyCell(Game& game, int32_t& column, int32_t& row) {

@@ -5,6 +5,16 @@
 namespace zaptrail {
 
 struct Game;
+struct GameRecord;
+
+// A new game starts on a 21 x 21 maze; every cleared level adds six cells each way.
+inline constexpr int32_t kFirstMazeSize = 21;
+inline constexpr int32_t kMazeGrowth = 6;
+
+// Sets the Level and the maze size a game reaches it with, 21 + 6 x Level each way.
+void SetLevel(GameRecord& record, int32_t level);
+// What every new game starts from: the tile size and Level 0 with its 21 x 21 maze.
+void SetStartSizes(GameRecord& record);
 
 // Builds the maze of the current Level: grid, variant, movers, chick, items and goal.
 void BuildLevel(Game& game);

@@ -2,6 +2,7 @@
 
 #include "game/game.hpp"
 #include "game/input.hpp"
+#include "game/variants.hpp"
 
 namespace zaptrail {
 namespace {
@@ -60,7 +61,7 @@ void MoveWithGravity(GameRecord& record, const InputFlags& input, const uint8_t*
 void MovePlayer(Game& game, const InputFlags& input) {
   GameRecord& record = game.record;
   const uint8_t* here = record.Cells.data() + record.CellIndex(record.PlayerX, record.PlayerY);
-  if (record.Variant == 1 || record.Variant == 6) {
+  if (HasClouds(record.Variant)) {
     MoveWithGravity(record, input, here);
   } else {
     MoveOrdinary(record, input, here);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace zaptrail {
 
 enum class Key : uint8_t { Up, Right, Down, Left, Escape, Space };
+inline constexpr size_t kKeyCount = 6;
 
 // Raw range of the first joystick's axes.
 struct JoystickCaps {

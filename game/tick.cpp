@@ -1,14 +1,14 @@
 #include "game/tick.hpp"
 
+#include "game/compass.hpp"
 #include "game/game.hpp"
 #include "game/goal.hpp"
 #include "game/hazards.hpp"
 #include "game/input.hpp"
 #include "game/level.hpp"
 #include "game/movement.hpp"
-#include "view/compass.hpp"
-#include "view/play_field.hpp"
-#include "view/text.hpp"
+#include "game/play_field.hpp"
+#include "game/text.hpp"
 
 namespace zaptrail {
 namespace {
@@ -32,10 +32,7 @@ void PlayingTick(Game& game, const InputFlags& input) {
 
 void NewGame(Game& game) {
   GameRecord& record = game.record;
-  record.TileSize = 16;
-  record.MazeWidth = 21;
-  record.MazeHeight = 21;
-  record.Level = 0;
+  SetStartSizes(record);
   record.Power = 500;
   SizePlayField(game);
   game.playField.FillBlack(0, 0, game.playField.Width(), game.playField.Height());

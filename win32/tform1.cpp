@@ -8,6 +8,7 @@
 #include "game/halted_dialog.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
+#include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/app_dir.hpp"
 #include "win32/dialog_window.hpp"
@@ -25,8 +26,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TForm1";
 // A fixed single-line frame with a system menu and a minimise box, no maximise box.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int32_t kStartLeft = 185;
-constexpr int32_t kStartTop = 164;
 constexpr UINT_PTR kTimer1 = 1;
 
 }  // namespace
@@ -38,8 +37,9 @@ TForm1::TForm1(HINSTANCE instance)
       instance_(instance) {
   RegisterWindowClass(instance, kClassName, &Procedure);
   accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
-  window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kStartLeft, kStartTop, 0, 0,
-                            nullptr, LoadMenuW(instance, L"MAINMENU1"), instance, this);
+  window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kMainWindowStartLeft,
+                            kMainWindowStartTop, 0, 0, nullptr, LoadMenuW(instance, L"MAINMENU1"),
+                            instance, this);
   created_ = RunHandler([&] { FormCreate(); });
   PlayFieldResized();
 }

@@ -1,5 +1,6 @@
 #include "win32/tform2.hpp"
 
+#include "game/window_places.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
@@ -32,8 +33,8 @@ TForm2::~TForm2() {
 void TForm2::PlaceBeside(HWND mainWindow) {
   RECT main;
   GetWindowRect(mainWindow, &main);
-  SetWindowPos(window_, nullptr, main.right, main.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_, nullptr, CompassStartLeft(main.left, main.right - main.left),
+               CompassStartTop(main.top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm2::RepaintCompass() {

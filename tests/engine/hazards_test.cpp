@@ -220,7 +220,7 @@ TEST(ShakingWindow, TwoDrawsOfPlusMinusTwoOrFourOfPlusMinusFive) {
   before = calm.game.random.State();
   ShakeWindow(calm.game);
   EXPECT_EQ(calm.game.random.State(), before);
-  EXPECT_EQ(calm.platform.left, ScriptedPlatform::kStartLeft);
+  EXPECT_EQ(calm.platform.left, kMainWindowStartLeft);
 }
 
 }  // namespace

@@ -41,13 +41,11 @@ void TestGame::SetUp(uint32_t seed) {
 }
 
 void TestGame::SetLevel(int32_t level) {
-  record.Level = level;
-  record.MazeWidth = 21 + 6 * level;
-  record.MazeHeight = record.MazeWidth;
+  zaptrail::SetLevel(record, level);
 }
 
 void TestGame::Build(int32_t level, uint32_t seed) {
-  record.TileSize = 16;
+  record.TileSize = kTileSize;
   SetLevel(level);
   game.random.Seed(seed);
   ResetLevelStart(record);
@@ -55,7 +53,7 @@ void TestGame::Build(int32_t level, uint32_t seed) {
 }
 
 void TestGame::OpenField(int32_t size, int8_t variant) {
-  record.TileSize = 16;
+  record.TileSize = kTileSize;
   record.MazeWidth = size;
   record.MazeHeight = size;
   record.Level = variant;

@@ -118,7 +118,7 @@ TEST(PlayingTick, TheGoalTickMovesNothingAndRedrawsNoCompass) {
   EXPECT_EQ(test.record.GoalFrame, 0);
   EXPECT_EQ(test.game.random.State(), random);
   EXPECT_EQ(test.platform.compassRepaints, compassRepaints);
-  EXPECT_EQ(test.platform.left, ScriptedPlatform::kStartLeft);
+  EXPECT_EQ(test.platform.left, kMainWindowStartLeft);
 }
 
 TEST(PlayingTick, AnOrdinaryTickRunsEveryStepOnce) {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/test_game.hpp"
-#include "view/compass.hpp"
-#include "view/play_field.hpp"
+#include "game/compass.hpp"
+#include "game/play_field.hpp"
 #include "view/sprite_sheet.hpp"
-#include "view/text.hpp"
+#include "game/text.hpp"
 
 namespace zaptrail::testing {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "game/game.hpp"
 #include "game/integer_text.hpp"
+#include "game/level.hpp"
 #include "game/tick.hpp"
 #include "tests/soak/grid_rules.hpp"
 #include "tests/soak/held_key_script.hpp"
@@ -39,9 +40,7 @@ void StartAtLevel(Game& game, uint32_t seed, int32_t level) {
   GameRecord& record = game.record;
   std::minstd_rand times(seed);
   for (int32_t i = 0; i < level; ++i) record.BestTimes.push_back(std::to_string(times() % 400));
-  record.Level = level;
-  record.MazeWidth = 21 + 6 * level;
-  record.MazeHeight = record.MazeWidth;
+  SetLevel(record, level);
 }
 
 // False, after saying why, when a tick broke a rule.

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/program_resources.hpp"
+#include "dialogs/program_resources.hpp"
 #include "tests/widgets/label_game_steps.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 

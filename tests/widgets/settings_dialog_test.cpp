@@ -13,7 +13,7 @@
 #include "game/tick.hpp"
 #include "game/trace.hpp"
 #include "tests/widgets/shell_fixture.hpp"
-#include "view/cues.hpp"
+#include "game/cues.hpp"
 
 namespace zaptrail::testing {
 namespace {

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "game/level.hpp"
 #include "game/tick.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
@@ -45,8 +46,7 @@ class WindowManagerTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(shell.form1.get()));
     shell.form1->TickTimer().stop();
     Game& game = shell.form1->GameState();
-    game.record.Level = 7;
-    game.record.MazeWidth = game.record.MazeHeight = 21 + 6 * 7;
+    SetLevel(game.record, 7);
     StartLevel(game);
     const QPoint start = shell.form1->pos();
     const QPoint compass = shell.form2->pos();

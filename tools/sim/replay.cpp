@@ -29,20 +29,14 @@ class PrintingTrace : public Trace {
   std::ostream& out_;
 };
 
-void SetLevelAndSize(GameRecord& record, int32_t level) {
-  record.Level = level;
-  record.MazeWidth = 21 + 6 * level;
-  record.MazeHeight = record.MazeWidth;
-}
-
 }  // namespace
 
 int RunLevel(const SimArguments& arguments, std::ostream& out) {
   ScriptedPlatform platform;
   Game game(platform, SpriteSheet());
   GameRecord& record = game.record;
-  record.TileSize = 16;
-  SetLevelAndSize(record, arguments.level);
+  record.TileSize = kTileSize;
+  SetLevel(record, arguments.level);
   game.random.Seed(arguments.seed);
   ResetLevelStart(record);
   BuildLevel(game);
@@ -59,7 +53,7 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
     err << "zaptrail-sim: " << error.what() << ".\n";
     return 1;
   }
-  SetLevelAndSize(game.record, arguments.level);
+  SetLevel(game.record, arguments.level);
 
   PrintingTrace trace(out);
   game.trace = &trace;

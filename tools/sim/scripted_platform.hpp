@@ -8,16 +8,14 @@
 #include <vector>
 
 #include "game/platform.hpp"
+#include "game/window_places.hpp"
 
 namespace zaptrail {
 
 // A platform without a machine behind it: keys and joystick are whatever the script holds, the
-// main window is a position, sounds are remembered, and closing runs a callback.
+// main window is a position, sounds are silent, and closing runs a callback.
 class ScriptedPlatform : public Platform {
  public:
-  static constexpr int32_t kStartLeft = 185;
-  static constexpr int32_t kStartTop = 164;
-
   void HoldOnly(const std::vector<Key>& keys);
   void Hold(Key key, bool held) { held_[static_cast<size_t>(key)] = held; }
 
@@ -25,12 +23,12 @@ class ScriptedPlatform : public Platform {
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;
   bool SoundSwitchOn() override { return soundOn; }
-  void PlaySound(const std::string& path) override { soundsPlayed.push_back(path); }
+  void PlaySound(const std::string&) override {}
   int32_t WindowLeft() override { return left; }
   int32_t WindowTop() override { return top; }
   void SetWindowLeft(int32_t value) override { left = value; }
   void SetWindowTop(int32_t value) override { top = value; }
-  void PlayFieldResized() override { ++resizes; }
+  void PlayFieldResized() override {}
   void RepaintPlayField() override { ++repaints; }
   void RepaintCompass() override { ++compassRepaints; }
   // Runs onClose (which may throw and so keep the window open), then marks the window closed.
@@ -39,17 +37,15 @@ class ScriptedPlatform : public Platform {
   std::optional<JoystickCaps> joystickCaps;
   std::optional<JoystickState> joystick;
   bool soundOn = true;
-  std::vector<std::string> soundsPlayed;
-  int32_t left = kStartLeft;
-  int32_t top = kStartTop;
-  int32_t resizes = 0;
+  int32_t left = kMainWindowStartLeft;
+  int32_t top = kMainWindowStartTop;
   int32_t repaints = 0;
   int32_t compassRepaints = 0;
   std::function<void()> onClose;
   bool closed = false;
 
  private:
-  std::array<bool, 6> held_{};
+  std::array<bool, kKeyCount> held_{};
 };
 
 }  // namespace zaptrail

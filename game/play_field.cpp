@@ -1,10 +1,10 @@
-#include "view/play_field.hpp"
+#include "game/play_field.hpp"
 
 #include <string>
 
 #include "game/game.hpp"
-#include "view/sprite_sheet.hpp"
-#include "view/text.hpp"
+#include "game/text.hpp"
+#include "view/tiles.hpp"
 
 namespace zaptrail {
 namespace {
@@ -56,8 +56,7 @@ void DrawView(Game& game, uint8_t centreTile) {
       uint8_t code = (j == kCentreColumn && i == kCentreRow) ? centreTile : mazeRow[x];
       if (code == CellWall) code = wallLook;
       if (code == CellGoal) code = goalLook;
-      field.Copy(j * tile, i * tile, tile, tile, game.sheet, TileSourceX(code, tile),
-                 TileSourceY(code, tile));
+      DrawTile(field, j * tile, i * tile, game.sheet, code, tile);
     }
   }
   const int32_t statusRow = field.Height() / 8 - 2;

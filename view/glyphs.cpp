@@ -1,21 +1,18 @@
-#include "view/text.hpp"
+#include "view/glyphs.hpp"
 
-#include "game/game.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
 
-void PutText(Game& game, int32_t column, int32_t row, std::string_view text) {
-  if (game.trace != nullptr) game.trace->Text(column, row, text);
-  PixelSurface& field = game.playField;
+void PutGlyphs(PixelSurface& target, const PixelSurface& sheet, int32_t column, int32_t row,
+               std::string_view text) {
   size_t at = 0;
   while (at < text.size() && text[at] != '\0') {
     const auto byte = static_cast<uint8_t>(text[at]);
     const int32_t x = column * kGlyphSize;
     const int32_t y = row * kGlyphSize;
-    field.OrCopy(x, y, kGlyphSize, kGlyphSize, game.sheet, GlyphSourceX(byte), GlyphSourceY(byte));
-    field.OrCopy(x + 1, y, kGlyphSize, kGlyphSize, game.sheet, GlyphSourceX(byte),
-                 GlyphSourceY(byte));
+    target.OrCopy(x, y, kGlyphSize, kGlyphSize, sheet, GlyphSourceX(byte), GlyphSourceY(byte));
+    target.OrCopy(x + 1, y, kGlyphSize, kGlyphSize, sheet, GlyphSourceX(byte), GlyphSourceY(byte));
     if (++column == kTextColumns) {
       column = 0;
       ++row;

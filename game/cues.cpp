@@ -1,4 +1,4 @@
-#include "view/cues.hpp"
+#include "game/cues.hpp"
 
 #include <iterator>
 
@@ -8,6 +8,7 @@ namespace zaptrail {
 
 void PlayCue(Game& game, uint8_t index) {
   static constexpr const char* kCueFiles[] = {"TAK.WAV", "CLIA.WAV", "WIN.WAV"};
+  static_assert(std::size(kCueFiles) == CueDeath + 1);
   if (!game.platform.SoundSwitchOn()) return;
   if (index >= std::size(kCueFiles)) return;
   if (game.trace != nullptr) game.trace->Cue(index);

@@ -1,4 +1,4 @@
-#include "app/program_resources.hpp"
+#include "dialogs/program_resources.hpp"
 
 #include <QPixmap>
 
