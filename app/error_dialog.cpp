@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zaptrail {
 
@@ -11,10 +12,32 @@ QString ApplicationTitle(const QString& executablePath) {
       ApplicationTitle(QFileInfo(executablePath).fileName().toStdString()));
 }
 
+namespace {
+
+void FrameAsError(QMessageBox& box, const QString& text) {
+  box.setIcon(QMessageBox::Critical);
+  box.setWindowTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
+  box.setText(text);
+  box.setStandardButtons(QMessageBox::Ok);
+}
+
+}  // namespace
+
 void ShowErrorDialog(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()),
-                  text, QMessageBox::Ok);
+  QMessageBox box;
+  FrameAsError(box, text);
   box.exec();
+}
+
+bool AskQuitWithoutSaving(const QString& message) {
+  QMessageBox box;
+  FrameAsError(box, message + QLatin1Char('.'));
+  QPushButton* quit =
+      box.addButton(QStringLiteral("ｾｰﾌﾞせずに終了(&Q)"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == quit;
 }
 
 }  // namespace zaptrail

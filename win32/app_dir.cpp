@@ -4,27 +4,18 @@
 
 namespace zaptrail {
 
-std::wstring ExecutablePath() {
+std::wstring ExecutableFileName() {
   // Long paths need more than MAX_PATH: grow until the whole name fits.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      return path;
+      break;
     }
     path.resize(path.size() * 2);
   }
-}
-
-std::wstring ExecutableFileName() {
-  const std::wstring path = ExecutablePath();
   return path.substr(path.find_last_of(L"\\/") + 1);
-}
-
-std::wstring ExecutableFolder() {
-  const std::wstring path = ExecutablePath();
-  return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 }  // namespace zaptrail

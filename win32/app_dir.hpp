@@ -4,9 +4,7 @@
 
 namespace zaptrail {
 
-// The executable's full path, its bare file name and its folder ending in a backslash.
-std::wstring ExecutablePath();
+// The running executable's bare file name, for the error dialog's caption.
 std::wstring ExecutableFileName();
-std::wstring ExecutableFolder();
 
 }  // namespace zaptrail

@@ -4,13 +4,13 @@
 
 #include <ctime>
 
+#include "game/close_and_save.hpp"
 #include "game/errors.hpp"
+#include "game/file_system.hpp"
 #include "game/halted_dialog.hpp"
-#include "game/records.hpp"
 #include "game/tick.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
-#include "win32/app_dir.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
 #include "win32/resource_ids.hpp"
@@ -57,15 +57,17 @@ void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
 }
 
 void TForm1::FormCreate() {
-  AppDir = Utf8(ExecutableFolder());
-  game_.appDir = AppDir;
-  recordsPath_ = AppDir + "zaptrail.ini";
-  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), recordsPath_);
+  game_.appDir = files::ExecutableFolder();
+  if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
+  game_.recordsPlace = ChooseRecordsPlace(game_.appDir, files::UserDataFolder());
+  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), LoadPath(game_.recordsPlace));
   if (!Start(kDesignPeriod)) throw GameError("ﾀｲﾏｰを取得できません");
 }
 
-void TForm1::FormClose() {
-  SaveRecords(game_.record.BestTimes, recordsPath_);
+bool TForm1::FormClose() {
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
+  return save.next == AfterSave::Close || AskQuitWithoutSaving(save.error);
 }
 
 void TForm1::RunMessageLoop() {
@@ -96,7 +98,13 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
-  RunHandler([&] { zaptrail::Timer1Timer(game_); });
+  RunHandler([&] {
+    try {
+      zaptrail::Timer1Timer(game_);
+    } catch (const RecordsNotSaved& error) {
+      if (AskQuitWithoutSaving(error.what())) FinishClosing();
+    }
+  });
 }
 
 void TForm1::Reset1Click() {
@@ -122,8 +130,8 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(AppDir + "zaptrail-help.html").c_str(), nullptr, nullptr,
-                SW_SHOWNORMAL);
+  ShellExecuteW(window_, L"open", Wide(game_.appDir + "zaptrail-help.html").c_str(), nullptr,
+                nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Stop() {
@@ -135,7 +143,9 @@ bool TForm1::Start(int32_t periodMs) {
 }
 
 void TForm1::CloseFromTick() {
-  FormClose();
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
+  if (save.next != AfterSave::Close) throw RecordsNotSaved(save.error);
   FinishClosing();
 }
 
@@ -188,14 +198,23 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam));
       return 0;
-    case WM_CLOSE:
-      // The close box, the system menu and Quit save like Escape; a failed save keeps the game.
-      if (closing_ || RunHandler([&] { FormClose(); })) FinishClosing();
+    case WM_CLOSE: {
+      // The close box, the system menu and Quit save like Escape; a failed save keeps the game
+      // unless the player chooses to quit all the same.
+      bool close = closing_;
+      if (!close) RunHandler([&] { close = FormClose(); });
+      if (close) FinishClosing();
       return 0;
+    }
     case WM_QUERYENDSESSION:
-      // Logging off or shutting down saves like the close box; a failed save says so and asks
-      // Windows to wait, so the best times are not lost.
-      return closing_ || RunHandler([&] { FormClose(); }) ? TRUE : FALSE;
+      // Logging off or shutting down: nobody may be there to answer, so the save falls back to
+      // the other folder before it gives up, and the session ends either way.
+      if (!closing_) {
+        RunHandler([&] {
+          SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
+        });
+      }
+      return TRUE;
     case WM_ENDSESSION:
       if (wParam != FALSE) FinishClosing();
       return 0;

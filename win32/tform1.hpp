@@ -46,7 +46,9 @@ class TForm1 : private PeriodicTimer {
   void Command(WORD id);
 
   void FormCreate();
-  void FormClose();
+  // The close handler's save for a close the player asked for: false when it failed and the
+  // player chose to keep the window open.
+  bool FormClose();
   void FinishClosing();
   void Timer1Timer();
   void Reset1Click();
@@ -65,8 +67,6 @@ class TForm1 : private PeriodicTimer {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
-  std::string AppDir;
-  std::string recordsPath_;
   int32_t period_ = kDesignPeriod;
 
   TForm2* form2_ = nullptr;
