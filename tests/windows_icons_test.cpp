@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "art_source.hpp"
-#include "windows_icons.hpp"
+#include "tools/artgen/art_source.hpp"
+#include "tools/artgen/windows_icons.hpp"
 
 namespace zaptrail::art {
 namespace {

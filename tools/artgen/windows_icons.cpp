@@ -1,8 +1,8 @@
-#include "windows_icons.hpp"
+#include "tools/artgen/windows_icons.hpp"
 
 #include <algorithm>
 
-#include "art_error.hpp"
+#include "tools/artgen/art_error.hpp"
 
 namespace zaptrail::art {
 namespace {
