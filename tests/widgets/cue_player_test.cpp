@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/cue_player.hpp"
+#include "app/sdl_library.hpp"
 
 namespace zaptrail::testing {
 namespace {
@@ -39,9 +40,9 @@ QString WriteWave(const QTemporaryDir& directory, const QString& name, int32_t f
 class HeldDevice {
  public:
   explicit HeldDevice(const CuePlayer& player) : device_(player.Device()) {
-    SDL_LockAudioDevice(device_);
+    Sdl().LockAudioDevice(device_);
   }
-  ~HeldDevice() { SDL_UnlockAudioDevice(device_); }
+  ~HeldDevice() { Sdl().UnlockAudioDevice(device_); }
   HeldDevice(const HeldDevice&) = delete;
   HeldDevice& operator=(const HeldDevice&) = delete;
 
