@@ -5,18 +5,19 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <QWidget>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <string>
 
+#include "app/tform1.hpp"
 #include "game/errors.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int kSignals[] = {SIGINT, SIGTERM};
+// SIGHUP: the terminal that started the game was closed.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The two ends of the socket: the handler writes to [1], the event loop reads [0].
 int signalSocket[2] = {-1, -1};
@@ -42,7 +43,7 @@ void CloseSocket() {
 
 }  // namespace
 
-CloseOnSignals::CloseOnSignals(QWidget& window) : window_(window) {
+CloseOnSignals::CloseOnSignals(TForm1& window) : window_(window) {
   if (signalSocket[0] >= 0) throw GameError("signals are already being watched");
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalSocket) != 0) {
     Fail("cannot watch for signals");
@@ -68,9 +69,9 @@ CloseOnSignals::~CloseOnSignals() {
 }
 
 void CloseOnSignals::CloseWindow() {
-  // A failed save shows its dialog inside close(); signals arriving meanwhile reach a close
-  // already under way, which the window refuses to start twice, and are drained with this one.
-  window_.close();
+  // Nobody is there to answer a dialog: the close saves where it can and ends the program.
+  // Signals arriving meanwhile are drained with this one.
+  window_.CloseUnattended();
   char bytes[64];
   while (::read(signalSocket[0], bytes, sizeof bytes) > 0) {
   }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zaptrail {
 
@@ -13,10 +14,32 @@ QString ApplicationTitle(const QString& executablePath) {
   return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
+namespace {
+
+void FrameAsError(QMessageBox& box, const QString& message) {
+  box.setIcon(QMessageBox::Critical);
+  box.setWindowTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
+  box.setText(message + QLatin1Char('.'));
+  box.setStandardButtons(QMessageBox::Ok);
+}
+
+}  // namespace
+
 void ShowErrorDialog(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, ApplicationTitle(QCoreApplication::applicationFilePath()),
-                  message + QLatin1Char('.'), QMessageBox::Ok);
+  QMessageBox box;
+  FrameAsError(box, message);
   box.exec();
+}
+
+bool AskQuitWithoutSaving(const QString& message) {
+  QMessageBox box;
+  FrameAsError(box, message);
+  QPushButton* quit =
+      box.addButton(QStringLiteral("ｾｰﾌﾞせずに終了(&Q)"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.setEscapeButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == quit;
 }
 
 }  // namespace zaptrail

@@ -15,6 +15,11 @@ QString ApplicationTitle(const QString& executablePath);
 // The default error dialog: a modal critical message box with the message and a full stop.
 void ShowErrorDialog(const QString& message);
 
+// The records could not be saved on a close the player asked for: the default error dialog's
+// message with a second button to quit all the same. True when the player chose to quit;
+// OK, Escape and the close box keep the window open.
+bool AskQuitWithoutSaving(const QString& message);
+
 // Runs one handler; an error it raises ends it and is shown in the default error dialog.
 // Returns false when that happened.
 template <typename Handler>

@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <csignal>
 #include <memory>
 
 #include "app/close_on_signals.hpp"
+#include "app/display_connection.hpp"
 #include "app/error_dialog.hpp"
 #include "dialogs/program_resources.hpp"
 #include "app/tform1.hpp"
@@ -23,7 +25,11 @@ void PreferX11() {
 
 int main(int argc, char** argv) {
   PreferX11();
+  // A closed pipe (a terminal gone, an output read by no one) is no reason to end the game.
+  std::signal(SIGPIPE, SIG_IGN);
+  zaptrail::WatchFrameworkStart();
   QApplication application(argc, argv);
+  zaptrail::FrameworkStarted();
   application.setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(zaptrail::MainIcon());
   // Lets the desktop match the running game to its menu entry and icon.
@@ -47,6 +53,6 @@ int main(int argc, char** argv) {
   zaptrail::RunHandler([&] { closeOnSignals = std::make_unique<zaptrail::CloseOnSignals>(form1); });
 
   form1.show();
-  QApplication::exec();
-  return 0;
+  const zaptrail::DisplayLossGuard displayLoss([&] { form1.SaveAsDisplayIsLost(); });
+  return QApplication::exec();
 }

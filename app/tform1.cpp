@@ -2,11 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <cstdio>
 #include <ctime>
 
 #include "app/error_dialog.hpp"
@@ -16,7 +15,9 @@
 #include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
+#include "game/close_and_save.hpp"
 #include "game/errors.hpp"
+#include "game/file_system.hpp"
 #include "game/integer_text.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
@@ -28,8 +29,15 @@ namespace {
 
 constexpr int kDesignPeriod = 32;
 
-std::string LocalPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
+// A close the player asked for found the records unsaveable; the tick's handler asks.
+class RecordsNotSaved : public GameError {
+ public:
+  using GameError::GameError;
+};
+
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return folder;
 }
 
 }  // namespace
@@ -74,16 +82,20 @@ void TForm1::BuildMenu() {
 }
 
 void TForm1::FormCreate(const ShellOptions& options) {
-  AppDir_ = options.appDir.isEmpty() ? QCoreApplication::applicationDirPath() : options.appDir;
-  if (!AppDir_.endsWith(QLatin1Char('/'))) AppDir_ += QLatin1Char('/');
-  game_.appDir = LocalPath(AppDir_);
+  game_.appDir = WithSeparator(options.appDir.empty() ? files::ExecutableFolder() : options.appDir);
+  if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
+  game_.recordsPlace = ChooseRecordsPlace(
+      game_.appDir,
+      WithSeparator(options.userFolder.empty() ? files::UserDataFolder() : options.userFolder));
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-  SetUpGame(game_, seed, game_.appDir + "zaptrail.ini");
+  SetUpGame(game_, seed, LoadPath(game_.recordsPlace));
   Timer1.start(kDesignPeriod);
 }
 
-void TForm1::FormClose() {
-  SaveRecords(game_.record.BestTimes, game_.appDir + "zaptrail.ini");
+bool TForm1::FormClose() {
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
+  return save.next == AfterSave::Close || AskQuitWithoutSaving(QString::fromUtf8(save.error));
 }
 
 void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
@@ -104,7 +116,13 @@ void TForm1::PlayFieldResized() {
 
 void TForm1::Timer1Timer() {
   measure::Tick(game_.record.Phase);
-  RunHandler([&] { zaptrail::Timer1Timer(game_); });
+  RunHandler([&] {
+    try {
+      zaptrail::Timer1Timer(game_);
+    } catch (const RecordsNotSaved& error) {
+      if (AskQuitWithoutSaving(QString::fromUtf8(error.what()))) FinishClosing(0);
+    }
+  });
 }
 
 void TForm1::Reset1Click() {
@@ -131,7 +149,7 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(AppDir_ + QStringLiteral("zaptrail-help.html"));
+  help_->Open(game_.appDir + "zaptrail-help.html");
   help_->show();
   help_->raise();
   help_->activateWindow();
@@ -161,20 +179,49 @@ void TForm1::ApplyTimerPeriod(const QString& text) {
 }
 
 void TForm1::CloseFromTick() {
-  FormClose();
-  FinishClosing();
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
+  if (save.next != AfterSave::Close) throw RecordsNotSaved(save.error);
+  FinishClosing(0);
 }
 
-void TForm1::FinishClosing() {
+void TForm1::CloseUnattended() {
+  if (closing_) return;
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
+  if (save.next == AfterSave::ExitFailed) {
+    std::fprintf(stderr, "zaptrail: best times not saved: %s\n", save.error.c_str());
+  }
+  FinishClosing(save.next == AfterSave::Close ? 0 : 1);
+  close();
+}
+
+void TForm1::SaveAsDisplayIsLost() {
+  if (closing_) return;
+  closing_ = true;
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
+  if (save.next == AfterSave::Close) {
+    std::fprintf(stderr, "zaptrail: lost the connection to the display; best times saved in %s\n",
+                 save.savedTo.c_str());
+  } else {
+    std::fprintf(stderr, "zaptrail: lost the connection to the display; best times not saved: %s\n",
+                 save.error.c_str());
+  }
+}
+
+void TForm1::FinishClosing(int status) {
   closing_ = true;
   Timer1.stop();
   // Ends every event loop at once, a dialog's included, once the current handler returns.
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(status);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (closing_ || RunHandler([&] { FormClose(); })) {
-    if (!closing_) FinishClosing();
+  bool allowed = closing_;
+  if (!allowed) RunHandler([&] { allowed = FormClose(); });
+  if (allowed) {
+    if (!closing_) FinishClosing(0);
     event->accept();
   } else {
     event->ignore();

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "app/qt_platform.hpp"
 #include "game/game.hpp"
@@ -24,7 +25,8 @@ class TForm9;
 // Overrides for tests only; the game itself starts with none of them.
 struct ShellOptions {
   std::optional<uint32_t> seed;  // instead of the clock
-  QString appDir;                // instead of the executable's directory
+  std::string appDir;            // instead of the executable's directory
+  std::string userFolder;        // instead of the player's data folder
 };
 
 // The main window: play field, menu, the tick timer, and the game it owns.
@@ -41,14 +43,21 @@ class TForm1 : public QMainWindow {
 
   Game& GameState() { return game_; }
   QtPlatform& PlatformLayer() { return platform_; }
-  const QString& AppDir() const { return AppDir_; }
+  const std::string& AppDir() const { return game_.appDir; }
   QTimer& TickTimer() { return Timer1; }
 
   void RepaintPlayField();
   void PlayFieldResized();
-  // Escape seen by a tick: saves the records (may throw), then ends the program once the
-  // tick has returned, cancelling any open dialog.
+  // Escape seen by a tick: saves the records, then ends the program once the tick has
+  // returned, cancelling any open dialog. Throws, leaving the window open, when the records
+  // cannot be saved; the tick's handler then asks whether to quit all the same.
   void CloseFromTick();
+  // A close nobody can answer (a signal): saves the records, falling back to the other folder,
+  // and ends the program, with status 1 and a line on standard error when nothing was saved.
+  void CloseUnattended();
+  // The connection to the display is gone and the process is ending: the records are saved as
+  // by an unattended close, and one line on standard error says what happened.
+  void SaveAsDisplayIsLost();
 
  public slots:
   void Timer1Timer();
@@ -65,9 +74,11 @@ class TForm1 : public QMainWindow {
 
  private:
   void FormCreate(const ShellOptions& options);
-  void FormClose();
+  // The close handler's save for a close the player asked for: false when it failed and the
+  // player chose to keep the window open.
+  bool FormClose();
   void BuildMenu();
-  void FinishClosing();
+  void FinishClosing(int status);
   // Shows a dialog modally with the game halted; Phase comes back on every path.
   int ShowHalted(QDialog& dialog);
   void ApplyTimerPeriod(const QString& text);
@@ -84,7 +95,6 @@ class TForm1 : public QMainWindow {
   QAction* K1 = nullptr;
   QAction* Reset1 = nullptr;
   QAction* Property1 = nullptr;
-  QString AppDir_;
 
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;

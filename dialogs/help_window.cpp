@@ -1,7 +1,6 @@
 #include "dialogs/help_window.hpp"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +11,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <fstream>
+#include <iterator>
 
 namespace zaptrail {
 namespace {
@@ -52,15 +53,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(contents_, &QListWidget::currentRowChanged, this, &HelpWindow::ShowSection);
 }
 
-void HelpWindow::Open(const QString& path) {
+void HelpWindow::Open(const std::string& path) {
   status_->clear();
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    text_->setHtml(QString::fromUtf8(file.readAll()));
+  std::ifstream file(path, std::ios::binary);
+  const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.is_open()) {
+    text_->setHtml(QString::fromStdString(html));
   } else {
     text_->setPlainText(QStringLiteral("The help file is missing.\n\nIt should be here: %1\n\n"
                                        "Reinstalling the game puts it back.")
-                            .arg(path));
+                            .arg(QString::fromLocal8Bit(path)));
   }
   ListSections();
 }

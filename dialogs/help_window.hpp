@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,8 @@ class HelpWindow : public QWidget {
  public:
   explicit HelpWindow(QWidget* parent = nullptr);
   // Reads the file afresh on every opening, so one put back while the game runs is found.
-  void Open(const QString& path);
+  // The path is the system's bytes, so a folder name in any encoding works.
+  void Open(const std::string& path);
   // Selects the next place the word occurs, going round to the top; false when it occurs nowhere.
   bool Find(const QString& word);
   void ShowSection(int32_t row);

@@ -6,6 +6,7 @@
 #include "game/game_record.hpp"
 #include "game/platform.hpp"
 #include "game/random.hpp"
+#include "game/records_place.hpp"
 #include "game/trace.hpp"
 #include "view/compass_needle.hpp"
 #include "view/surface.hpp"
@@ -26,6 +27,7 @@ struct Game {
   PixelSurface compass{kCompassSize,
                        kCompassSize};  // the compass window's Image1, black until the first needle
   std::string appDir;                  // the executable's directory, ending in a separator
+  RecordsPlace recordsPlace;           // where the best times are read and written
   Trace* trace = nullptr;
 };
 

@@ -1,14 +1,9 @@
 #include "game/records.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "game/errors.hpp"
+#include "game/file_system.hpp"
 
 namespace zaptrail {
 namespace {
@@ -17,33 +12,21 @@ std::string CannotCreateMessage(const std::string& path) {
   return "ﾌｧｲﾙ " + path + " を作成できません";
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    written += static_cast<size_t>(n);
-  }
-  return true;
+bool IsDecimal(const std::string& line) {
+  return !line.empty() &&
+         std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A new file gets what the player's umask allows; a replaced one keeps its permissions.
-mode_t ModeFor(const std::string& path) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+std::string_view WithoutLeadingZeros(const std::string& digits) {
+  return std::string_view(digits).substr(std::min(digits.find_first_not_of('0'), digits.size()));
 }
 
-void SyncDirectoryOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+// Compares two decimal lines by value, whatever their length.
+bool DecimalLess(const std::string& a, const std::string& b) {
+  const std::string_view shortA = WithoutLeadingZeros(a);
+  const std::string_view shortB = WithoutLeadingZeros(b);
+  if (shortA.size() != shortB.size()) return shortA.size() < shortB.size();
+  return shortA < shortB;
 }
 
 }  // namespace
@@ -70,31 +53,40 @@ std::string FormatRecords(const std::vector<std::string>& bestTimes) {
 }
 
 bool RecordsFileExists(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  return files::IsRegularFile(path);
 }
 
 std::vector<std::string> LoadRecords(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
-  const std::string content((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-  if (file.bad()) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
+  std::string content;
+  if (!files::ReadWholeFile(path, content)) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
   return ParseRecords(content);
 }
 
-void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path) {
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) throw GameError(CannotCreateMessage(path));
-  const bool written = ::fchmod(fd, ModeFor(path)) == 0 && WriteAll(fd, FormatRecords(bestTimes)) &&
-                       ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    throw GameError(CannotCreateMessage(path));
+std::vector<std::string> MergeRecords(const std::vector<std::string>& ours,
+                                      const std::vector<std::string>& inFile) {
+  std::vector<std::string> merged = ours;
+  for (size_t level = 0; level < inFile.size(); ++level) {
+    if (level >= merged.size()) {
+      merged.push_back(inFile[level]);
+    } else if (IsDecimal(merged[level]) && IsDecimal(inFile[level]) &&
+               DecimalLess(inFile[level], merged[level])) {
+      merged[level] = inFile[level];
+    }
   }
-  SyncDirectoryOf(path);
+  return merged;
+}
+
+void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path) {
+  std::vector<std::string> merged = bestTimes;
+  if (RecordsFileExists(path)) {
+    // What cannot be read cannot be merged, and is not written over either.
+    try {
+      merged = MergeRecords(bestTimes, LoadRecords(path));
+    } catch (const GameError&) {
+      throw GameError(CannotCreateMessage(path));
+    }
+  }
+  if (!files::ReplaceFile(path, FormatRecords(merged))) throw GameError(CannotCreateMessage(path));
 }
 
 }  // namespace zaptrail

@@ -1,13 +1,15 @@
-// The records file on Windows: paths arrive as UTF-8 and go to the wide-character file calls,
-// so a folder name in any language works whatever the system's code page.
+// The records' file operations on Windows: paths arrive as UTF-8 and go to the wide-character
+// file calls, so a folder name in any language works whatever the system's code page.
 #include <windows.h>
+// windows.h names its own ReplaceFile, a macro that would rename ours.
+#undef ReplaceFile
 
+#include <cwchar>
 #include <string>
 
-#include "game/errors.hpp"
-#include "game/records.hpp"
+#include "game/file_system.hpp"
 
-namespace zaptrail {
+namespace zaptrail::files {
 namespace {
 
 std::wstring Widen(const std::string& utf8) {
@@ -19,12 +21,14 @@ std::wstring Widen(const std::string& utf8) {
   return wide;
 }
 
-std::string CannotCreateMessage(const std::string& path) {
-  return "ﾌｧｲﾙ " + path + " を作成できません";
-}
-
-std::string CannotOpenMessage(const std::string& path) {
-  return "ﾌｧｲﾙ " + path + " は開けません";
+std::string Narrow(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                        nullptr, nullptr);
+  return utf8;
 }
 
 // Closes the handle when the scope ends, whichever way it ends.
@@ -58,77 +62,104 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   return true;
 }
 
-// A temporary file beside the target, on the same volume, so the final move is a rename.
-HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& name) {
+// A file of its own beside the target, on the same volume, so the final move is a rename.
+HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& name, DWORD flags) {
   for (DWORD attempt = 0; attempt < 100; ++attempt) {
     name = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"-" +
            std::to_wstring(attempt) + L".tmp";
-    const HANDLE created = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE created =
+        ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flags, nullptr);
     if (created != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) return created;
   }
   return INVALID_HANDLE_VALUE;
 }
 
+bool IsFolder(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsSeparator(wchar_t c) {
+  return c == L'\\' || c == L'/';
+}
+
 }  // namespace
 
-std::vector<std::string> ParseRecords(std::string_view content) {
-  content = content.substr(0, content.find('\0'));
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t at = 0; at < content.size(); ++at) {
-    const char c = content[at];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(content.substr(start, at - start));
-    if (c == '\r' && at + 1 < content.size() && content[at + 1] == '\n') ++at;
-    start = at + 1;
-  }
-  if (start < content.size()) lines.emplace_back(content.substr(start));
-  return lines;
-}
-
-std::string FormatRecords(const std::vector<std::string>& bestTimes) {
-  std::string content;
-  for (const std::string& line : bestTimes) content += line + "\r\n";
-  return content;
-}
-
-bool RecordsFileExists(const std::string& path) {
+bool IsRegularFile(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::string> LoadRecords(const std::string& path) {
+bool ReadWholeFile(const std::string& path, std::string& content) {
   FileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) throw GameError(CannotOpenMessage(path));
-  std::string content;
+  if (!file.IsOpen()) return false;
+  content.clear();
   char buffer[4096];
   DWORD n = 0;
   while (true) {
-    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr)) {
-      throw GameError(CannotOpenMessage(path));
-    }
-    if (n == 0) break;
+    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr)) return false;
+    if (n == 0) return true;
     content.append(buffer, n);
   }
-  return ParseRecords(content);
 }
 
-void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path) {
+bool CanCreateFileIn(const std::string& folder) {
+  std::wstring probe;
+  FileHandle file(CreateTemporaryBeside(Widen(folder + "zaptrail.ini"), probe,
+                                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE));
+  return file.IsOpen();
+}
+
+bool MakeFolders(const std::string& folder) {
+  const std::wstring wide = Widen(folder);
+  // From the first separator after the drive or the server's share on.
+  for (size_t at = 1; at < wide.size(); ++at) {
+    if (!IsSeparator(wide[at]) || wide[at - 1] == L':' || IsSeparator(wide[at - 1])) continue;
+    const std::wstring part = wide.substr(0, at);
+    if (!::CreateDirectoryW(part.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS) {
+      return false;
+    }
+  }
+  return IsFolder(wide);
+}
+
+bool ReplaceFile(const std::string& path, const std::string& content) {
   const std::wstring target = Widen(path);
   std::wstring temporary;
-  FileHandle file(CreateTemporaryBeside(target, temporary));
-  if (!file.IsOpen()) throw GameError(CannotCreateMessage(path));
-  const bool written =
-      WriteAll(file.Get(), FormatRecords(bestTimes)) && ::FlushFileBuffers(file.Get()) != 0;
+  FileHandle file(CreateTemporaryBeside(target, temporary, FILE_ATTRIBUTE_NORMAL));
+  if (!file.IsOpen()) return false;
+  const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != 0;
   const bool closed = file.Close();
   if (!written || !closed ||
       !::MoveFileExW(temporary.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ::DeleteFileW(temporary.c_str());
-    throw GameError(CannotCreateMessage(path));
+    return false;
   }
+  return true;
 }
 
-}  // namespace zaptrail
+std::string ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const size_t separator = path.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? std::string() : Narrow(path.substr(0, separator + 1));
+}
+
+std::string UserDataFolder() {
+  const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
+  if (local == nullptr || *local == L'\0') return {};
+  return Narrow(local) + "\\zaptrail\\";
+}
+
+}  // namespace zaptrail::files

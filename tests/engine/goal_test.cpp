@@ -198,9 +198,9 @@ TEST_F(RecordsFile, SaveThenLoadRoundTripsEveryLine) {
   SaveRecords({"57", "", "9"}, path);
   EXPECT_EQ(Content(), "57\r\n\r\n9\r\n");
   EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"57", "", "9"}));
-  SaveRecords({}, path);
-  EXPECT_EQ(Content(), "");
-  EXPECT_EQ(directory.Entries(), 1);  // no temporary file left behind
+  SaveRecords({}, directory.File("empty.ini"));
+  EXPECT_EQ(ReadWholeFile(directory.File("empty.ini")), "");
+  EXPECT_EQ(directory.Entries(), 2);  // no temporary file left behind
 }
 
 TEST_F(RecordsFile, ADirectoryIsNoRecordsFileAndCannotBeReplaced) {

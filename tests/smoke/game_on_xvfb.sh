@@ -17,7 +17,8 @@ start_game() {
   trap 'rm -rf "$work"' EXIT
   cp "$binary" "$work/zaptrail"
   cd "$work"
-  ./zaptrail &
+  # The player's own data folder stays out of it.
+  XDG_DATA_HOME="$work/data" ./zaptrail &
   pid=$!
   window=""
   # Only once mapped: the window may exist unmapped while the game is still setting up.

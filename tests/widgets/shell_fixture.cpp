@@ -8,7 +8,8 @@ namespace zaptrail::testing {
 Shell::Shell(uint32_t seed) {
   ShellOptions options;
   options.seed = seed;
-  options.appDir = directory.path();
+  options.appDir = directory.path().toStdString();
+  options.userFolder = UserFolder().toStdString();
   form1 = std::make_unique<TForm1>(options);
   form2 = std::make_unique<TForm2>(form1->GameState().compass, form1.get());
   form2->show();

@@ -11,9 +11,10 @@
 namespace zaptrail::testing {
 
 // The four windows as the game creates them, with a fixed seed and a private directory for the
-// records file.
+// records file, which also holds the player's data folder.
 struct Shell {
   explicit Shell(uint32_t seed = 1);
+  QString UserFolder() const { return directory.filePath(QStringLiteral("user")); }
 
   QTemporaryDir directory;
   std::unique_ptr<TForm1> form1;

@@ -110,7 +110,9 @@ bool WriteFile(const std::string& path, std::span<const uint8_t> bytes) {
   if (!file) return false;
   file.write(reinterpret_cast<const char*>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(file);
+  // A full disk shows only when the buffer is flushed.
+  file.close();
+  return !file.fail();
 }
 
 }  // namespace zaptrail::png

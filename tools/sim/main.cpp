@@ -16,8 +16,13 @@ int main(int argc, char** argv) {
     std::cerr << zaptrail::kSimUsage << '\n';
     return 2;
   }
-  if (parsed->command == zaptrail::SimArguments::Command::Level) {
-    return zaptrail::RunLevel(*parsed, std::cout);
+  const int status = parsed->command == zaptrail::SimArguments::Command::Level
+                         ? zaptrail::RunLevel(*parsed, std::cout)
+                         : zaptrail::RunPlay(*parsed, std::cin, std::cout, std::cerr);
+  // A full disk or a closed output would otherwise lose the replay without a word.
+  if (!std::cout.flush()) {
+    std::cerr << "zaptrail-sim: cannot write the output" << std::endl;
+    return 1;
   }
-  return zaptrail::RunPlay(*parsed, std::cin, std::cout, std::cerr);
+  return status;
 }

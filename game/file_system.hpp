@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+// The few file operations the records need from the operating system, one file per system
+// (file_system_posix.cpp here, win32/files_win32.cpp on Windows). Paths are the system's bytes
+// on POSIX and UTF-8 on Windows, so any folder name works; folders end in the path separator.
+namespace zaptrail::files {
+
+// A regular file (not a directory) exists at the path, following links.
+bool IsRegularFile(const std::string& path);
+
+// The file's whole content; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& path, std::string& content);
+
+// True when a new file can be made in the folder now: tried by really creating and removing
+// one, so it holds whatever the permission bits say (root, read-only media, full disks).
+bool CanCreateFileIn(const std::string& folder);
+
+// Makes the folder and every missing parent; true when it exists afterwards.
+bool MakeFolders(const std::string& folder);
+
+// Replaces the file's whole content in one step: a temporary file beside it, flushed to the
+// disk, then renamed over it, so a crash leaves the old or the new content whole. A link is
+// written through (its final target is replaced and the link stays); a replaced file keeps its
+// permissions. False when any step fails, the old content then untouched.
+bool ReplaceFile(const std::string& path, const std::string& content);
+
+// The folder that holds the running executable, from the kernel's own record of it.
+// Empty when the system cannot say.
+std::string ExecutableFolder();
+
+// The player's own folder for the game's data, created only when something is saved there.
+// Empty when the player has no home folder.
+std::string UserDataFolder();
+
+}  // namespace zaptrail::files

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/close_and_save.hpp"
+#include "game/records.hpp"
+#include "game/records_place.hpp"
+#include "tests/engine/scratch_directory.hpp"
+
+namespace zaptrail {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::ScratchDirectory;
+using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+TEST(MergeRecords, LowerDecimalWinsTextStaysAndFileOnlyLevelsAreKept) {
+  EXPECT_EQ(MergeRecords({"50", "abc", "7", ""}, {"40", "10", "9", "3", "33"}),
+            (Lines{"40", "abc", "7", "", "33"}));
+  EXPECT_EQ(MergeRecords({"5"}, {"x"}), Lines{"5"});
+  // By value, not by text: lengths and leading zeros, beyond any machine integer.
+  EXPECT_EQ(
+      MergeRecords({"100", "12", "99999999999999999999"}, {"99", "012", "100000000000000000000"}),
+      (Lines{"99", "12", "99999999999999999999"}));
+  const Lines alone{"57", "", "0130", "9"};
+  EXPECT_EQ(MergeRecords(alone, alone), alone);
+  EXPECT_EQ(MergeRecords({}, {}), Lines{});
+}
+
+class RecordsPlaceTest : public ::testing::Test {
+ protected:
+  std::string Folder(const std::string& name) const {
+    fs::create_directories(scratch.Path() / name);
+    return (scratch.Path() / name).string() + "/";
+  }
+  ScratchDirectory scratch;
+  std::string app = Folder("app");
+  std::string user = (scratch.Path() / "home" / "zaptrail").string() + "/";
+};
+
+TEST_F(RecordsPlaceTest, TwoCopiesSavingInTurnKeepEachOthersTimes) {
+  const std::string path = app + kRecordsFileName;
+  SaveRecords({"900", "900"}, path);
+  SaveRecords({"30"}, path);              // cleared level 0 faster, never reached level 1
+  SaveRecords({"900", "40", "8"}, path);  // started before the first saved
+  EXPECT_EQ(ReadWholeFile(path), "30\r\n40\r\n8\r\n");
+}
+
+TEST_F(RecordsPlaceTest, ALinkIsWrittenThroughAndStaysALink) {
+  const std::string elsewhere = Folder("elsewhere");
+  const std::string path = app + kRecordsFileName;
+  fs::create_symlink("../elsewhere/best.txt", path);  // dangling until the first save
+  SaveRecords({"57"}, path);
+  SaveRecords({"60", "12"}, path);
+  EXPECT_TRUE(fs::is_symlink(path));
+  EXPECT_EQ(ReadWholeFile(elsewhere + "best.txt"), "57\r\n12\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(app), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 1);
+}
+
+TEST_F(RecordsPlaceTest, TheExecutablesFolderWhenAFileCanBeMadeThereElseThePlayers) {
+  const RecordsPlace writable = ChooseRecordsPlace(app, user);
+  EXPECT_EQ(LoadPath(writable), app + kRecordsFileName);
+  EXPECT_EQ(SavePath(writable), app + kRecordsFileName);
+  EXPECT_EQ(fs::directory_iterator(app), fs::directory_iterator());  // the probe is gone
+
+  // A file where the folder's entries should go refuses every user, root included.
+  const std::string blocked = app + "not-a-folder/";
+  std::ofstream(scratch.File("app/not-a-folder")) << "x";
+  const RecordsPlace readOnly = ChooseRecordsPlace(blocked, user);
+  EXPECT_EQ(LoadPath(readOnly), blocked + kRecordsFileName);  // records lying beside it still show
+  EXPECT_EQ(SavePath(readOnly), user + kRecordsFileName);
+
+  // Once the player's file exists it is the one read and written.
+  fs::create_directories(user);
+  std::ofstream(user + kRecordsFileName) << "5\r\n";
+  const RecordsPlace found = ChooseRecordsPlace(app, user);
+  EXPECT_EQ(LoadPath(found), user + kRecordsFileName);
+  EXPECT_EQ(SavePath(found), user + kRecordsFileName);
+}
+
+TEST_F(RecordsPlaceTest, OnlyACloseNobodyAnswersFallsBackToThePlayersFolder) {
+  fs::create_directory(app + kRecordsFileName);  // the save beside the executable fails
+  const RecordsPlace place = ChooseRecordsPlace(app, user);
+
+  const CloseSave asked = SaveBeforeClosing({"7"}, place, CloseAsker::Player);
+  EXPECT_EQ(asked.next, AfterSave::AskPlayer);
+  EXPECT_EQ(asked.error, "ﾌｧｲﾙ " + app + "zaptrail.ini を作成できません");
+  EXPECT_FALSE(fs::exists(user));
+
+  const CloseSave unattended = SaveBeforeClosing({"7"}, place, CloseAsker::Nobody);
+  EXPECT_EQ(unattended.next, AfterSave::Close);
+  EXPECT_EQ(unattended.savedTo, user + kRecordsFileName);
+  EXPECT_EQ(ReadWholeFile(user + kRecordsFileName), "7\r\n");
+
+  fs::remove_all(scratch.Path() / "home");
+  std::ofstream(scratch.File("home")) << "x";  // now the player's folder cannot be made either
+  const CloseSave failed = SaveBeforeClosing({"7"}, place, CloseAsker::Nobody);
+  EXPECT_EQ(failed.next, AfterSave::ExitFailed);
+  EXPECT_EQ(failed.error, "ﾌｧｲﾙ " + app + "zaptrail.ini を作成できません; ﾌｧｲﾙ " + user +
+                              "zaptrail.ini を作成できません");
+}
+
+}  // namespace
+}  // namespace zaptrail
