@@ -40,14 +40,6 @@ class RecordsPlaceTest : public ::testing::Test {
   std::string user = (scratch.Path() / "home" / "zaptrail").string() + "/";
 };
 
-TEST_F(RecordsPlaceTest, TwoCopiesSavingInTurnKeepEachOthersTimes) {
-  const std::string path = app + kRecordsFileName;
-  SaveRecords({"900", "900"}, path);
-  SaveRecords({"30"}, path);              // cleared level 0 faster, never reached level 1
-  SaveRecords({"900", "40", "8"}, path);  // started before the first saved
-  EXPECT_EQ(ReadWholeFile(path), "30\r\n40\r\n8\r\n");
-}
-
 TEST_F(RecordsPlaceTest, ALinkIsWrittenThroughAndStaysALink) {
   const std::string elsewhere = Folder("elsewhere");
   const std::string path = app + kRecordsFileName;
