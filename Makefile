@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench measure clean
+.PHONY: run test build deps bench measure package clean
 
 run: build
 	cd $(BUILD) && ./zaptrail
@@ -15,13 +15,25 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
-# Release build (-O2, NDEBUG) of the benchmarks, then every benchmark and the summary table.
+# The release build (-O2, NDEBUG, no tests) the benchmarks and the package share.
+CONFIGURE_RELEASE = cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING=OFF >/dev/null
+
+# Release build of the benchmarks, then every benchmark and the summary table.
 bench: deps
-	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-	  -DBUILD_TESTING=OFF >/dev/null
+	$(CONFIGURE_RELEASE)
 	cmake --build build-release -j$(JOBS) --target zaptrail-bench cue_bench
 	build-release/cue_bench
 	build-release/zaptrail-bench
+
+# The Debian package from the same release build, checked with lintian, appstreamcli and
+# desktop-file-validate.
+package: deps
+	$(CONFIGURE_RELEASE)
+	cmake --build build-release -j$(JOBS) --target zaptrail
+	rm -f build-release/zaptrail_*.deb
+	cd build-release && cpack -G DEB
+	packaging/check_package.sh build-release/zaptrail_*_amd64.deb
 
 # The real game under Xvfb, built to log its frames and ticks, driven by xdotool: start-up
 # time, peak memory, CPU use while playing and the tick period.

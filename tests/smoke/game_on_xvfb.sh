@@ -1,8 +1,10 @@
 # Sourced by the whole-program tests: runs the calling script again on a virtual display, then
-# starts a copy of the game in a temporary directory (so no player's records are touched) and
-# waits for its main window to be mapped.
+# starts the game and waits for its main window to be mapped.
 #   run_on_xvfb "$@"          first line of the script
-#   start_game GAME_BINARY    sets work, pid and window
+#   start_game GAME_BINARY    a copy of the game in a temporary directory (so no player's records
+#                             are touched); sets work, pid and window
+#   launch_game COMMAND       the game as it is installed; sets pid and window
+#   quit_with_escape          holds Escape until the game is gone; fails unless it exits with 0
 
 run_on_xvfb() {
   if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
@@ -18,7 +20,11 @@ start_game() {
   cp "$binary" "$work/zaptrail"
   cd "$work"
   # The player's own data folder stays out of it.
-  XDG_DATA_HOME="$work/data" ./zaptrail &
+  XDG_DATA_HOME="$work/data" launch_game ./zaptrail
+}
+
+launch_game() {
+  "$1" &
   pid=$!
   window=""
   # Only once mapped: the window may exist unmapped while the game is still setting up.
@@ -36,4 +42,23 @@ start_game() {
   echo "no window titled 'zap trail'"
   kill -KILL "$pid"
   exit 1
+}
+
+quit_with_escape() {
+  xdotool windowfocus --sync "$window"
+  # Held until the game is gone: a tap between two ticks would not be seen.
+  xdotool keydown Escape
+  for _ in $(seq 1 200); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
+  done
+  xdotool keyup Escape 2>/dev/null || true
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "game still running 10 s after Escape"
+    kill -KILL "$pid"
+    exit 1
+  fi
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || { echo "game exited with status $status"; exit 1; }
 }

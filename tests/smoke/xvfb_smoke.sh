@@ -14,16 +14,6 @@ echo "window $window at $X,$Y size ${WIDTH}x$HEIGHT"
 { [ "$HEIGHT" -gt 224 ] && [ "$HEIGHT" -lt 270 ]; } ||
   { echo "client height $HEIGHT, expected 224 plus a menu bar"; exit 1; }
 
-xdotool windowfocus --sync "$window"
-# Held until the game is gone: a tap between two ticks would not be seen.
-xdotool keydown Escape
-for _ in $(seq 1 200); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.05
-done
-xdotool keyup Escape 2>/dev/null || true
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "game exited with status $status"; exit 1; }
+quit_with_escape
 [ -f "$work/zaptrail.ini" ] || { echo "records file not written on close"; exit 1; }
 echo "closed with status 0, records written"
