@@ -1,6 +1,8 @@
 # The two front doors: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# WERROR=ON (as CI sets it) makes every compiler warning an error.
+WERROR ?= OFF
 
 .PHONY: run test build deps bench measure package clean
 
@@ -12,7 +14,7 @@ test: build windows
 	cd build-windows && ctest --output-on-failure -j$(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The release build (-O2, NDEBUG, no tests) the benchmarks and the package share.
@@ -21,7 +23,7 @@ CONFIGURE_RELEASE = cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
 
 # Release build of the benchmarks, then every benchmark and the summary table.
 bench: deps
-	$(CONFIGURE_RELEASE)
+	$(CONFIGURE_RELEASE) -DZAPTRAIL_BENCH=ON
 	cmake --build build-release -j$(JOBS) --target zaptrail-bench cue_bench
 	build-release/cue_bench
 	build-release/zaptrail-bench
@@ -53,7 +55,7 @@ clean:
 .PHONY: sanitize
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON >/dev/null
+	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ctest --output-on-failure -j$(JOBS)
 
@@ -62,7 +64,7 @@ FUZZ_SECONDS ?= 25
 .PHONY: fuzz
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON >/dev/null
+	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 

@@ -31,6 +31,9 @@ class CuePlayer {
   bool WaitForDevice();
   // Bytes of the current cue not yet handed to the device.
   int32_t PendingBytes() const;
+  // The open device, 0 before and without one. Tests lock it to keep it from draining a cue
+  // while they look at what was queued.
+  uint32_t Device() const { return device_; }
 
  private:
   struct DeviceFormat {

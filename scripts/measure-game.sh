@@ -7,9 +7,8 @@
 # frame and of every tick to the standard error when it ends.
 # Usage: measure-game.sh GAME_BINARY
 set -euo pipefail
-if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-fi
+source "$(dirname "$0")/on_xvfb.sh"
+run_on_xvfb "$@"
 binary=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "art_source.hpp"
-#include "icons.hpp"
-#include "sheet.hpp"
+#include "tools/artgen/art_source.hpp"
+#include "tools/artgen/icons.hpp"
+#include "tools/artgen/sheet.hpp"
 
 namespace zaptrail::art {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "png_writer.hpp"
+#include "tools/png/png_writer.hpp"
 
 namespace zaptrail::png {
 namespace {

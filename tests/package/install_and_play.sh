@@ -41,7 +41,8 @@ id "$player" >/dev/null 2>&1 || useradd --no-create-home --shell /usr/sbin/nolog
 home="$scratch/home"
 mkdir -m 700 "$home" "$home/run"
 chown "$player:" "$home" "$home/run"
-cp "$here/play_installed.sh" "$source_dir/tests/smoke/game_on_xvfb.sh" "$scratch/"
+cp "$here/play_installed.sh" "$source_dir/tests/smoke/game_on_xvfb.sh" "$source_dir/scripts/on_xvfb.sh" \
+  "$scratch/"
 runuser -u "$player" -- env -i HOME="$home" XDG_RUNTIME_DIR="$home/run" \
   PATH=/usr/bin:/bin:/usr/games SDL_AUDIODRIVER=dummy "$scratch/play_installed.sh" ||
   fail "playing the installed game failed"

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Replays every golden case through zaptrail-sim and compares the output byte for byte.
-#   check_golden.sh GOLDEN_DIR SIM [...]    (SIM may be an emulator followed by the program)
+# Replays golden cases through zaptrail-sim and compares the output byte for byte.
+#   check_golden.sh [--case NAME] GOLDEN_DIR SIM [...]   (SIM may be an emulator and the program)
 #   level-SEED-LEVEL.txt      output of `zaptrail-sim level SEED LEVEL`
 #   play-SEED-LEVEL.keys/.txt input and output of `zaptrail-sim play SEED LEVEL`
+# Without --case every case is checked. scripts/regenerate-golden.sh rewrites the outputs.
 set -u
+only=
+if [ "$1" = --case ]; then
+  only=$2
+  shift 2
+fi
 golden=$1
 shift
 sim=("$@")
@@ -12,6 +18,7 @@ trap 'rm -f "$actual"' EXIT
 failed=0
 for expected in "$golden"/level-*.txt "$golden"/play-*.txt; do
   name=$(basename "$expected" .txt)
+  [ -n "$only" ] && [ "$name" != "$only" ] && continue
   IFS=- read -r command seed level <<<"$name"
   if [ "$command" = play ]; then
     "${sim[@]}" play "$seed" "$level" <"$golden/$name.keys" >"$actual"

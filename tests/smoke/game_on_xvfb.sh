@@ -6,11 +6,13 @@
 #   launch_game COMMAND       the game as it is installed; sets pid and window
 #   quit_with_escape          holds Escape until the game is gone; fails unless it exits with 0
 
-run_on_xvfb() {
-  if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-  fi
-}
+# Beside this file when copied for the package test, in scripts/ in the source tree.
+helpers=$(dirname "${BASH_SOURCE[0]}")
+if [ -f "$helpers/on_xvfb.sh" ]; then
+  source "$helpers/on_xvfb.sh"
+else
+  source "$helpers/../../scripts/on_xvfb.sh"
+fi
 
 start_game() {
   local binary

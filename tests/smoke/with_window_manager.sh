@@ -2,9 +2,8 @@
 # Runs a command on a virtual X display managed by a real window manager.
 # Usage: with_window_manager.sh COMMAND [ARGUMENTS...]
 set -euo pipefail
-if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
-fi
+source "$(dirname "$0")/../../scripts/on_xvfb.sh"
+run_on_xvfb "$@"
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
 trap 'kill $manager 2>/dev/null || true' EXIT

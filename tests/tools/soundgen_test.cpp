@@ -13,112 +13,112 @@
 #include <string>
 #include <utility>
 
-#include "audio_format.h"
-#include "cue_files.h"
-#include "cues.h"
-#include "sine_q30.h"
-#include "wav_encoder.h"
+#include "tools/soundgen/audio_format.hpp"
+#include "tools/soundgen/cue_files.hpp"
+#include "tools/soundgen/cues.hpp"
+#include "tools/soundgen/sine_q30.hpp"
+#include "tools/soundgen/wav_encoder.hpp"
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 namespace {
 
 constexpr int kFullScale = 32767;
 constexpr int kMinus6Dbfs = 16422;
 
 const std::vector<Cue>& cues() {
-  static const std::vector<Cue> rendered = all_cues();
+  static const std::vector<Cue> rendered = AllCues();
   return rendered;
 }
 
-const std::vector<int16_t>& samples_of(const std::string& file_name) {
+const std::vector<int16_t>& SamplesOf(const std::string& fileName) {
   for (const Cue& cue : cues()) {
-    if (cue.file_name == file_name) return cue.samples;
+    if (cue.fileName == fileName) return cue.samples;
   }
-  throw std::invalid_argument("no cue named " + file_name);
+  throw std::invalid_argument("no cue named " + fileName);
 }
 
-uint32_t read_le(const std::vector<uint8_t>& bytes, size_t offset, int width) {
+uint32_t ReadLe(const std::vector<uint8_t>& bytes, size_t offset, int width) {
   uint32_t value = 0;
   for (int i = width - 1; i >= 0; --i) value = (value << 8) | bytes.at(offset + i);
   return value;
 }
 
-std::string read_tag(const std::vector<uint8_t>& bytes, size_t offset) {
+std::string ReadTag(const std::vector<uint8_t>& bytes, size_t offset) {
   return std::string(bytes.begin() + offset, bytes.begin() + offset + 4);
 }
 
-int peak_of(std::span<const int16_t> samples) {
+int PeakOf(std::span<const int16_t> samples) {
   int peak = 0;
   for (int16_t s : samples) peak = std::max(peak, std::abs(int{s}));
   return peak;
 }
 
-int sign_changes(std::span<const int16_t> samples) {
+int SignChanges(std::span<const int16_t> samples) {
   int changes = 0;
-  int previous_sign = 0;
+  int previousSign = 0;
   for (int16_t s : samples) {
     const int sign = (s > 0) - (s < 0);
-    if (sign != 0 && previous_sign != 0 && sign != previous_sign) ++changes;
-    if (sign != 0) previous_sign = sign;
+    if (sign != 0 && previousSign != 0 && sign != previousSign) ++changes;
+    if (sign != 0) previousSign = sign;
   }
   return changes;
 }
 
 // Zero-crossing counts of the first and last quarter: a proxy for pitch at each end.
-std::pair<int, int> crossings_first_and_last_quarter(const std::vector<int16_t>& samples) {
+std::pair<int, int> CrossingsFirstAndLastQuarter(const std::vector<int16_t>& samples) {
   const std::span<const int16_t> all(samples);
   const size_t quarter = samples.size() / 4;
-  return {sign_changes(all.first(quarter)), sign_changes(all.last(quarter))};
+  return {SignChanges(all.first(quarter)), SignChanges(all.last(quarter))};
 }
 
 TEST(SineQ30, TracksTrueSineAroundTheWholeTurn) {
   for (uint64_t phase = 0; phase < (uint64_t{1} << 32); phase += 1'000'003) {
     const double expected = std::sin(2 * std::numbers::pi * double(phase) / 4294967296.0);
-    const double actual = double(sine_q30(static_cast<uint32_t>(phase))) / double(kQ30One);
+    const double actual = double(SineQ30(static_cast<uint32_t>(phase))) / double(kQ30One);
     ASSERT_NEAR(actual, expected, 1e-5) << "phase " << phase;
   }
 }
 
 struct CueLimits {
-  std::string file_name;
-  int min_ms;
-  int max_ms;
+  std::string fileName;
+  int minMs;
+  int maxMs;
 };
 
 class CueTest : public testing::TestWithParam<CueLimits> {
  protected:
-  const std::vector<int16_t>& samples() const { return samples_of(GetParam().file_name); }
+  const std::vector<int16_t>& samples() const { return SamplesOf(GetParam().fileName); }
 };
 
 TEST_P(CueTest, WavHeaderDescribesTheSamples) {
-  const std::vector<uint8_t> wav = encode_wav(samples());
-  const uint32_t data_size = static_cast<uint32_t>(samples().size() * 2);
-  ASSERT_EQ(wav.size(), kWavHeaderSize + data_size);
-  EXPECT_EQ(read_tag(wav, 0), "RIFF");
-  EXPECT_EQ(read_le(wav, 4, 4), wav.size() - 8);
-  EXPECT_EQ(read_tag(wav, 8), "WAVE");
-  EXPECT_EQ(read_tag(wav, 12), "fmt ");
-  EXPECT_EQ(read_le(wav, 16, 4), 16u);
-  EXPECT_EQ(read_le(wav, 20, 2), 1u) << "PCM";
-  EXPECT_EQ(read_le(wav, 22, 2), 1u) << "mono";
-  EXPECT_EQ(read_le(wav, 24, 4), 22050u);
-  EXPECT_EQ(read_le(wav, 28, 4), 44100u) << "byte rate";
-  EXPECT_EQ(read_le(wav, 32, 2), 2u) << "block align";
-  EXPECT_EQ(read_le(wav, 34, 2), 16u) << "bits per sample";
-  EXPECT_EQ(read_tag(wav, 36), "data");
-  EXPECT_EQ(read_le(wav, 40, 4), data_size);
+  const std::vector<uint8_t> wav = EncodeWav(samples());
+  const uint32_t dataSize = static_cast<uint32_t>(samples().size() * 2);
+  ASSERT_EQ(wav.size(), kWavHeaderSize + dataSize);
+  EXPECT_EQ(ReadTag(wav, 0), "RIFF");
+  EXPECT_EQ(ReadLe(wav, 4, 4), wav.size() - 8);
+  EXPECT_EQ(ReadTag(wav, 8), "WAVE");
+  EXPECT_EQ(ReadTag(wav, 12), "fmt ");
+  EXPECT_EQ(ReadLe(wav, 16, 4), 16u);
+  EXPECT_EQ(ReadLe(wav, 20, 2), 1u) << "PCM";
+  EXPECT_EQ(ReadLe(wav, 22, 2), 1u) << "mono";
+  EXPECT_EQ(ReadLe(wav, 24, 4), 22050u);
+  EXPECT_EQ(ReadLe(wav, 28, 4), 44100u) << "byte rate";
+  EXPECT_EQ(ReadLe(wav, 32, 2), 2u) << "block align";
+  EXPECT_EQ(ReadLe(wav, 34, 2), 16u) << "bits per sample";
+  EXPECT_EQ(ReadTag(wav, 36), "data");
+  EXPECT_EQ(ReadLe(wav, 40, 4), dataSize);
   // Samples are little-endian two's complement, regardless of the host.
-  EXPECT_EQ(int16_t(read_le(wav, 44 + 2 * 100, 2)), samples()[100]);
+  EXPECT_EQ(int16_t(ReadLe(wav, 44 + 2 * 100, 2)), samples()[100]);
 }
 
 TEST_P(CueTest, DurationFitsItsPurpose) {
   const int ms = static_cast<int>(samples().size() * 1000 / kSampleRate);
-  EXPECT_GE(ms, GetParam().min_ms);
-  EXPECT_LE(ms, GetParam().max_ms);
+  EXPECT_GE(ms, GetParam().minMs);
+  EXPECT_LE(ms, GetParam().maxMs);
 }
 
 TEST_P(CueTest, PeaksBetweenMinus6DbfsAndFullScale) {
-  const int peak = peak_of(samples());
+  const int peak = PeakOf(samples());
   EXPECT_LT(peak, kFullScale);
   EXPECT_GT(peak, kMinus6Dbfs);
 }
@@ -128,9 +128,9 @@ TEST_P(CueTest, FadesInAndOutWithoutClicks) {
   EXPECT_LE(std::abs(all.front()), 64);
   EXPECT_LE(std::abs(all.back()), 64);
   // A cut-in at full level would click; the first and last half millisecond stay quiet.
-  const size_t edge = samples_for_ms(1) / 2;
-  EXPECT_LT(peak_of(all.first(edge)), peak_of(all) / 4);
-  EXPECT_LT(peak_of(all.last(edge)), peak_of(all) / 4);
+  const size_t edge = SamplesForMs(1) / 2;
+  EXPECT_LT(PeakOf(all.first(edge)), PeakOf(all) / 4);
+  EXPECT_LT(PeakOf(all.last(edge)), PeakOf(all) / 4);
 }
 
 TEST_P(CueTest, HasNoDcOffset) {
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(AllCues, CueTest,
                                          CueLimits{"CLIA.WAV", 500, 800},
                                          CueLimits{"WIN.WAV", 600, 1000}),
                          [](const auto& info) {
-                           return info.param.file_name.substr(0, info.param.file_name.find('.'));
+                           return info.param.fileName.substr(0, info.param.fileName.find('.'));
                          });
 
 TEST(Cues, AreDistinctFromEachOther) {
@@ -153,31 +153,31 @@ TEST(Cues, AreDistinctFromEachOther) {
   for (size_t a = 0; a < cues().size(); ++a) {
     for (size_t b = a + 1; b < cues().size(); ++b) {
       EXPECT_NE(cues()[a].samples, cues()[b].samples)
-          << cues()[a].file_name << " vs " << cues()[b].file_name;
+          << cues()[a].fileName << " vs " << cues()[b].fileName;
     }
   }
 }
 
 TEST(Cues, PitchRisesForRewardsAndFallsForDeath) {
-  const auto [tak_start, tak_end] = crossings_first_and_last_quarter(samples_of("TAK.WAV"));
-  EXPECT_GT(tak_end, tak_start * 3 / 2);
-  const auto [clia_start, clia_end] = crossings_first_and_last_quarter(samples_of("CLIA.WAV"));
-  EXPECT_GT(clia_end, clia_start * 3 / 2);
-  const auto [win_start, win_end] = crossings_first_and_last_quarter(samples_of("WIN.WAV"));
-  EXPECT_LT(win_end * 2, win_start);
+  const auto [takStart, takEnd] = CrossingsFirstAndLastQuarter(SamplesOf("TAK.WAV"));
+  EXPECT_GT(takEnd, takStart * 3 / 2);
+  const auto [cliaStart, cliaEnd] = CrossingsFirstAndLastQuarter(SamplesOf("CLIA.WAV"));
+  EXPECT_GT(cliaEnd, cliaStart * 3 / 2);
+  const auto [winStart, winEnd] = CrossingsFirstAndLastQuarter(SamplesOf("WIN.WAV"));
+  EXPECT_LT(winEnd * 2, winStart);
 }
 
 class CueFilesTest : public testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() / ("soundgen_test_" + std::to_string(::getpid()));
-    write_cue_files(dir_, cues_);
+    WriteCueFiles(dir_, cues_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   bool check(std::string& report) const {
     std::ostringstream out;
-    const bool ok = check_cue_files(dir_, cues_, out);
+    const bool ok = CheckCueFiles(dir_, cues_, out);
     report = out.str();
     return ok;
   }
@@ -216,4 +216,4 @@ TEST_F(CueFilesTest, ReportsTruncatedFile) {
 }
 
 }  // namespace
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

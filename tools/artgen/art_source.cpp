@@ -1,4 +1,4 @@
-#include "art_source.hpp"
+#include "tools/artgen/art_source.hpp"
 
 #include <algorithm>
 #include <cctype>

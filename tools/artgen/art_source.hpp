@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "art_error.hpp"
+#include "tools/artgen/art_error.hpp"
 
 namespace zaptrail::art {
 

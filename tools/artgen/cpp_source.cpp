@@ -1,4 +1,4 @@
-#include "cpp_source.hpp"
+#include "tools/artgen/cpp_source.hpp"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // Emits the sheet as C++ data so the game needs no image loader for its own art.
 #include <string>
 
-#include "sheet.hpp"
+#include "tools/artgen/sheet.hpp"
 
 namespace zaptrail::art {
 

@@ -1,8 +1,8 @@
-#include "icons.hpp"
+#include "tools/artgen/icons.hpp"
 
 #include <set>
 
-#include "png_writer.hpp"
+#include "tools/png/png_writer.hpp"
 
 namespace zaptrail::art {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "art_source.hpp"
+#include "tools/artgen/art_source.hpp"
 
 namespace zaptrail::art {
 

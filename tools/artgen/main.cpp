@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "art_source.hpp"
-#include "cpp_source.hpp"
-#include "icons.hpp"
-#include "png_writer.hpp"
-#include "preview.hpp"
-#include "sheet.hpp"
+#include "tools/artgen/art_source.hpp"
+#include "tools/artgen/cpp_source.hpp"
+#include "tools/artgen/icons.hpp"
+#include "tools/artgen/preview.hpp"
+#include "tools/artgen/sheet.hpp"
+#include "tools/png/png_writer.hpp"
 
 namespace {
 

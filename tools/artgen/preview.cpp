@@ -1,9 +1,9 @@
-#include "preview.hpp"
+#include "tools/artgen/preview.hpp"
 
 #include <iterator>
 #include <string>
 
-#include "png_writer.hpp"
+#include "tools/png/png_writer.hpp"
 
 namespace zaptrail::art {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "sheet.hpp"
+#include "tools/artgen/sheet.hpp"
 
 namespace zaptrail::art {
 

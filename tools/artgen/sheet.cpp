@@ -1,4 +1,4 @@
-#include "sheet.hpp"
+#include "tools/artgen/sheet.hpp"
 
 namespace zaptrail::art {
 namespace {

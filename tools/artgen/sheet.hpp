@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "art_source.hpp"
+#include "tools/artgen/art_source.hpp"
 
 namespace zaptrail::art {
 

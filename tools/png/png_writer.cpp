@@ -1,4 +1,4 @@
-#include "png_writer.hpp"
+#include "tools/png/png_writer.hpp"
 
 #include <zlib.h>
 

@@ -2,8 +2,8 @@
 #include <iostream>
 #include <string_view>
 
-#include "cue_files.h"
-#include "cues.h"
+#include "tools/soundgen/cue_files.hpp"
+#include "tools/soundgen/cues.hpp"
 
 namespace {
 
@@ -21,11 +21,12 @@ int main(int argc, char** argv) {
   const std::filesystem::path dir = argv[2];
   try {
     if (mode == "--out") {
-      soundgen::write_cue_files(dir, soundgen::all_cues());
+      zaptrail::soundgen::WriteCueFiles(dir, zaptrail::soundgen::AllCues());
       return 0;
     }
     if (mode == "--check") {
-      return soundgen::check_cue_files(dir, soundgen::all_cues(), std::cerr) ? 0 : 1;
+      return zaptrail::soundgen::CheckCueFiles(dir, zaptrail::soundgen::AllCues(), std::cerr) ? 0
+                                                                                              : 1;
     }
   } catch (const std::exception& error) {
     std::cerr << "soundgen: " << error.what() << '\n';

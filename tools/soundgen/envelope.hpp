@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 
 struct EnvelopePoint {
   int32_t ms;
@@ -16,9 +16,9 @@ struct EnvelopePoint {
 using Envelope = std::vector<EnvelopePoint>;
 
 // Loudness at `sample` (counted from the envelope's start), in Q30.
-int64_t envelope_level_q30(const Envelope& envelope, int32_t sample);
+int64_t EnvelopeLevelQ30(const Envelope& envelope, int32_t sample);
 
 // Sample index of the last point.
-int32_t envelope_end_sample(const Envelope& envelope);
+int32_t EnvelopeEndSample(const Envelope& envelope);
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

@@ -1,11 +1,11 @@
-#include "peak_level.h"
+#include "tools/soundgen/peak_level.hpp"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 
-std::vector<int16_t> scale_to_peak(const std::vector<int64_t>& mix) {
+std::vector<int16_t> ScaleToPeak(const std::vector<int64_t>& mix) {
   int64_t peak = 0;
   for (int64_t value : mix) peak = std::max(peak, std::abs(value));
 
@@ -19,4 +19,4 @@ std::vector<int16_t> scale_to_peak(const std::vector<int64_t>& mix) {
   return pcm;
 }
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 
 // The game's mixer opens the device at this rate, so cues never need resampling.
 inline constexpr int32_t kSampleRate = 22050;
 
-inline constexpr int32_t samples_for_ms(int32_t ms) {
+inline constexpr int32_t SamplesForMs(int32_t ms) {
   return ms * kSampleRate / 1000;
 }
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

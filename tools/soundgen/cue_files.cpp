@@ -1,4 +1,4 @@
-#include "cue_files.h"
+#include "tools/soundgen/cue_files.hpp"
 
 #include <algorithm>
 #include <fstream>
@@ -6,19 +6,19 @@
 #include <optional>
 #include <stdexcept>
 
-#include "wav_encoder.h"
+#include "tools/soundgen/wav_encoder.hpp"
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 namespace {
 
-std::optional<std::vector<uint8_t>> read_file(const std::filesystem::path& path) {
+std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-void describe_difference(const std::vector<uint8_t>& actual, const std::vector<uint8_t>& expected,
-                         std::ostream& report) {
+void DescribeDifference(const std::vector<uint8_t>& actual, const std::vector<uint8_t>& expected,
+                        std::ostream& report) {
   if (actual.size() != expected.size()) {
     report << "size is " << actual.size() << " bytes, generator writes " << expected.size();
     return;
@@ -29,11 +29,11 @@ void describe_difference(const std::vector<uint8_t>& actual, const std::vector<u
 
 }  // namespace
 
-void write_cue_files(const std::filesystem::path& dir, const std::vector<Cue>& cues) {
+void WriteCueFiles(const std::filesystem::path& dir, const std::vector<Cue>& cues) {
   std::filesystem::create_directories(dir);
   for (const Cue& cue : cues) {
-    const std::vector<uint8_t> bytes = encode_wav(cue.samples);
-    const std::filesystem::path path = dir / cue.file_name;
+    const std::vector<uint8_t> bytes = EncodeWav(cue.samples);
+    const std::filesystem::path path = dir / cue.fileName;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
@@ -41,25 +41,25 @@ void write_cue_files(const std::filesystem::path& dir, const std::vector<Cue>& c
   }
 }
 
-bool check_cue_files(const std::filesystem::path& dir, const std::vector<Cue>& cues,
-                     std::ostream& report) {
-  bool all_match = true;
+bool CheckCueFiles(const std::filesystem::path& dir, const std::vector<Cue>& cues,
+                   std::ostream& report) {
+  bool allMatch = true;
   for (const Cue& cue : cues) {
-    const std::filesystem::path path = dir / cue.file_name;
-    const std::optional<std::vector<uint8_t>> actual = read_file(path);
+    const std::filesystem::path path = dir / cue.fileName;
+    const std::optional<std::vector<uint8_t>> actual = ReadFile(path);
     if (!actual) {
       report << path.string() << ": missing or unreadable\n";
-      all_match = false;
+      allMatch = false;
       continue;
     }
-    const std::vector<uint8_t> expected = encode_wav(cue.samples);
+    const std::vector<uint8_t> expected = EncodeWav(cue.samples);
     if (*actual == expected) continue;
     report << path.string() << ": differs from generator output (";
-    describe_difference(*actual, expected, report);
+    DescribeDifference(*actual, expected, report);
     report << "); regenerate with soundgen --out\n";
-    all_match = false;
+    allMatch = false;
   }
-  return all_match;
+  return allMatch;
 }
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

@@ -5,11 +5,11 @@
 #include <span>
 #include <vector>
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 
 inline constexpr size_t kWavHeaderSize = 44;
 
 // Canonical RIFF/WAVE file: PCM, 16-bit signed little-endian, mono, kSampleRate.
-std::vector<uint8_t> encode_wav(std::span<const int16_t> samples);
+std::vector<uint8_t> EncodeWav(std::span<const int16_t> samples);
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

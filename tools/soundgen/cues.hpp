@@ -4,23 +4,23 @@
 #include <string>
 #include <vector>
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 
 struct Cue {
-  std::string file_name;
+  std::string fileName;
   std::vector<int16_t> samples;
 };
 
 // Chick grabs a power jug: a quick rising chirp.
-std::vector<int16_t> pickup_chirp();
+std::vector<int16_t> PickupChirp();
 
 // Level cleared: a short rising arpeggio ending on a held octave.
-std::vector<int16_t> goal_fanfare();
+std::vector<int16_t> GoalFanfare();
 
 // Chick is caught: a buzzy tone wobbling downwards.
-std::vector<int16_t> death_tone();
+std::vector<int16_t> DeathTone();
 
 // Every cue with the file name the game loads it under.
-std::vector<Cue> all_cues();
+std::vector<Cue> AllCues();
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen

@@ -1,10 +1,10 @@
-#include "wav_encoder.h"
+#include "tools/soundgen/wav_encoder.hpp"
 
 #include <string_view>
 
-#include "audio_format.h"
+#include "tools/soundgen/audio_format.hpp"
 
-namespace soundgen {
+namespace zaptrail::soundgen {
 namespace {
 
 constexpr uint16_t kPcmFormat = 1;
@@ -17,8 +17,8 @@ class ByteWriter {
  public:
   explicit ByteWriter(std::vector<uint8_t>& out) : out_(out) {}
 
-  void tag(std::string_view four_chars) {
-    out_.insert(out_.end(), four_chars.begin(), four_chars.end());
+  void tag(std::string_view FourChars) {
+    out_.insert(out_.end(), FourChars.begin(), FourChars.end());
   }
   void u16(uint16_t value) {
     out_.push_back(static_cast<uint8_t>(value));
@@ -35,14 +35,14 @@ class ByteWriter {
 
 }  // namespace
 
-std::vector<uint8_t> encode_wav(std::span<const int16_t> samples) {
-  const auto data_size = static_cast<uint32_t>(samples.size() * kBytesPerSample);
+std::vector<uint8_t> EncodeWav(std::span<const int16_t> samples) {
+  const auto dataSize = static_cast<uint32_t>(samples.size() * kBytesPerSample);
   std::vector<uint8_t> bytes;
-  bytes.reserve(kWavHeaderSize + data_size);
+  bytes.reserve(kWavHeaderSize + dataSize);
   ByteWriter out(bytes);
 
   out.tag("RIFF");
-  out.u32(static_cast<uint32_t>(kWavHeaderSize - 8) + data_size);
+  out.u32(static_cast<uint32_t>(kWavHeaderSize - 8) + dataSize);
   out.tag("WAVE");
   out.tag("fmt ");
   out.u32(kFmtChunkSize);
@@ -53,9 +53,9 @@ std::vector<uint8_t> encode_wav(std::span<const int16_t> samples) {
   out.u16(kChannels * kBytesPerSample);
   out.u16(kBytesPerSample * 8);
   out.tag("data");
-  out.u32(data_size);
+  out.u32(dataSize);
   for (int16_t sample : samples) out.u16(static_cast<uint16_t>(sample));
   return bytes;
 }
 
-}  // namespace soundgen
+}  // namespace zaptrail::soundgen
