@@ -8,32 +8,30 @@
 namespace zaptrail {
 
 QString ApplicationTitle(const QString& executablePath) {
-  QString name = QFileInfo(executablePath).fileName();
-  name.truncate(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
-  if (name.isEmpty()) return name;
-  return name.left(1).toUpper() + name.mid(1).toLower();
+  return QString::fromStdString(
+      ApplicationTitle(QFileInfo(executablePath).fileName().toStdString()));
 }
 
 namespace {
 
-void FrameAsError(QMessageBox& box, const QString& message) {
+void FrameAsError(QMessageBox& box, const QString& text) {
   box.setIcon(QMessageBox::Critical);
   box.setWindowTitle(ApplicationTitle(QCoreApplication::applicationFilePath()));
-  box.setText(message + QLatin1Char('.'));
+  box.setText(text);
   box.setStandardButtons(QMessageBox::Ok);
 }
 
 }  // namespace
 
-void ShowErrorDialog(const QString& message) {
+void ShowErrorDialog(const QString& text) {
   QMessageBox box;
-  FrameAsError(box, message);
+  FrameAsError(box, text);
   box.exec();
 }
 
 bool AskQuitWithoutSaving(const QString& message) {
   QMessageBox box;
-  FrameAsError(box, message);
+  FrameAsError(box, message + QLatin1Char('.'));
   QPushButton* quit =
       box.addButton(QStringLiteral("ｾｰﾌﾞせずに終了(&Q)"), QMessageBox::DestructiveRole);
   box.setDefaultButton(QMessageBox::Ok);

@@ -1,19 +1,18 @@
 #pragma once
 
 #include <QString>
-#include <exception>
+#include <string>
 #include <utility>
 
-class QWidget;
+#include "game/run_handler.hpp"
 
 namespace zaptrail {
 
-// The caption of the error dialog: the executable's name without directory and without
-// everything from its first full stop on, first letter upper case, the rest lower case.
+// The caption of the error dialog, from the executable's path.
 QString ApplicationTitle(const QString& executablePath);
 
-// The default error dialog: a modal critical message box with the message and a full stop.
-void ShowErrorDialog(const QString& message);
+// The default error dialog: a modal critical message box with the text (message and full stop).
+void ShowErrorDialog(const QString& text);
 
 // The records could not be saved on a close the player asked for: the default error dialog's
 // message with a second button to quit all the same. True when the player chose to quit;
@@ -24,15 +23,8 @@ bool AskQuitWithoutSaving(const QString& message);
 // Returns false when that happened.
 template <typename Handler>
 bool RunHandler(Handler&& handler) {
-  try {
-    std::forward<Handler>(handler)();
-    return true;
-  } catch (const std::bad_alloc&) {
-    ShowErrorDialog(QStringLiteral("Out of memory"));
-  } catch (const std::exception& error) {
-    ShowErrorDialog(QString::fromUtf8(error.what()));
-  }
-  return false;
+  return RunHandler(std::forward<Handler>(handler),
+                    [](const std::string& text) { ShowErrorDialog(QString::fromStdString(text)); });
 }
 
 }  // namespace zaptrail

@@ -18,27 +18,32 @@
 #include "game/close_and_save.hpp"
 #include "game/errors.hpp"
 #include "game/file_system.hpp"
-#include "game/integer_text.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
+#include "game/tick_period.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int kDesignPeriod = 32;
-
-// A close the player asked for found the records unsaveable; the tick's handler asks.
-class RecordsNotSaved : public GameError {
- public:
-  using GameError::GameError;
-};
-
 std::string WithSeparator(std::string folder) {
   if (!folder.empty() && folder.back() != '/') folder += '/';
   return folder;
 }
+
+class QtTickTimer : public PeriodicTimer {
+ public:
+  explicit QtTickTimer(QTimer& timer) : timer_(timer) {}
+  void Stop() override { timer_.stop(); }
+  bool Start(int32_t periodMs) override {
+    timer_.start(periodMs);
+    return timer_.isActive();
+  }
+
+ private:
+  QTimer& timer_;
+};
 
 }  // namespace
 
@@ -131,7 +136,10 @@ void TForm1::Reset1Click() {
 
 void TForm1::Property1Click() {
   RunHandler([&] {
-    if (ShowHalted(*form3_) == 1) ApplyTimerPeriod(form3_->PeriodText());
+    if (ShowHalted(*form3_) == DialogResult::Ok) {
+      QtTickTimer timer(Timer1);
+      ApplyTimerPeriod(timer, period_, form3_->PeriodText().toStdString());
+    }
   });
 }
 
@@ -155,27 +163,8 @@ void TForm1::SearchforHelpOn1Click() {
   help_->activateWindow();
 }
 
-int TForm1::ShowHalted(QDialog& dialog) {
-  // Ticks keep arriving in the dialog's own event loop; halted, they only sample the input.
-  GameRecord& record = game_.record;
-  const PlayPhase remembered = record.Phase;
-  record.Phase = PhaseHalted;
-  const int result = dialog.exec() == 1 ? 1 : 2;
-  record.Phase = remembered;
-  return result;
-}
-
-void TForm1::ApplyTimerPeriod(const QString& text) {
-  const std::string typed = text.toStdString();
-  const int32_t period = TextToInteger(typed);
-  // The period is unsigned on the desktop: a negative one is refused like any other non-number.
-  if (period < 0) throw GameError(NotAnIntegerMessage(typed));
-  if (period == period_) return;
-  Timer1.stop();
-  period_ = period;
-  if (period == 0) return;
-  Timer1.start(period);
-  if (!Timer1.isActive()) throw GameError("ﾀｲﾏｰを取得できません");
+DialogResult TForm1::ShowHalted(QDialog& dialog) {
+  return zaptrail::ShowHalted(game_.record, [&] { return dialog.exec(); });
 }
 
 void TForm1::CloseFromTick() {

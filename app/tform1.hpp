@@ -9,6 +9,8 @@
 
 #include "app/qt_platform.hpp"
 #include "game/game.hpp"
+#include "game/halted_dialog.hpp"
+#include "game/tick_period.hpp"
 
 class QAction;
 class QDialog;
@@ -79,9 +81,7 @@ class TForm1 : public QMainWindow {
   bool FormClose();
   void BuildMenu();
   void FinishClosing(int status);
-  // Shows a dialog modally with the game halted; Phase comes back on every path.
-  int ShowHalted(QDialog& dialog);
-  void ApplyTimerPeriod(const QString& text);
+  DialogResult ShowHalted(QDialog& dialog);
 
   QtPlatform platform_;
   Game game_;
@@ -100,7 +100,7 @@ class TForm1 : public QMainWindow {
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
   HelpWindow* help_ = nullptr;
-  int32_t period_ = 32;
+  int32_t period_ = kDesignPeriod;
   bool created_ = false;
   bool closing_ = false;
   bool shownOnce_ = false;

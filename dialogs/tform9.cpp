@@ -10,21 +10,18 @@
 #include "dialogs/centre_on_screen.hpp"
 #include "dialogs/dialog_font.hpp"
 #include "dialogs/program_resources.hpp"
-#include "game/random.hpp"
+#include "game/label_game.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int32_t kClientWidth = 212;
-constexpr int32_t kClientHeight = 157;
-constexpr int32_t kLabelLeft = 8;
-constexpr int32_t kAngryLeft = 18;
-// A label is out once at most this many of its pixels remain inside the box.
-constexpr int32_t kOutMargin = 4;
-constexpr int32_t kLargestJump = 5;
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-const QString kAngryCaption = QStringLiteral("Get Angry");
-const QString kSupportUrl = QStringLiteral("https://lumlum.example/zaptrail/");
+LabelSpan SpanOf(const QLabel* label) {
+  return {label->x(), label->width()};
+}
 
 void SetTextColour(QLabel* label, const QColor& colour) {
   QPalette palette = label->palette();
@@ -40,26 +37,26 @@ TForm9::TForm9(RandomSource& random, QWidget* parent)
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(kAboutClientWidth, kAboutClientHeight);
   setFont(DialogFont());
   setMouseTracking(true);
 
-  Label1 = AddLabel(QStringLiteral("Label1"), QStringLiteral("zap trail"), 8);
+  Label1 = AddLabel(QStringLiteral("Label1"), Text(kAboutTitle), 8);
   QFont title = DialogFont();
   title.setBold(true);
   Label1->setFont(title);
   SetTextColour(Label1, Qt::black);
   Label1->adjustSize();
 
-  Label2 = AddLabel(QStringLiteral("Label2"), QStringLiteral("(C) 2026 lumlum works inc."), 32);
-  Label3 = AddLabel(QStringLiteral("Label3"), kSupportUrl, 72);
+  Label2 = AddLabel(QStringLiteral("Label2"), Text(kCreditLine), 32);
+  Label3 = AddLabel(QStringLiteral("Label3"), Text(kSupportUrl), 72);
   QFont link = DialogFont();
   link.setUnderline(true);
   Label3->setFont(link);
   SetTextColour(Label3, Qt::blue);
   Label3->setCursor(HandCursor());
   Label3->adjustSize();
-  Label4 = AddLabel(QStringLiteral("Label4"), QStringLiteral("ｻﾎﾟｰﾄﾍﾟｰｼﾞ"), 56);
+  Label4 = AddLabel(QStringLiteral("Label4"), Text(kSupportCaption), 56);
 
   Button1 = new QPushButton(QStringLiteral("OK"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
@@ -112,37 +109,25 @@ void TForm9::Label3Click() {
 }
 
 void TForm9::Label1MouseMove(QLabel* label, int32_t x) {
-  // One draw on every move, whichever way the label goes: the draws shift later mazes.
-  const int32_t jump = random_.Draw() % kLargestJump;
-  const int32_t left = x > label->width() / 2 ? label->x() - jump : label->x() + jump;
-  label->move(left, label->y());
-
-  for (const QLabel* each : {Label1, Label2, Label4}) {
-    if (!IsOut(each)) return;
-  }
-  if (Label1->text() == kAngryCaption) {
-    EndTheProgram();
-  } else {
-    BeginSecondStage();
-  }
-}
-
-bool TForm9::IsOut(const QLabel* label) const {
-  return label->x() >= width() - kOutMargin || label->x() <= kOutMargin - label->width();
+  label->move(LabelJump(random_, SpanOf(label), x), label->y());
+  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
+                                         Label1->text() == Text(kAngryCaption), width());
+  if (step == LabelGameStep::SecondStage) BeginSecondStage();
+  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
 }
 
 void TForm9::BeginSecondStage() {
   for (QLabel* label : {Label1, Label2, Label4}) {
     label->move(kAngryLeft, label->y());
-    label->setText(kAngryCaption);
+    label->setText(Text(kAngryCaption));
     label->adjustSize();
     SetTextColour(label, Qt::red);
   }
 }
 
 void TForm9::EndTheProgram() {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("GET ANGRY"), QStringLiteral("GET ANGRY"),
-                  QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, Text(kAngryMessage), Text(kAngryMessage), QMessageBox::Ok,
+                  this);
   box.exec();
   // Ends every event loop without closing the main window, so its close handling never runs
   // and the best times of this run are not saved.

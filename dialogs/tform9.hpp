@@ -43,7 +43,6 @@ class TForm9 : public QDialog {
 
  private:
   QLabel* AddLabel(const QString& name, const QString& caption, int32_t top);
-  bool IsOut(const QLabel* label) const;
   void BeginSecondStage();
   void EndTheProgram();
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game/errors.hpp"
 #include "game/records_place.hpp"
 
 namespace zaptrail {
@@ -22,6 +23,13 @@ struct CloseSave {
   AfterSave next = AfterSave::Close;
   std::string savedTo;  // the file written, when saved
   std::string error;    // why not, in the error dialog's words
+};
+
+// A close the player asked for (Escape in a tick) found the records unsaveable: the shell's tick
+// handler asks the player whether to quit all the same.
+class RecordsNotSaved : public GameError {
+ public:
+  using GameError::GameError;
 };
 
 // The save that every close runs before the main window goes. The player's close writes the

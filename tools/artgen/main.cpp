@@ -12,6 +12,7 @@
 #include "tools/artgen/icons.hpp"
 #include "tools/artgen/preview.hpp"
 #include "tools/artgen/sheet.hpp"
+#include "tools/artgen/windows_icons.hpp"
 #include "tools/png/png_writer.hpp"
 
 namespace {
@@ -27,7 +28,8 @@ constexpr const char* kUsage =
     "  --cpp FILE      write the sheet as C++ data (see view/sprite_sheet_data.hpp)\n"
     "  --check FILE    exit 1 unless FILE is byte-identical to what --png writes\n"
     "  --preview FILE  write an enlarged contact sheet for review\n"
-    "  --icons DIR     write icon-32.png, icon-16.png and hand-cursor.png into DIR\n";
+    "  --icons DIR     write icon-32.png, icon-16.png and hand-cursor.png into DIR\n"
+    "  --windows-icons DIR  write zaptrail.ico and hand1.cur for the Windows resources into DIR\n";
 
 struct Options {
   std::string art_dir;
@@ -42,7 +44,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.art_dir = args[i + 1];
     } else if (options.action.empty() &&
                (args[i] == "--png" || args[i] == "--cpp" || args[i] == "--check" ||
-                args[i] == "--preview" || args[i] == "--icons")) {
+                args[i] == "--preview" || args[i] == "--icons" || args[i] == "--windows-icons")) {
       options.action = args[i];
       options.target = args[i + 1];
     } else {
@@ -86,10 +88,29 @@ void WriteIcons(const zaptrail::art::ArtSet& art, const std::string& art_dir,
   }
 }
 
+// The hand cursor's fingertip, where it points.
+constexpr int32_t kHandHotSpotX = 6;
+constexpr int32_t kHandHotSpotY = 1;
+
+void WriteWindowsIcons(const zaptrail::art::ArtSet& art, const std::string& art_dir,
+                       const std::filesystem::path& out_dir) {
+  if (!art.icon32 || !art.icon16 || !art.cursor) {
+    throw ArtError(art_dir + "/icons: the icon or the cursor is not drawn");
+  }
+  WriteOrThrow((out_dir / "zaptrail.ico").string(),
+               zaptrail::art::EncodeIco({&*art.icon32, &*art.icon16}, art.palette));
+  WriteOrThrow((out_dir / "hand1.cur").string(),
+               zaptrail::art::EncodeCur(*art.cursor, art.palette, kHandHotSpotX, kHandHotSpotY));
+}
+
 int Run(const Options& options) {
   const auto art = zaptrail::art::LoadArt(options.art_dir);
   if (options.action == "--icons") {
     WriteIcons(art, options.art_dir, options.target);
+    return 0;
+  }
+  if (options.action == "--windows-icons") {
+    WriteWindowsIcons(art, options.art_dir, options.target);
     return 0;
   }
   const auto sheet = zaptrail::art::ComposeSheet(art, options.art_dir);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace zaptrail {
+
+// The tick period every run starts with, in milliseconds.
+inline constexpr int32_t kDesignPeriod = 32;
+
+// The shell's periodic timer as the settings rules see it.
+class PeriodicTimer {
+ public:
+  virtual ~PeriodicTimer() = default;
+  virtual void Stop() = 0;
+  // False when the platform refuses a timer with this period.
+  virtual bool Start(int32_t periodMs) = 0;
+};
+
+// Applies the settings dialog's period text to the tick timer. The text must be an integer
+// ("'%s' は整数ではありません" otherwise, a negative one included); an unchanged period leaves
+// the timer alone, 0 stops it, and a refused timer raises "ﾀｲﾏｰを取得できません".
+// `period` is the one in force and follows the text once it has been accepted.
+void ApplyTimerPeriod(PeriodicTimer& timer, int32_t& period, std::string_view text);
+
+}  // namespace zaptrail

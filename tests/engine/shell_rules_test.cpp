@@ -1,0 +1,114 @@
+// The rules both desktop shells share: the halted dialog, the settings period and the label game.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "game/errors.hpp"
+#include "game/halted_dialog.hpp"
+#include "game/label_game.hpp"
+#include "game/random.hpp"
+#include "game/run_handler.hpp"
+#include "game/tick_period.hpp"
+
+namespace zaptrail {
+namespace {
+
+TEST(ShellRules, HaltedDialogRestoresPhaseOnEveryPath) {
+  GameRecord record;
+  record.Phase = PhasePlaying;
+  int8_t phaseInside = -1;
+  EXPECT_EQ(ShowHalted(record,
+                       [&] {
+                         phaseInside = record.Phase;
+                         return 1;
+                       }),
+            DialogResult::Ok);
+  EXPECT_EQ(phaseInside, PhaseHalted);
+  EXPECT_EQ(record.Phase, PhasePlaying);
+  // Any result but OK counts as Cancel.
+  EXPECT_EQ(ShowHalted(record, [] { return 0; }), DialogResult::Cancel);
+  record.Phase = PhaseDead;
+  EXPECT_THROW(ShowHalted(record, []() -> int { throw GameError("x"); }), GameError);
+  EXPECT_EQ(record.Phase, PhaseDead);
+}
+
+class FakeTimer : public PeriodicTimer {
+ public:
+  void Stop() override { calls.push_back("stop"); }
+  bool Start(int32_t periodMs) override {
+    calls.push_back("start " + std::to_string(periodMs));
+    return periodMs != refused;
+  }
+  std::vector<std::string> calls;
+  int32_t refused = -1;
+};
+
+TEST(ShellRules, TimerPeriodFollowsAcceptedText) {
+  FakeTimer timer;
+  int32_t period = kDesignPeriod;
+  ApplyTimerPeriod(timer, period, " 32");
+  EXPECT_TRUE(timer.calls.empty()) << "an unchanged period must not restart the timer";
+  ApplyTimerPeriod(timer, period, "$40");
+  ApplyTimerPeriod(timer, period, "0");
+  EXPECT_EQ(timer.calls, (std::vector<std::string>{"stop", "start 64", "stop"}));
+  EXPECT_EQ(period, 0);
+}
+
+TEST(ShellRules, TimerPeriodRefusals) {
+  FakeTimer timer;
+  int32_t period = kDesignPeriod;
+  for (const char* text : {"-16", "abc", ""}) {
+    try {
+      ApplyTimerPeriod(timer, period, text);
+      ADD_FAILURE() << text << " was accepted";
+    } catch (const GameError& error) {
+      EXPECT_EQ(error.what(), "'" + std::string(text) + "' は整数ではありません");
+    }
+  }
+  EXPECT_TRUE(timer.calls.empty());
+  EXPECT_EQ(period, kDesignPeriod);
+  timer.refused = 48;
+  EXPECT_THROW(ApplyTimerPeriod(timer, period, "48"), GameError);
+  // The refused period stays the one in force, so applying it again tries again.
+  EXPECT_EQ(period, 48);
+}
+
+TEST(ShellRules, LabelJumpsAwayFromThePointerWithOneDrawEachMove) {
+  RandomSource random;
+  RandomSource expected;
+  random.Seed(7);
+  expected.Seed(7);
+  const LabelSpan label{40, 55};
+  // Half the width (27) counts as the left half.
+  EXPECT_EQ(LabelJump(random, label, 27), 40 + expected.Draw() % 5);
+  EXPECT_EQ(LabelJump(random, label, 28), 40 - expected.Draw() % 5);
+  EXPECT_EQ(random.State(), expected.State());
+}
+
+TEST(ShellRules, LabelGameStages) {
+  EXPECT_TRUE(IsLabelOut({208, 55}, kAboutClientWidth));
+  EXPECT_FALSE(IsLabelOut({207, 55}, kAboutClientWidth));
+  EXPECT_TRUE(IsLabelOut({-51, 55}, kAboutClientWidth));
+  EXPECT_FALSE(IsLabelOut({-50, 55}, kAboutClientWidth));
+  const LabelSpan out{300, 10};
+  const LabelSpan in{8, 10};
+  EXPECT_EQ(JudgeLabels({out, out, in}, false), LabelGameStep::GoesOn);
+  EXPECT_EQ(JudgeLabels({in, out, out}, true), LabelGameStep::GoesOn);
+  EXPECT_EQ(JudgeLabels({out, out, out}, false), LabelGameStep::SecondStage);
+  EXPECT_EQ(JudgeLabels({out, out, out}, true), LabelGameStep::EndsTheProgram);
+}
+
+TEST(ShellRules, ErrorDialogTextAndTitle) {
+  std::string shown;
+  EXPECT_FALSE(RunHandler([] { throw std::runtime_error("ﾀｲﾏｰを取得できません"); },
+                          [&](const std::string& text) { shown = text; }));
+  EXPECT_EQ(shown, "ﾀｲﾏｰを取得できません.");
+  EXPECT_TRUE(RunHandler([] {}, [](const std::string&) { FAIL(); }));
+  EXPECT_EQ(ApplicationTitle("ZAPTRAIL.EXE"), "Zaptrail");
+  EXPECT_EQ(ApplicationTitle("zap.trail.exe"), "Zap");
+}
+
+}  // namespace
+}  // namespace zaptrail

@@ -1,0 +1,181 @@
+#include "win32/tform9.hpp"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "game/random.hpp"
+#include "win32/dialog_window.hpp"
+#include "win32/wide_text.hpp"
+#include "win32/window_class.hpp"
+
+namespace zaptrail {
+namespace {
+
+constexpr int32_t kButton1 = 301;
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kCyan = RGB(0, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+
+LabelSpan SpanOf(const auto& label) {
+  return {label.left, label.width};
+}
+
+bool Inside(const auto& label, POINT at) {
+  return at.x >= label.left && at.x < label.left + label.width && at.y >= label.top &&
+         at.y < label.top + label.height;
+}
+
+}  // namespace
+
+TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : random_(random) {
+  dialogFont_ = CreateDialogFont();
+  titleFont_ = CreateDialogFont(true, false);
+  linkFont_ = CreateDialogFont(false, true);
+  hand_ = LoadCursorW(instance, L"HAND1");
+  const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+  Label1 = {std::string(kAboutTitle), kLabelLeft, 8, 0, 0, kBlack, titleFont_};
+  Label2 = {std::string(kCreditLine), kLabelLeft, 32, 0, 0, windowText, dialogFont_};
+  Label3 = {std::string(kSupportUrl), kLabelLeft, 72, 0, 0, kBlue, linkFont_};
+  Label4 = {std::string(kSupportCaption), kLabelLeft, 56, 0, 0, windowText, dialogFont_};
+  window_ = CreateEmptyDialog(instance, owner, "ﾊﾞｰｼﾞｮﾝ表示", kAboutClientWidth, kAboutClientHeight,
+                              &Procedure, reinterpret_cast<LPARAM>(this));
+  showing_ = ModalShowing(window_);
+  for (Label* label : {&Label1, &Label2, &Label3, &Label4}) Resize(*label);
+  AddControl(window_, L"BUTTON", "OK", WS_TABSTOP | BS_PUSHBUTTON, {72, 120, 65, 25}, kButton1,
+             dialogFont_);
+}
+
+TForm9::~TForm9() {
+  DestroyWindow(window_);
+  for (HFONT font : {dialogFont_, titleFont_, linkFont_}) DeleteObject(font);
+}
+
+DialogResult TForm9::ShowModal(HWND owner) {
+  CentreOnScreen(window_);
+  FormShow();
+  return showing_.Show(owner) == static_cast<int>(DialogResult::Ok) ? DialogResult::Ok
+                                                                    : DialogResult::Cancel;
+}
+
+void TForm9::FormShow() {
+  for (Label* label : {&Label1, &Label2, &Label4}) label->left = kLabelLeft;
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+// Labels size themselves to their text.
+void TForm9::Resize(Label& label) {
+  const SIZE size = TextSize(window_, label.font, label.caption);
+  label.width = size.cx;
+  label.height = size.cy;
+}
+
+void TForm9::Paint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  SetBkMode(dc, TRANSPARENT);
+  for (const Label* label : {&Label1, &Label2, &Label3, &Label4}) {
+    HGDIOBJ previous = SelectObject(dc, label->font);
+    SetTextColor(dc, label->colour);
+    const std::wstring text = Wide(label->caption);
+    TextOutW(dc, label->left, label->top, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(dc, previous);
+  }
+  EndPaint(window_, &paint);
+}
+
+TForm9::Label* TForm9::LabelAt(POINT at) {
+  for (Label* label : {&Label1, &Label2, &Label4}) {
+    if (Inside(*label, at)) return label;
+  }
+  return nullptr;
+}
+
+bool TForm9::OverLink(POINT at) {
+  return Inside(Label3, at);
+}
+
+void TForm9::MouseMove(POINT at) {
+  Label* label = LabelAt(at);
+  if (label != nullptr && !OverLink(at)) {
+    Label1MouseMove(*label, at.x - label->left);
+    return;
+  }
+  const COLORREF colour = OverLink(at) ? kCyan : kBlue;
+  if (colour == Label3.colour) return;
+  Label3.colour = colour;
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+void TForm9::Label1MouseMove(Label& label, int32_t x) {
+  label.left = LabelJump(random_, SpanOf(label), x);
+  InvalidateRect(window_, nullptr, TRUE);
+  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
+                                         Label1.caption == kAngryCaption);
+  if (step == LabelGameStep::SecondStage) BeginSecondStage();
+  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
+}
+
+void TForm9::BeginSecondStage() {
+  for (Label* label : {&Label1, &Label2, &Label4}) {
+    label->left = kAngryLeft;
+    label->caption = std::string(kAngryCaption);
+    label->colour = kRed;
+    Resize(*label);
+  }
+}
+
+void TForm9::EndTheProgram() {
+  const std::wstring angry = Wide(kAngryMessage);
+  MessageBoxW(window_, angry.c_str(), angry.c_str(), MB_OK);
+  // Ends every message loop without closing the main window, so its close handling never runs
+  // and the best times of this run are not saved.
+  PostQuitMessage(0);
+  showing_.End(DialogResult::Cancel);
+}
+
+void TForm9::Label3Click() {
+  // A browser that cannot be started is not worth a message: the box just stays open.
+  ShellExecuteW(window_, L"open", Wide(Label3.caption).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+INT_PTR CALLBACK TForm9::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = DialogOwner<TForm9>(window, message, lParam);
+  if (self == nullptr || message == WM_INITDIALOG) return FALSE;
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  switch (message) {
+    case WM_PAINT:
+      self->Paint();
+      return TRUE;
+    case WM_MOUSEMOVE:
+      self->MouseMove(at);
+      return TRUE;
+    case WM_LBUTTONUP:
+      if (self->OverLink(at)) self->Label3Click();
+      return TRUE;
+    case WM_SETCURSOR: {
+      POINT pointer;
+      GetCursorPos(&pointer);
+      ScreenToClient(window, &pointer);
+      if (LOWORD(lParam) != HTCLIENT || !self->OverLink(pointer)) return FALSE;
+      SetCursor(self->hand_);
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      // OK clicked, or Enter, which only OK can take; Escape ends the box like its close box.
+      if (LOWORD(wParam) == kButton1 || LOWORD(wParam) == IDOK) {
+        self->showing_.End(DialogResult::Ok);
+      } else if (LOWORD(wParam) == IDCANCEL) {
+        self->showing_.End(DialogResult::Cancel);
+      }
+      return TRUE;
+    case WM_CLOSE:
+      self->showing_.End(DialogResult::Cancel);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace zaptrail

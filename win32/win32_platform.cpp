@@ -1,0 +1,110 @@
+#include "win32/win32_platform.hpp"
+
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <mmsystem.h>
+// The engine's own PlaySound, not the wide-or-narrow macro of that name.
+#undef PlaySound
+
+#include "win32/tform1.hpp"
+#include "win32/tform2.hpp"
+#include "win32/tform3.hpp"
+#include "win32/wide_text.hpp"
+
+namespace zaptrail {
+namespace {
+
+constexpr UINT kFirstJoystick = 0;  // JOYSTICKID1
+
+int VirtualKey(Key key) {
+  switch (key) {
+    case Key::Up:
+      return VK_UP;
+    case Key::Right:
+      return VK_RIGHT;
+    case Key::Down:
+      return VK_DOWN;
+    case Key::Left:
+      return VK_LEFT;
+    case Key::Escape:
+      return VK_ESCAPE;
+    case Key::Space:
+      return VK_SPACE;
+  }
+  return 0;
+}
+
+RECT FrameOf(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  return frame;
+}
+
+void MoveTo(HWND window, int32_t left, int32_t top) {
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+bool Win32Platform::KeyHeld(Key key) {
+  // Bit 7 of the key state: held down at the moment the queue last looked.
+  return (GetKeyState(VirtualKey(key)) & 0x80) != 0;
+}
+
+bool Win32Platform::JoystickCapabilities(JoystickCaps& caps) {
+  JOYCAPSA joystick{};
+  if (joyGetDevCapsA(kFirstJoystick, &joystick, sizeof(joystick)) != JOYERR_NOERROR) return false;
+  caps = {joystick.wXmin, joystick.wXmax, joystick.wYmin, joystick.wYmax};
+  return true;
+}
+
+bool Win32Platform::ReadJoystick(JoystickState& state) {
+  JOYINFO info{};
+  if (joyGetPos(kFirstJoystick, &info) != JOYERR_NOERROR) return false;
+  state = {info.wXpos, info.wYpos, info.wButtons};
+  return true;
+}
+
+bool Win32Platform::SoundSwitchOn() {
+  return form3_ != nullptr && form3_->SoundOutputOn();
+}
+
+void Win32Platform::PlaySound(const std::string& path) {
+  // Asynchronous and nothing else: a new cue cuts the one playing, and a file that cannot be
+  // played gives the desktop's alert sound.
+  sndPlaySoundW(Wide(path).c_str(), SND_ASYNC);
+}
+
+int32_t Win32Platform::WindowLeft() {
+  return FrameOf(form1_.Window()).left;
+}
+
+int32_t Win32Platform::WindowTop() {
+  return FrameOf(form1_.Window()).top;
+}
+
+void Win32Platform::SetWindowLeft(int32_t left) {
+  MoveTo(form1_.Window(), left, WindowTop());
+}
+
+void Win32Platform::SetWindowTop(int32_t top) {
+  MoveTo(form1_.Window(), WindowLeft(), top);
+}
+
+void Win32Platform::PlayFieldResized() {
+  form1_.PlayFieldResized();
+}
+
+void Win32Platform::RepaintPlayField() {
+  form1_.RepaintPlayField();
+}
+
+void Win32Platform::RepaintCompass() {
+  if (form2_ != nullptr) form2_->RepaintCompass();
+}
+
+void Win32Platform::CloseMainWindow() {
+  form1_.CloseFromTick();
+}
+
+}  // namespace zaptrail
