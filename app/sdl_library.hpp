@@ -5,19 +5,17 @@
 namespace zaptrail {
 
 // Every SDL function the game calls.
-#define ZAPTRAIL_SDL_FUNCTIONS(X)                                                              \
-  X(SetHint)                                                                                   \
-  X(InitSubSystem)                                                                             \
-  X(QuitSubSystem) X(WasInit) X(Quit) X(NumJoysticks) X(IsGameController) X(JoystickOpen)      \
-      X(JoystickClose) X(JoystickUpdate) X(JoystickGetAttached) X(JoystickEventState)          \
-          X(JoystickNumHats) X(JoystickGetHat) X(JoystickNumButtons) X(JoystickGetButton)      \
-              X(JoystickGetAxis) X(GameControllerOpen) X(GameControllerClose)                  \
-                  X(GameControllerGetJoystick) X(GameControllerEventState)                     \
-                      X(GameControllerGetButton) X(GameControllerGetAxis) X(OpenAudioDevice)   \
-                          X(CloseAudioDevice) X(PauseAudioDevice) X(LockAudioDevice)           \
-                              X(UnlockAudioDevice) X(QueueAudio) X(ClearQueuedAudio)           \
-                                  X(GetQueuedAudioSize) X(RWFromFile) X(LoadWAV_RW) X(FreeWAV) \
-                                      X(BuildAudioCVT) X(ConvertAudio)
+// clang-format off
+#define ZAPTRAIL_SDL_FUNCTIONS(X)                                                                \
+  X(SetHint) X(InitSubSystem) X(QuitSubSystem) X(WasInit) X(Quit) X(NumJoysticks)                \
+  X(IsGameController) X(JoystickOpen) X(JoystickClose) X(JoystickUpdate) X(JoystickGetAttached)  \
+  X(JoystickEventState) X(JoystickNumHats) X(JoystickGetHat) X(JoystickNumButtons)               \
+  X(JoystickGetButton) X(JoystickGetAxis) X(GameControllerOpen) X(GameControllerClose)           \
+  X(GameControllerGetJoystick) X(GameControllerEventState) X(GameControllerGetButton)            \
+  X(GameControllerGetAxis) X(OpenAudioDevice) X(CloseAudioDevice) X(PauseAudioDevice)            \
+  X(LockAudioDevice) X(UnlockAudioDevice) X(QueueAudio) X(ClearQueuedAudio)                      \
+  X(GetQueuedAudioSize) X(RWFromFile) X(LoadWAV_RW) X(FreeWAV) X(BuildAudioCVT) X(ConvertAudio)
+// clang-format on
 
 // SDL's functions, found in the library at run time: SDL brings some thirty libraries of its
 // own (sound servers, codecs, display back ends), and loading them all when the program starts
