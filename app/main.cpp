@@ -5,9 +5,10 @@
 #include "app/close_on_signals.hpp"
 #include "app/display_connection.hpp"
 #include "app/error_dialog.hpp"
-#include "dialogs/program_resources.hpp"
+#include "app/font_config_preload.hpp"
 #include "app/tform1.hpp"
 #include "app/tform2.hpp"
+#include "dialogs/program_resources.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
 
@@ -28,7 +29,9 @@ int main(int argc, char** argv) {
   // A closed pipe (a terminal gone, an output read by no one) is no reason to end the game.
   std::signal(SIGPIPE, SIG_IGN);
   zaptrail::WatchFrameworkStart();
+  zaptrail::FontConfigPreload fontConfig;
   QApplication application(argc, argv);
+  fontConfig.Wait();
   zaptrail::FrameworkStarted();
   application.setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(zaptrail::MainIcon());

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libfontconfig-dev
   libsdl2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
