@@ -1,38 +1,36 @@
 #include "dialogs/program_resources.hpp"
 
+#include <QImage>
 #include <QPixmap>
 
-// The resources live in the shell's static library; nothing there refers to them, so they must be
-// registered by hand or the linker leaves them out. Q_INIT_RESOURCE cannot stand in a namespace.
-static void RegisterProgramResources() {
-  Q_INIT_RESOURCE(zaptrail);
-}
+#include "dialogs/program_pictures_data.hpp"
 
 namespace zaptrail {
 namespace {
 
-void EnsureResources() {
-  static const bool registered = (RegisterProgramResources(), true);
-  (void)registered;
-}
-
 constexpr int kHandHotSpotX = 6;
 constexpr int kHandHotSpotY = 1;
+
+// Built straight from the pixels: decoding an image file would first look through the image
+// format plugins, which costs more than all the rest of the icon's work on the way to the first
+// frame.
+QPixmap PixmapOf(const ProgramPicture& picture) {
+  const QImage image(reinterpret_cast<const uchar*>(picture.pixels), picture.size, picture.size,
+                     picture.size * 4, QImage::Format_ARGB32);
+  return QPixmap::fromImage(image);
+}
 
 }  // namespace
 
 QIcon MainIcon() {
-  EnsureResources();
   QIcon icon;
-  icon.addFile(QStringLiteral(":/zaptrail/icon-32.png"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/zaptrail/icon-16.png"), QSize(16, 16));
+  icon.addPixmap(PixmapOf(kLargeIconPicture));
+  icon.addPixmap(PixmapOf(kSmallIconPicture));
   return icon;
 }
 
 QCursor HandCursor() {
-  EnsureResources();
-  return QCursor(QPixmap(QStringLiteral(":/zaptrail/hand-cursor.png")), kHandHotSpotX,
-                 kHandHotSpotY);
+  return QCursor(PixmapOf(kHandCursorPicture), kHandHotSpotX, kHandHotSpotY);
 }
 
 }  // namespace zaptrail

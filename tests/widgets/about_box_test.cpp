@@ -228,11 +228,26 @@ class AboutBoxTest : public QObject {
     box.done(1);
   }
 
-  void TheIconCarriesBothSizes() {
+  // The game carries the icon and the cursor as pixels generated from the same art as the PNGs
+  // the desktop shows; a wrong channel order or a lost alpha would tell them apart.
+  void TheIconAndTheCursorAreThePicturesOfTheDesktop() {
     const QList<QSize> sizes = MainIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)));
     QVERIFY(sizes.contains(QSize(16, 16)));
-    QVERIFY(!MainIcon().pixmap(QSize(16, 16)).isNull());
+    const struct {
+      QPixmap shown;
+      const char* file;
+    } pictures[] = {
+        {MainIcon().pixmap(QSize(32, 32)), "icon-32.png"},
+        {MainIcon().pixmap(QSize(16, 16)), "icon-16.png"},
+        {HandCursor().pixmap(), "hand-cursor.png"},
+    };
+    for (const auto& picture : pictures) {
+      const QImage desktop(QStringLiteral(ZAPTRAIL_ASSETS_DIR "/") + QLatin1String(picture.file));
+      QVERIFY2(!desktop.isNull(), picture.file);
+      QCOMPARE(picture.shown.toImage().convertToFormat(QImage::Format_ARGB32),
+               desktop.convertToFormat(QImage::Format_ARGB32));
+    }
   }
 };
 

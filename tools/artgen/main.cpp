@@ -26,6 +26,8 @@ constexpr const char* kUsage =
     "usage: artgen --art DIR ACTION FILE\n"
     "  --png FILE      write the 256x256 indexed sprite sheet\n"
     "  --cpp FILE      write the sheet as C++ data (see view/sprite_sheet_data.hpp)\n"
+    "  --pictures-cpp FILE  write the icon and the cursor as C++ data\n"
+    "                       (see dialogs/program_pictures_data.hpp)\n"
     "  --check FILE    exit 1 unless FILE is byte-identical to what --png writes\n"
     "  --preview FILE  write an enlarged contact sheet for review\n"
     "  --icons DIR     write icon-32.png, icon-16.png and hand-cursor.png into DIR\n"
@@ -44,7 +46,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
       options.art_dir = args[i + 1];
     } else if (options.action.empty() &&
                (args[i] == "--png" || args[i] == "--cpp" || args[i] == "--check" ||
-                args[i] == "--preview" || args[i] == "--icons" || args[i] == "--windows-icons")) {
+                args[i] == "--preview" || args[i] == "--icons" || args[i] == "--windows-icons" ||
+                args[i] == "--pictures-cpp")) {
       options.action = args[i];
       options.target = args[i + 1];
     } else {
@@ -111,6 +114,11 @@ int Run(const Options& options) {
   }
   if (options.action == "--windows-icons") {
     WriteWindowsIcons(art, options.art_dir, options.target);
+    return 0;
+  }
+  if (options.action == "--pictures-cpp") {
+    const std::string source = zaptrail::art::ProgramPicturesToCpp(art, options.art_dir);
+    WriteOrThrow(options.target, std::vector<uint8_t>(source.begin(), source.end()));
     return 0;
   }
   const auto sheet = zaptrail::art::ComposeSheet(art, options.art_dir);
