@@ -6,6 +6,12 @@
 
 namespace zaptrail::art {
 
+void RequireIconsDrawn(const ArtSet& art, const std::string& art_dir) {
+  if (!art.icon32 || !art.icon16 || !art.cursor) {
+    throw ArtError(art_dir + "/icons: the icon or the cursor is not drawn");
+  }
+}
+
 int32_t CountColours(const Picture& picture) {
   std::set<int16_t> colours;
   for (const int16_t index : picture.pixels) {

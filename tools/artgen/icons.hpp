@@ -10,6 +10,9 @@ namespace zaptrail::art {
 inline constexpr int32_t kMaxIconColours = 16;
 inline constexpr int32_t kMaxCursorColours = 2;
 
+// Throws ArtError naming `art_dir` unless the art draws both icons and the cursor.
+void RequireIconsDrawn(const ArtSet& art, const std::string& art_dir);
+
 // Number of distinct opaque colours in `picture`.
 int32_t CountColours(const Picture& picture);
 

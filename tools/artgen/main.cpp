@@ -97,9 +97,7 @@ constexpr int32_t kHandHotSpotY = 1;
 
 void WriteWindowsIcons(const zaptrail::art::ArtSet& art, const std::string& art_dir,
                        const std::filesystem::path& out_dir) {
-  if (!art.icon32 || !art.icon16 || !art.cursor) {
-    throw ArtError(art_dir + "/icons: the icon or the cursor is not drawn");
-  }
+  zaptrail::art::RequireIconsDrawn(art, art_dir);
   WriteOrThrow((out_dir / "zaptrail.ico").string(),
                zaptrail::art::EncodeIco({&*art.icon32, &*art.icon16}, art.palette));
   WriteOrThrow((out_dir / "hand1.cur").string(),
