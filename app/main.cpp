@@ -56,6 +56,6 @@ int main(int argc, char** argv) {
   zaptrail::RunHandler([&] { closeOnSignals = std::make_unique<zaptrail::CloseOnSignals>(form1); });
 
   form1.show();
-  const zaptrail::DisplayLossGuard displayLoss([&] { form1.SaveAsDisplayIsLost(); });
+  const zaptrail::DisplayLossGuard displayLoss([&] { form1.GameSession().SaveAsDisplayIsLost(); });
   return QApplication::exec();
 }

@@ -55,7 +55,7 @@ void QtPlatform::RepaintCompass() {
 }
 
 void QtPlatform::CloseMainWindow() {
-  form1_.CloseFromTick();
+  form1_.GameSession().CloseFromTick();
 }
 
 }  // namespace zaptrail

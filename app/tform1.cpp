@@ -6,7 +6,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <cstdio>
-#include <ctime>
 
 #include "app/error_dialog.hpp"
 #include "app/measure_log.hpp"
@@ -15,40 +14,15 @@
 #include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
-#include "game/close_and_save.hpp"
-#include "game/errors.hpp"
-#include "game/file_system.hpp"
 #include "game/input.hpp"
-#include "game/records.hpp"
 #include "game/tick.hpp"
-#include "game/tick_period.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
-namespace {
 
-std::string WithSeparator(std::string folder) {
-  if (!folder.empty() && folder.back() != '/') folder += '/';
-  return folder;
-}
-
-class QtTickTimer : public PeriodicTimer {
- public:
-  explicit QtTickTimer(QTimer& timer) : timer_(timer) {}
-  void Stop() override { timer_.stop(); }
-  bool Start(int32_t periodMs) override {
-    timer_.start(periodMs);
-    return timer_.isActive();
-  }
-
- private:
-  QTimer& timer_;
-};
-
-}  // namespace
-
-TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_, SpriteSheet()) {
+TForm1::TForm1(const SessionOptions& options)
+    : platform_(*this), session_(platform_, SpriteSheet(), *this) {
   setWindowTitle(QStringLiteral("zap trail"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -56,7 +30,7 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
   Timer1.setTimerType(Qt::PreciseTimer);
   connect(&Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
 
-  Image1 = new PixelImage(game_.playField, this);
+  Image1 = new PixelImage(GameState().playField, this);
   setCentralWidget(Image1);
   BuildMenu();
   // Installed first, so that it sees the first paint last: a measured frame then ends before
@@ -90,21 +64,10 @@ void TForm1::BuildMenu() {
   K1 = Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), this, &TForm1::K1Click);
 }
 
-void TForm1::FormCreate(const ShellOptions& options) {
-  game_.appDir = WithSeparator(options.appDir.empty() ? files::ExecutableFolder() : options.appDir);
-  if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
-  game_.recordsPlace = ChooseRecordsPlace(
-      game_.appDir,
-      WithSeparator(options.userFolder.empty() ? files::UserDataFolder() : options.userFolder));
-  const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-  SetUpGame(game_, seed, LoadPath(game_.recordsPlace), JoystickProbeTime::AfterFirstFrame);
-  Timer1.start(kDesignPeriod);
-}
-
-bool TForm1::FormClose() {
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
-  return save.next == AfterSave::Close || AskQuitWithoutSaving(QString::fromUtf8(save.error));
+void TForm1::FormCreate(const SessionOptions& options) {
+  SessionOptions withProbe = options;
+  withProbe.probe = JoystickProbeTime::AfterFirstFrame;
+  session_.Start(withProbe);
 }
 
 void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
@@ -113,6 +76,7 @@ void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
   form9_ = form9;
   platform_.AttachCompass(form2);
   platform_.AttachSettings(form3);
+  form9->AttachSession(session_);
 }
 
 void TForm1::RepaintPlayField() {
@@ -124,31 +88,26 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
-  measure::Tick(game_.record.Phase);
-  RunHandler([&] {
-    try {
-      zaptrail::Timer1Timer(game_);
-    } catch (const RecordsNotSaved& error) {
-      if (AskQuitWithoutSaving(QString::fromUtf8(error.what()))) FinishClosing(0);
-    }
-  });
+  measure::Tick(GameState().record.Phase);
+  RunHandler([&] { session_.Tick(); });
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(game_); });
+  RunHandler([&] { NewGame(GameState()); });
 }
 
 void TForm1::Property1Click() {
   RunHandler([&] {
-    if (ShowHalted(*form3_) == DialogResult::Ok) {
-      QtTickTimer timer(Timer1);
-      ApplyTimerPeriod(timer, period_, form3_->PeriodText().toStdString());
-    }
+    session_.DialogOpens();
+    const int result = form3_->exec();
+    session_.SettingsEnd(DialogResultOf(result), form3_->PeriodText().toStdString());
   });
 }
 
 void TForm1::K1Click() {
-  ShowHalted(*form9_);
+  session_.DialogOpens();
+  form9_->exec();
+  session_.AboutBoxEnds();
 }
 
 void TForm1::Quit1Click() {
@@ -161,60 +120,43 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(game_.appDir + "zaptrail-help.html");
+  help_->Open(GameState().appDir + "zaptrail-help.html");
   help_->show();
   help_->raise();
   help_->activateWindow();
 }
 
-DialogResult TForm1::ShowHalted(QDialog& dialog) {
-  return zaptrail::ShowHalted(game_.record, [&] { return dialog.exec(); });
-}
-
-void TForm1::CloseFromTick() {
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
-  if (save.next != AfterSave::Close) throw RecordsNotSaved(save.error);
-  FinishClosing(0);
-}
-
 void TForm1::CloseUnattended() {
-  if (closing_) return;
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next == AfterSave::ExitFailed) {
-    std::fprintf(stderr, "zaptrail: best times not saved: %s\n", save.error.c_str());
-  }
-  FinishClosing(save.next == AfterSave::Close ? 0 : 1);
+  session_.CloseUnattended();
   close();
 }
 
-void TForm1::SaveAsDisplayIsLost() {
-  if (closing_) return;
-  closing_ = true;
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next == AfterSave::Close) {
-    std::fprintf(stderr, "zaptrail: lost the connection to the display; best times saved in %s\n",
-                 save.savedTo.c_str());
-  } else {
-    std::fprintf(stderr, "zaptrail: lost the connection to the display; best times not saved: %s\n",
-                 save.error.c_str());
-  }
+void TForm1::Stop() {
+  Timer1.stop();
 }
 
-void TForm1::FinishClosing(int status) {
-  closing_ = true;
-  Timer1.stop();
+bool TForm1::Start(int32_t periodMs) {
+  Timer1.start(periodMs);
+  return Timer1.isActive();
+}
+
+void TForm1::EndProgram(int status) {
   // Ends every event loop at once, a dialog's included, once the current handler returns.
   QCoreApplication::exit(status);
 }
 
+void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
+  answer(zaptrail::AskQuitWithoutSaving(QString::fromStdString(message)));
+}
+
+void TForm1::Report(const std::string& line) {
+  std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
-  bool allowed = closing_;
-  if (!allowed) RunHandler([&] { allowed = FormClose(); });
+  bool allowed = false;
+  RunHandler([&] { allowed = session_.CloseByPlayer(); });
   if (allowed) {
-    if (!closing_) FinishClosing(0);
     event->accept();
   } else {
     event->ignore();
@@ -233,7 +175,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::AfterFirstFrame() {
   // Both start SDL, which takes longer than all the rest of the start-up. No tick needs either
   // before the title screen takes input, nor a cue before a level has started.
-  ProbePendingJoystick(game_);
+  ProbePendingJoystick(GameState());
   platform_.Cues().StartOpening();
 }
 

@@ -4,13 +4,11 @@
 #include <QString>
 #include <QTimer>
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <string>
 
 #include "app/qt_platform.hpp"
-#include "game/game.hpp"
-#include "game/halted_dialog.hpp"
-#include "game/tick_period.hpp"
+#include "game/session.hpp"
 
 class QAction;
 class QDialog;
@@ -24,42 +22,27 @@ class TForm2;
 class TForm3;
 class TForm9;
 
-// Overrides for tests only; the game itself starts with none of them.
-struct ShellOptions {
-  std::optional<uint32_t> seed;  // instead of the clock
-  std::string appDir;            // instead of the executable's directory
-  std::string userFolder;        // instead of the player's data folder
-};
-
-// The main window: play field, menu, the tick timer, and the game it owns.
-class TForm1 : public QMainWindow {
+// The main window: play field, menu and the tick timer. What they do is the session's.
+class TForm1 : public QMainWindow, private SessionShell {
   Q_OBJECT
 
  public:
-  explicit TForm1(const ShellOptions& options = {});
+  explicit TForm1(const SessionOptions& options = {});
   ~TForm1() override;
 
   // False when the creation handler failed; the program then ends after the error dialog.
   bool Created() const { return created_; }
   void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
 
-  Game& GameState() { return game_; }
+  Session& GameSession() { return session_; }
+  Game& GameState() { return session_.GameState(); }
   QtPlatform& PlatformLayer() { return platform_; }
-  const std::string& AppDir() const { return game_.appDir; }
   QTimer& TickTimer() { return Timer1; }
 
   void RepaintPlayField();
   void PlayFieldResized();
-  // Escape seen by a tick: saves the records, then ends the program once the tick has
-  // returned, cancelling any open dialog. Throws, leaving the window open, when the records
-  // cannot be saved; the tick's handler then asks whether to quit all the same.
-  void CloseFromTick();
-  // A close nobody can answer (a signal): saves the records, falling back to the other folder,
-  // and ends the program, with status 1 and a line on standard error when nothing was saved.
+  // A close nobody can answer (a signal): the session's, and the window goes at once.
   void CloseUnattended();
-  // The connection to the display is gone and the process is ending: the records are saved as
-  // by an unattended close, and one line on standard error says what happened.
-  void SaveAsDisplayIsLost();
 
  public slots:
   void Timer1Timer();
@@ -75,18 +58,21 @@ class TForm1 : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void FormCreate(const ShellOptions& options);
-  // The close handler's save for a close the player asked for: false when it failed and the
-  // player chose to keep the window open.
-  bool FormClose();
+  void FormCreate(const SessionOptions& options);
   void BuildMenu();
-  void FinishClosing(int status);
   // Start-up work that can wait until the first frame is on the screen.
   void AfterFirstFrame();
-  DialogResult ShowHalted(QDialog& dialog);
+
+  // What the session asks of the window.
+  void Stop() override;
+  bool Start(int32_t periodMs) override;
+  void EndProgram(int status) override;
+  void AskQuitWithoutSaving(const std::string& message,
+                            std::function<void(bool quit)> answer) override;
+  void Report(const std::string& line) override;
 
   QtPlatform platform_;
-  Game game_;
+  Session session_;
 
   QTimer Timer1;
   PixelImage* Image1 = nullptr;
@@ -102,9 +88,7 @@ class TForm1 : public QMainWindow {
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
   HelpWindow* help_ = nullptr;
-  int32_t period_ = kDesignPeriod;
   bool created_ = false;
-  bool closing_ = false;
   bool shownOnce_ = false;
 };
 

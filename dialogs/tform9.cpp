@@ -1,6 +1,5 @@
 #include "dialogs/tform9.hpp"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
@@ -11,6 +10,7 @@
 #include "dialogs/dialog_font.hpp"
 #include "dialogs/program_resources.hpp"
 #include "game/label_game.hpp"
+#include "game/session.hpp"
 
 namespace zaptrail {
 namespace {
@@ -126,13 +126,13 @@ void TForm9::BeginSecondStage() {
 }
 
 void TForm9::EndTheProgram() {
-  QMessageBox box(QMessageBox::NoIcon, Text(kAngryMessage), Text(kAngryMessage), QMessageBox::Ok,
-                  this);
-  box.exec();
-  // Ends every event loop without closing the main window, so its close handling never runs
-  // and the best times of this run are not saved.
-  QCoreApplication::exit(0);
-  done(2);
+  session_->EndByLabelGame([this](const std::function<void()>& dismissed) {
+    QMessageBox box(QMessageBox::NoIcon, Text(kAngryMessage), Text(kAngryMessage), QMessageBox::Ok,
+                    this);
+    box.exec();
+    dismissed();
+    done(2);
+  });
 }
 
 void TForm9::mouseMoveEvent(QMouseEvent* event) {

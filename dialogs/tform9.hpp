@@ -11,6 +11,7 @@ class QPushButton;
 namespace zaptrail {
 
 class RandomSource;
+class Session;
 
 // The about box: title, credit line and the support page's link, and the label game hidden in
 // it. Created once and only shown and hidden, so the labels keep their captions, colours and
@@ -24,6 +25,8 @@ class TForm9 : public QDialog {
 
   explicit TForm9(RandomSource& random, QWidget* parent = nullptr);
   void SetLinkOpener(LinkOpener opener) { openLink_ = std::move(opener); }
+  // The run the label game's end belongs to.
+  void AttachSession(Session& session) { session_ = &session; }
 
   void FormShow();
   void Button1Click();
@@ -48,6 +51,7 @@ class TForm9 : public QDialog {
 
   RandomSource& random_;
   LinkOpener openLink_;
+  Session* session_ = nullptr;
 
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;

@@ -50,12 +50,15 @@ class Platform {
 
   // The play field's size changed (client area and picture); it must show the new picture.
   virtual void PlayFieldResized() = 0;
-  // Shows the play field (or the compass) on screen before returning.
+  // Shows the play field on screen before returning.
   virtual void RepaintPlayField() = 0;
+  // Marks the compass changed; its window shows the new picture at its next ordinary repaint,
+  // which may come after this returns.
   virtual void RepaintCompass() = 0;
 
-  // Closes the main window: saves the records, then ends the program once the current handler
-  // has returned. Throws, leaving the window open, when the records cannot be saved.
+  // Escape closes the main window: the session saves the records, then ends the program once
+  // the current handler has returned. Throws, leaving the window open, when the records cannot
+  // be saved.
   virtual void CloseMainWindow() = 0;
 };
 

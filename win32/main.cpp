@@ -42,6 +42,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   });
   if (!created) return 0;
   form1.AttachWindows(form2.get(), form3.get(), form9.get());
-  form1.RunMessageLoop();
-  return 0;
+  return form1.RunMessageLoop();
 }

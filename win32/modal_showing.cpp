@@ -4,7 +4,6 @@ namespace zaptrail {
 
 int ModalShowing::Show(HWND owner) {
   result_ = 0;
-  showing_ = true;
   EnableWindow(owner, FALSE);
   ShowWindow(dialog_, SW_SHOW);
   SetForegroundWindow(dialog_);
@@ -23,7 +22,6 @@ int ModalShowing::Show(HWND owner) {
   // The owner first, so that it gets the activation back when the dialog goes.
   EnableWindow(owner, TRUE);
   ShowWindow(dialog_, SW_HIDE);
-  showing_ = false;
   return result_;
 }
 

@@ -15,12 +15,10 @@ class ModalShowing {
 
   int Show(HWND owner);
   void End(DialogResult result) { result_ = static_cast<int>(result); }
-  bool Showing() const { return showing_; }
 
  private:
   HWND dialog_;
   int result_ = 0;
-  bool showing_ = false;
 };
 
 // Puts a window in the middle of the screen's work area.

@@ -2,12 +2,8 @@
 
 #include <shellapi.h>
 
-#include <ctime>
+#include <cstdio>
 
-#include "game/close_and_save.hpp"
-#include "game/errors.hpp"
-#include "game/file_system.hpp"
-#include "game/halted_dialog.hpp"
 #include "game/tick.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
@@ -32,15 +28,15 @@ constexpr UINT_PTR kTimer1 = 1;
 
 TForm1::TForm1(HINSTANCE instance)
     : platform_(*this),
-      game_(platform_, SpriteSheet()),
-      Image1(game_.playField),
+      session_(platform_, SpriteSheet(), *this),
+      Image1(GameState().playField),
       instance_(instance) {
   RegisterWindowClass(instance, kClassName, &Procedure);
   accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
   window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kMainWindowStartLeft,
                             kMainWindowStartTop, 0, 0, nullptr, LoadMenuW(instance, L"MAINMENU1"),
                             instance, this);
-  created_ = RunHandler([&] { FormCreate(); });
+  created_ = RunHandler([&] { session_.Start({}); });
   PlayFieldResized();
 }
 
@@ -54,31 +50,19 @@ void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
   form9_ = form9;
   platform_.AttachCompass(form2);
   platform_.AttachSettings(form3);
+  form9->AttachSession(session_);
 }
 
-void TForm1::FormCreate() {
-  game_.appDir = files::ExecutableFolder();
-  if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
-  game_.recordsPlace = ChooseRecordsPlace(game_.appDir, files::UserDataFolder());
-  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), LoadPath(game_.recordsPlace));
-  if (!Start(kDesignPeriod)) throw GameError("ﾀｲﾏｰを取得できません");
-}
-
-bool TForm1::FormClose() {
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
-  return save.next == AfterSave::Close || AskQuitWithoutSaving(save.error);
-}
-
-void TForm1::RunMessageLoop() {
+int TForm1::RunMessageLoop() {
   ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
-  MSG message;
+  MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (TranslateAcceleratorW(window_, accelerators_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  return static_cast<int>(message.wParam);
 }
 
 void TForm1::RepaintPlayField() {
@@ -91,37 +75,33 @@ void TForm1::RepaintPlayField() {
 void TForm1::PlayFieldResized() {
   if (window_ == nullptr) return;
   Image1.Refresh();
-  const SIZE frame = FrameSizeFor(window_, game_.playField.Width(), game_.playField.Height());
+  const SIZE frame =
+      FrameSizeFor(window_, GameState().playField.Width(), GameState().playField.Height());
   SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, FALSE);
 }
 
 void TForm1::Timer1Timer() {
-  RunHandler([&] {
-    try {
-      zaptrail::Timer1Timer(game_);
-    } catch (const RecordsNotSaved& error) {
-      if (AskQuitWithoutSaving(error.what())) FinishClosing();
-    }
-  });
+  RunHandler([&] { session_.Tick(); });
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(game_); });
+  RunHandler([&] { NewGame(GameState()); });
 }
 
 void TForm1::Property1Click() {
   RunHandler([&] {
-    if (ShowHalted(game_.record, [&] { return static_cast<int>(form3_->ShowModal(window_)); }) ==
-        DialogResult::Ok) {
-      ApplyTimerPeriod(*this, period_, form3_->PeriodText());
-    }
+    session_.DialogOpens();
+    const DialogResult result = form3_->ShowModal(window_);
+    session_.SettingsEnd(result, form3_->PeriodText());
   });
 }
 
 void TForm1::K1Click() {
-  ShowHalted(game_.record, [&] { return static_cast<int>(form9_->ShowModal(window_)); });
+  session_.DialogOpens();
+  form9_->ShowModal(window_);
+  session_.AboutBoxEnds();
 }
 
 void TForm1::Quit1Click() {
@@ -130,7 +110,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(game_.appDir + "zaptrail-help.html").c_str(), nullptr,
+  ShellExecuteW(window_, L"open", Wide(GameState().appDir + "zaptrail-help.html").c_str(), nullptr,
                 nullptr, SW_SHOWNORMAL);
 }
 
@@ -142,18 +122,19 @@ bool TForm1::Start(int32_t periodMs) {
   return SetTimer(window_, kTimer1, static_cast<UINT>(periodMs), nullptr) != 0;
 }
 
-void TForm1::CloseFromTick() {
-  const CloseSave save =
-      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
-  if (save.next != AfterSave::Close) throw RecordsNotSaved(save.error);
-  FinishClosing();
+void TForm1::EndProgram(int status) {
+  // Ends every message loop, a dialog's included, once the current handler returns.
+  PostQuitMessage(status);
 }
 
-void TForm1::FinishClosing() {
-  closing_ = true;
-  Stop();
-  // Ends every message loop, a dialog's included, once the current handler returns.
-  PostQuitMessage(0);
+void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
+  answer(zaptrail::AskQuitWithoutSaving(message));
+}
+
+void TForm1::Report(const std::string& line) {
+  // A program without a console has nowhere else to say it; a debugger sees this too.
+  std::fprintf(stderr, "%s\n", line.c_str());
+  OutputDebugStringW(Wide(line + "\n").c_str());
 }
 
 void TForm1::Paint() {
@@ -188,7 +169,7 @@ void TForm1::Command(WORD id) {
 LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
-      if (wParam == kTimer1 && !closing_) Timer1Timer();
+      if (wParam == kTimer1) Timer1Timer();
       return 0;
     case WM_PAINT:
       Paint();
@@ -198,25 +179,18 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam));
       return 0;
-    case WM_CLOSE: {
+    case WM_CLOSE:
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game
       // unless the player chooses to quit all the same.
-      bool close = closing_;
-      if (!close) RunHandler([&] { close = FormClose(); });
-      if (close) FinishClosing();
+      RunHandler([&] { session_.CloseByPlayer(); });
       return 0;
-    }
     case WM_QUERYENDSESSION:
-      // Logging off or shutting down: nobody may be there to answer, so the save falls back to
-      // the other folder before it gives up, and the session ends either way.
-      if (!closing_) {
-        RunHandler([&] {
-          SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-        });
-      }
+      // Logging off or shutting down is never held up: the save waits for WM_ENDSESSION.
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam != FALSE) FinishClosing();
+      // Nobody may be there to answer, so no dialog: the save falls back to the other folder
+      // and a failure is only reported. Windows may end the process once this returns.
+      if (wParam != FALSE) session_.CloseUnattended();
       return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <string>
 
-#include "game/game.hpp"
-#include "game/tick_period.hpp"
+#include "game/session.hpp"
 #include "win32/dib_picture.hpp"
 #include "win32/win32_platform.hpp"
 
@@ -17,8 +16,8 @@ class TForm2;
 class TForm3;
 class TForm9;
 
-// The main window: play field, menu, the tick timer, and the game it owns.
-class TForm1 : private PeriodicTimer {
+// The main window: play field, menu and the tick timer. What they do is the session's.
+class TForm1 : private SessionShell {
  public:
   explicit TForm1(HINSTANCE instance);
   ~TForm1() override;
@@ -29,27 +28,20 @@ class TForm1 : private PeriodicTimer {
   bool Created() const { return created_; }
   void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
   HWND Window() const { return window_; }
-  Game& GameState() { return game_; }
+  Session& GameSession() { return session_; }
+  Game& GameState() { return session_.GameState(); }
 
-  // Runs the message loop until the program is told to quit.
-  void RunMessageLoop();
+  // Runs the message loop until the program is told to quit; returns the exit status.
+  int RunMessageLoop();
 
   void RepaintPlayField();
   void PlayFieldResized();
-  // Escape seen by a tick: saves the records (may throw), then ends the program once the
-  // tick has returned, cancelling any open dialog.
-  void CloseFromTick();
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(WORD id);
 
-  void FormCreate();
-  // The close handler's save for a close the player asked for: false when it failed and the
-  // player chose to keep the window open.
-  bool FormClose();
-  void FinishClosing();
   void Timer1Timer();
   void Reset1Click();
   void Property1Click();
@@ -58,22 +50,25 @@ class TForm1 : private PeriodicTimer {
   void K1Click();
   void Paint();
 
+  // What the session asks of the window.
   void Stop() override;
   bool Start(int32_t periodMs) override;
+  void EndProgram(int status) override;
+  void AskQuitWithoutSaving(const std::string& message,
+                            std::function<void(bool quit)> answer) override;
+  void Report(const std::string& line) override;
 
   Win32Platform platform_;
-  Game game_;
+  Session session_;
   DibPicture Image1;
   HINSTANCE instance_;
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
-  int32_t period_ = kDesignPeriod;
 
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
   bool created_ = false;
-  bool closing_ = false;
 };
 
 }  // namespace zaptrail

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "game/random.hpp"
+#include "game/session.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
@@ -126,12 +127,12 @@ void TForm9::BeginSecondStage() {
 }
 
 void TForm9::EndTheProgram() {
-  const std::wstring angry = Wide(kAngryMessage);
-  MessageBoxW(window_, angry.c_str(), angry.c_str(), MB_OK);
-  // Ends every message loop without closing the main window, so its close handling never runs
-  // and the best times of this run are not saved.
-  PostQuitMessage(0);
-  showing_.End(DialogResult::Cancel);
+  session_->EndByLabelGame([this](const std::function<void()>& dismissed) {
+    const std::wstring angry = Wide(kAngryMessage);
+    MessageBoxW(window_, angry.c_str(), angry.c_str(), MB_OK);
+    dismissed();
+    showing_.End(DialogResult::Cancel);
+  });
 }
 
 void TForm9::Label3Click() {

@@ -11,6 +11,7 @@
 namespace zaptrail {
 
 class RandomSource;
+class Session;
 
 // The about box: title, credit line and the support page's link, and the label game hidden in
 // it. The labels are drawn by the box itself, so it sees every mouse move over them. Created
@@ -24,6 +25,8 @@ class TForm9 {
 
   HWND Window() const { return window_; }
   DialogResult ShowModal(HWND owner);
+  // The run the label game's end belongs to.
+  void AttachSession(Session& session) { session_ = &session; }
 
  private:
   struct Label {
@@ -49,6 +52,7 @@ class TForm9 {
   bool OverLink(POINT at);
 
   RandomSource& random_;
+  Session* session_ = nullptr;
   HFONT dialogFont_ = nullptr;
   HFONT titleFont_ = nullptr;
   HFONT linkFont_ = nullptr;

@@ -104,7 +104,7 @@ void Win32Platform::RepaintCompass() {
 }
 
 void Win32Platform::CloseMainWindow() {
-  form1_.CloseFromTick();
+  form1_.GameSession().CloseFromTick();
 }
 
 }  // namespace zaptrail

@@ -1,4 +1,4 @@
-// The rules both desktop shells share: the halted dialog, the settings period and the label game.
+// The rules both desktop shells share: the settings period, the label game and the error dialog.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "game/errors.hpp"
-#include "game/halted_dialog.hpp"
 #include "game/label_game.hpp"
 #include "game/random.hpp"
 #include "game/run_handler.hpp"
@@ -14,25 +13,6 @@
 
 namespace zaptrail {
 namespace {
-
-TEST(ShellRules, HaltedDialogRestoresPhaseOnEveryPath) {
-  GameRecord record;
-  record.Phase = PhasePlaying;
-  int8_t phaseInside = -1;
-  EXPECT_EQ(ShowHalted(record,
-                       [&] {
-                         phaseInside = record.Phase;
-                         return 1;
-                       }),
-            DialogResult::Ok);
-  EXPECT_EQ(phaseInside, PhaseHalted);
-  EXPECT_EQ(record.Phase, PhasePlaying);
-  // Any result but OK counts as Cancel.
-  EXPECT_EQ(ShowHalted(record, [] { return 0; }), DialogResult::Cancel);
-  record.Phase = PhaseDead;
-  EXPECT_THROW(ShowHalted(record, []() -> int { throw GameError("x"); }), GameError);
-  EXPECT_EQ(record.Phase, PhaseDead);
-}
 
 class FakeTimer : public PeriodicTimer {
  public:

@@ -1,9 +1,12 @@
 // A whole game for angry_quit_test, run as a process of its own because it ends its event loop
-// for good. With "angry" it plays the about box's label game through both stages; with "close"
-// it closes the main window, the ordinary way out. It prints the directory of its records file
-// and what the last message box said, and exits with what the event loop returned.
+// for good. With "angry" it plays the about box's label game through both stages ("angry-blocked":
+// with folders in the way of every records file); with "close" it closes the main window, the
+// ordinary way out. It prints the directory of its records file and what the last message box
+// said, and exits with what the event loop returned.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstring>
@@ -38,7 +41,12 @@ int main(int argc, char** argv) {
   shell.form1->GameState().record.BestTimes = {"42"};
   std::cout << "records " << shell.directory.path().toStdString() << std::endl;
 
-  if (argc > 1 && std::strcmp(argv[1], "angry") == 0) {
+  if (argc > 1 && std::strcmp(argv[1], "angry-blocked") == 0) {
+    QDir(shell.directory.path()).mkdir(QStringLiteral("zaptrail.ini"));
+    QFile inTheWay(shell.UserFolder());
+    if (!inTheWay.open(QIODevice::WriteOnly)) return 2;
+  }
+  if (argc > 1 && std::strncmp(argv[1], "angry", 5) == 0) {
     zaptrail::TForm9& box = *shell.form9;
     zaptrail::testing::WhenModalShows([&box](QWidget*) {
       zaptrail::testing::PushLabelsOut(box);

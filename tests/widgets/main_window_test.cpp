@@ -84,13 +84,16 @@ class MainWindowTest : public QObject {
     StartLevel(game);
     const int32_t subTick = game.record.SubTick;
     int8_t phaseInside = -1;
+    QSignalSpy ticks(&shell.form1->TickTimer(), &QTimer::timeout);
+    bool ticksArrived = false;
     WhenModalShows([&](QWidget* dialog) {
       phaseInside = game.record.Phase;
-      QTest::qWait(150);  // several ticks arrive and do nothing
+      ticksArrived = QTest::qWaitFor([&] { return ticks.count() >= 3; }, 5000);
       static_cast<QDialog*>(dialog)->done(2);
     });
     shell.form1->K1Click();
     QCOMPARE(int{phaseInside}, int{PhaseHalted});
+    QVERIFY2(ticksArrived, "three ticks did not arrive while the dialog was open");
     QCOMPARE(int{game.record.Phase}, int{PhasePlaying});
     QCOMPARE(game.record.SubTick, subTick);
   }
@@ -100,10 +103,7 @@ class MainWindowTest : public QObject {
     shell.form1->GameState().record.BestTimes = {"57"};
     WhenModalShows([&](QWidget*) { shell.form1->PlatformLayer().Keys().ReleaseAll(); });
     WhenModalShows([&](QWidget* dialog) { QTest::keyPress(dialog, Qt::Key_Escape); });
-    QSignalSpy quit(qApp, &QCoreApplication::aboutToQuit);
-    QTimer::singleShot(0, shell.form1.get(), &TForm1::Property1Click);
-    const int status = QApplication::exec();
-    QCOMPARE(status, 0);
+    QCOMPARE(RunUntilTheProgramEnds([&] { shell.form1->Property1Click(); }), 0);
     QFile saved(shell.directory.filePath(QStringLiteral("zaptrail.ini")));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("57\r\n"));
@@ -111,21 +111,22 @@ class MainWindowTest : public QObject {
     shell.form1->PlatformLayer().Keys().ReleaseAll();
   }
 
-  // The player asked, so the file named in the message is the only one tried. (Before any
-  // successful close: the program's quit would end the next test's dialogs at once.)
+  // The player asked, so the file named in the message is the only one tried.
   void TheFailedSaveDialogOffersToQuitWithoutSaving() {
     Shell shell;
     const QString path = shell.directory.filePath(QStringLiteral("zaptrail.ini"));
     QDir().mkdir(path);
-    WhenModalShows([](QWidget* box) {
+    int buttons = 0;
+    WhenModalShows([&](QWidget* box) {
       auto* message = qobject_cast<QMessageBox*>(box);
-      QVERIFY(message != nullptr);
-      QCOMPARE(message->buttons().size(), 2);
+      if (message == nullptr) return;
+      buttons = static_cast<int>(message->buttons().size());
       for (QAbstractButton* button : message->buttons()) {
         if (message->buttonRole(button) == QMessageBox::DestructiveRole) button->click();
       }
     });
-    QVERIFY(shell.form1->close());
+    QCOMPARE(RunUntilTheProgramEnds([&] { shell.form1->close(); }), 0);
+    QCOMPARE(buttons, 2);
     QVERIFY(QFileInfo(path).isDir());
     QVERIFY(!QFile::exists(shell.UserFolder()));
   }
@@ -147,7 +148,9 @@ class MainWindowTest : public QObject {
     QVERIFY(shell.form1->isVisible());
     QDir().rmdir(path);
     shell.form1->GameState().record.BestTimes = {"1", "2"};
-    QVERIFY(shell.form1->close());
+    bool closed = false;
+    QCOMPARE(RunUntilTheProgramEnds([&] { closed = shell.form1->close(); }), 0);
+    QVERIFY(closed);
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), QByteArray("1\r\n2\r\n"));

@@ -6,7 +6,7 @@
 namespace zaptrail::testing {
 
 Shell::Shell(uint32_t seed) {
-  ShellOptions options;
+  SessionOptions options;
   options.seed = seed;
   options.appDir = directory.path().toStdString();
   options.userFolder = UserFolder().toStdString();
@@ -29,6 +29,18 @@ void WhenModalShows(std::function<void(QWidget*)> action) {
     }
   });
   poll->start(5);
+}
+
+int RunUntilTheProgramEnds(const std::function<void()>& action, int timeoutMs) {
+  QTimer start;
+  start.setSingleShot(true);
+  QObject::connect(&start, &QTimer::timeout, action);
+  start.start(0);
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+  giveUp.start(timeoutMs);
+  return QApplication::exec();
 }
 
 }  // namespace zaptrail::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "app/tform1.hpp"
@@ -25,5 +26,10 @@ struct Shell {
 
 // Runs `action` as soon as a modal dialog is showing, from inside its event loop.
 void WhenModalShows(std::function<void(QWidget*)> action);
+
+// Runs `action` inside the application's event loop and returns the status the program ended
+// with, or -1 when it has not ended after `timeoutMs`. An end inside that loop leaves no quit
+// pending behind, so the tests that follow can still show dialogs, whatever their order.
+int RunUntilTheProgramEnds(const std::function<void()>& action, int timeoutMs = 10000);
 
 }  // namespace zaptrail::testing

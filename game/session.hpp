@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game/game.hpp"
+#include "game/halted_dialog.hpp"
+#include "game/tick_period.hpp"
+
+namespace zaptrail {
+
+// What a session needs from the shell that shows it, beyond the Platform the game itself uses.
+// The shell's periodic timer is the tick timer.
+class SessionShell : public PeriodicTimer {
+ public:
+  // Ends the program with this exit status once the current handler has returned, ending the
+  // loop of any dialog still open with it.
+  virtual void EndProgram(int status) = 0;
+  // Shows the failed-save error (the message without its full stop) with a second button that
+  // quits without saving, and passes on whether the player chose it. A shell that shows it
+  // modally answers before returning; one that cannot block answers when the player does.
+  virtual void AskQuitWithoutSaving(const std::string& message,
+                                    std::function<void(bool quit)> answer) = 0;
+  // One line for a close nobody watches: standard error, or the platform's equivalent.
+  virtual void Report(const std::string& line) = 0;
+};
+
+// Overrides for tests only; the game itself starts with none of them.
+struct SessionOptions {
+  std::optional<uint32_t> seed;  // instead of the clock
+  std::string appDir;            // instead of the executable's folder
+  std::string userFolder;        // instead of the player's data folder
+  JoystickProbeTime probe = JoystickProbeTime::DuringSetUp;
+};
+
+// One run of the game as its main window lives it, apart from drawing and events: start-up,
+// ticks, the menu dialogs' halting, and every way the run ends, with its exit status. Each
+// shell turns its events into these calls and shows what follows.
+class Session {
+ public:
+  Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  Game& GameState() { return game_; }
+  // True once the run is ending: ticks do nothing and every further close is ignored.
+  bool Closing() const { return closing_; }
+
+  // The main window's creation: program folder, records place and file, seed, the game on its
+  // title screen, and the tick timer at the design period. Throws the error dialog's message.
+  void Start(const SessionOptions& options);
+
+  // One timer event. A save that fails under Escape asks the player (below).
+  void Tick();
+
+  // The player closed the main window (close box, Quit, the system menu). The records are
+  // saved; when that fails the player is asked whether to quit without saving, and the window
+  // stays open otherwise. True when the window may go now.
+  bool CloseByPlayer();
+  // Escape seen by a tick: as above, except that a failed save throws RecordsNotSaved so that
+  // the rest of the tick does not run; Tick then asks the player.
+  void CloseFromTick();
+  // A close nobody can answer (a signal, logging off, shutting down): the save falls back to
+  // the other folder, and the program ends with status 0, or 1 and a reported line when
+  // nothing was saved.
+  void CloseUnattended();
+  // The connection to the display is gone and the process is ending on its own: the records
+  // are saved as by an unattended close and one line says what happened.
+  void SaveAsDisplayIsLost();
+
+  // The menu's dialogs halt the game while they are open. A shell calls DialogOpens when it
+  // shows one and the matching end when it is gone, at once or later.
+  void DialogOpens();
+  // Applies the period text on OK (which may throw the conversion's error) and gives the Phase
+  // back on every path.
+  void SettingsEnd(DialogResult result, std::string_view periodText);
+  void AboutBoxEnds();
+
+  // The about box's label game has reached its end. The records are saved first, silently as
+  // by a signal (a failure is only reported); then `showBox` shows "GET ANGRY" and calls the
+  // function it is given once the box is dismissed, at once or later, which ends the program.
+  void EndByLabelGame(const std::function<void(std::function<void()> dismissed)>& showBox);
+
+ private:
+  void AskPlayer(const std::string& message);
+  void Finish(int status);
+  void RestorePhase();
+
+  Game game_;
+  SessionShell& shell_;
+  int32_t period_ = kDesignPeriod;
+  std::optional<PlayPhase> haltedFrom_;
+  bool asking_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace zaptrail

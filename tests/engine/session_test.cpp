@@ -1,0 +1,253 @@
+// Every way a run ends, on the scripted platform with real files: what is saved, the exit
+// status, the question after a failed save answered at once or later, and the guard against a
+// second close.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/errors.hpp"
+#include "game/session.hpp"
+#include "tests/engine/scratch_directory.hpp"
+#include "tools/sim/scripted_platform.hpp"
+
+namespace zaptrail {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::ScratchDirectory;
+using Lines = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+class FakeShell : public SessionShell {
+ public:
+  void Stop() override { ticking = false; }
+  bool Start(int32_t periodMs) override {
+    ticking = periodMs != 0;
+    periods.push_back(periodMs);
+    return true;
+  }
+  void EndProgram(int status) override { ended.push_back(status); }
+  void AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) override {
+    questions.push_back(message);
+    if (answerAtOnce) {
+      answer(*answerAtOnce);
+    } else {
+      pending = std::move(answer);
+    }
+  }
+  void Report(const std::string& line) override { reports.push_back(line); }
+
+  // Empty: the question stays open until the test answers `pending`, as a page would.
+  std::optional<bool> answerAtOnce;
+  std::function<void(bool)> pending;
+  bool ticking = false;
+  std::vector<int32_t> periods;
+  std::vector<int> ended;
+  Lines questions;
+  Lines reports;
+};
+
+// One copy of the game, started from `app`, with `user` as the player's data folder.
+struct Copy {
+  Copy(const std::string& app, const std::string& user) {
+    platform.onClose = [this] { session.CloseFromTick(); };
+    SessionOptions options;
+    options.seed = 1;
+    options.appDir = app;
+    options.userFolder = user;
+    session.Start(options);
+  }
+  Game& game() { return session.GameState(); }
+  void Tick(const std::vector<Key>& keys = {}) {
+    platform.HoldOnly(keys);
+    session.Tick();
+  }
+
+  ScriptedPlatform platform;
+  PixelSurface sheet{256, 256};
+  FakeShell shell;
+  Session session{platform, sheet, shell};
+};
+
+class SessionTest : public ::testing::Test {
+ protected:
+  std::string Folder(const std::string& name) const {
+    fs::create_directories(scratch.Path() / name);
+    return (scratch.Path() / name).string();
+  }
+  std::string RecordsIn(const std::string& folder) const { return folder + "/zaptrail.ini"; }
+
+  ScratchDirectory scratch;
+  std::string app = Folder("app");
+  std::string user = (scratch.Path() / "user").string();
+};
+
+TEST_F(SessionTest, EveryEndingSavesThenEndsOnceWithStatusZero) {
+  const std::vector<std::pair<const char*, std::function<void(Copy&)>>> endings{
+      {"Escape", [](Copy& run) { run.Tick({Key::Escape}); }},
+      {"close box", [](Copy& run) { EXPECT_TRUE(run.session.CloseByPlayer()); }},
+      {"signal", [](Copy& run) { run.session.CloseUnattended(); }},
+      {"label game",
+       [](Copy& run) {
+         run.session.EndByLabelGame([&](const std::function<void()>& dismissed) {
+           // Saved before the box shows, and the run goes on until it is dismissed.
+           EXPECT_EQ(ReadWholeFile(run.game().recordsPlace.appFolder + "zaptrail.ini"), "57\r\n");
+           EXPECT_TRUE(run.shell.ended.empty());
+           dismissed();
+         });
+       }},
+  };
+  for (const auto& [name, end] : endings) {
+    SCOPED_TRACE(name);
+    fs::remove(RecordsIn(app));
+    Copy run(app, user);
+    EXPECT_TRUE(run.shell.ticking);
+    EXPECT_EQ(run.shell.periods, std::vector<int32_t>{32});
+    run.game().record.BestTimes = {"57"};
+    end(run);
+    EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n");
+    EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+    EXPECT_FALSE(run.shell.ticking);
+    EXPECT_TRUE(run.shell.reports.empty());
+    // Everything after the end is ignored: no second save, end or tick.
+    run.game().record.BestTimes = {"1"};
+    const int32_t titleDelay = run.game().record.TitleDelay;
+    for (const auto& [other, again] : endings) again(run);
+    run.Tick();
+    EXPECT_EQ(run.game().record.TitleDelay, titleDelay);
+    EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n");
+    EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+    EXPECT_FALSE(fs::exists(user));
+  }
+}
+
+// The player's own close tries only the file the message names; the player decides.
+TEST_F(SessionTest, AFailedSaveAsksAndQuittingWithoutSavingEnds) {
+  fs::create_directory(RecordsIn(app));  // a folder where the file should go
+  Copy run(app, user);
+  run.game().record.BestTimes = {"57"};
+  run.shell.answerAtOnce = true;
+  run.Tick({Key::Escape});
+  ASSERT_EQ(run.shell.questions.size(), 1U);
+  EXPECT_EQ(run.shell.questions[0], "ﾌｧｲﾙ " + RecordsIn(app) + " を作成できません");
+  EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+  EXPECT_TRUE(fs::is_directory(RecordsIn(app)));
+  EXPECT_FALSE(fs::exists(user));
+}
+
+TEST_F(SessionTest, AFailedSaveKeptOpenIsRetriedOnceSpaceIsFreed) {
+  fs::create_directory(RecordsIn(app));
+  Copy run(app, user);
+  run.shell.answerAtOnce = false;
+  EXPECT_FALSE(run.session.CloseByPlayer());
+  run.Tick({Key::Escape});
+  EXPECT_EQ(run.shell.questions.size(), 2U);
+  EXPECT_TRUE(run.shell.ended.empty());
+  // The game goes on meanwhile.
+  const int32_t titleDelay = run.game().record.TitleDelay;
+  run.Tick();
+  EXPECT_EQ(run.game().record.TitleDelay, titleDelay + 1);
+  fs::remove(RecordsIn(app));
+  run.game().record.BestTimes = {"57", "120"};
+  EXPECT_TRUE(run.session.CloseByPlayer());
+  EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n120\r\n");
+  EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+}
+
+// A shell that cannot block answers later; until then no other close asks or saves again,
+// except one nobody can answer, which ends the run on its own.
+TEST_F(SessionTest, WhileTheQuestionIsOpenASecondCloseWaitsForIt) {
+  fs::create_directory(RecordsIn(app));
+  for (const bool signalMeanwhile : {false, true}) {
+    SCOPED_TRACE(signalMeanwhile ? "signal meanwhile" : "answered");
+    fs::remove_all(user);
+    Copy run(app, user);
+    run.game().record.BestTimes = {"57"};
+    run.Tick({Key::Escape});
+    ASSERT_TRUE(run.shell.pending);
+    run.Tick({Key::Escape});
+    EXPECT_FALSE(run.session.CloseByPlayer());
+    EXPECT_EQ(run.shell.questions.size(), 1U);
+    EXPECT_TRUE(run.shell.ended.empty());
+    if (signalMeanwhile) {
+      run.session.CloseUnattended();
+      EXPECT_EQ(ReadWholeFile(RecordsIn(user)), "57\r\n");  // the other folder
+      EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+    }
+    run.shell.pending(true);
+    EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+  }
+}
+
+TEST_F(SessionTest, AnUnattendedCloseThatSavesNothingEndsWithStatusOne) {
+  fs::create_directory(RecordsIn(app));
+  std::ofstream(user) << "a file where the player's folder should be";
+  {
+    Copy run(app, user);
+    run.session.CloseUnattended();
+    EXPECT_EQ(run.shell.ended, std::vector<int>{1});
+    ASSERT_EQ(run.shell.reports.size(), 1U);
+    EXPECT_EQ(run.shell.reports[0].rfind("zaptrail: best times not saved: ﾌｧｲﾙ ", 0), 0U)
+        << run.shell.reports[0];
+    EXPECT_TRUE(run.shell.questions.empty());
+  }
+  // The label game's end says so too, and ends all the same.
+  Copy run(app, user);
+  bool shown = false;
+  run.session.EndByLabelGame([&](const std::function<void()>& dismissed) {
+    shown = true;
+    dismissed();
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(run.shell.reports.size(), 1U);
+  EXPECT_EQ(run.shell.ended, std::vector<int>{0});
+}
+
+// Each copy merges what the other saved, so no order loses a level.
+TEST_F(SessionTest, TwoCopiesThatClearedDifferentLevelsKeepBothTimes) {
+  for (const bool firstClosesFirst : {true, false}) {
+    SCOPED_TRACE(firstClosesFirst ? "first, then second" : "second, then first");
+    std::ofstream(RecordsIn(app), std::ios::binary) << "100\r\n200\r\n";
+    Copy first(app, user);
+    Copy second(app, user);
+    first.game().record.BestTimes[0] = "57";
+    second.game().record.BestTimes[1] = "150";
+    std::vector<Copy*> order{&first, &second};
+    if (!firstClosesFirst) std::swap(order[0], order[1]);
+    for (Copy* run : order) EXPECT_TRUE(run->session.CloseByPlayer());
+    EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n150\r\n");
+  }
+}
+
+TEST_F(SessionTest, MenuDialogsHaltTheGameAndGiveThePhaseBack) {
+  Copy run(app, user);
+  GameRecord& record = run.game().record;
+  record.Phase = PhasePlaying;
+  run.session.DialogOpens();
+  EXPECT_EQ(record.Phase, PhaseHalted);
+  const int32_t subTick = record.SubTick;
+  run.Tick();
+  EXPECT_EQ(record.SubTick, subTick);  // ticks while it is open only sample the input
+  run.session.SettingsEnd(DialogResult::Ok, "$40");
+  EXPECT_EQ(record.Phase, PhasePlaying);
+  EXPECT_EQ(run.shell.periods, (std::vector<int32_t>{32, 64}));
+  run.session.DialogOpens();
+  EXPECT_THROW(run.session.SettingsEnd(DialogResult::Ok, "abc"), GameError);
+  EXPECT_EQ(record.Phase, PhasePlaying);
+  record.Phase = PhaseDead;
+  run.session.DialogOpens();
+  run.session.SettingsEnd(DialogResult::Cancel, "16");
+  EXPECT_EQ(record.Phase, PhaseDead);
+  EXPECT_EQ(run.shell.periods, (std::vector<int32_t>{32, 64}));
+  run.session.DialogOpens();
+  run.session.AboutBoxEnds();
+  EXPECT_EQ(record.Phase, PhaseDead);
+}
+
+}  // namespace
+}  // namespace zaptrail
