@@ -16,7 +16,7 @@ constexpr int32_t kButton1 = 301;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kCyan = RGB(0, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kTitleBlack = RGB(0, 0, 0);
 
 LabelSpan SpanOf(const auto& label) {
   return {label.left, label.width};
@@ -35,7 +35,7 @@ TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : random_(r
   linkFont_ = CreateDialogFont(false, true);
   hand_ = LoadCursorW(instance, L"HAND1");
   const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
-  Label1 = {std::string(kAboutTitle), kLabelLeft, 8, 0, 0, kBlack, titleFont_};
+  Label1 = {std::string(kAboutTitle), kLabelLeft, 8, 0, 0, kTitleBlack, titleFont_};
   Label2 = {std::string(kCreditLine), kLabelLeft, 32, 0, 0, windowText, dialogFont_};
   Label3 = {std::string(kSupportUrl), kLabelLeft, 72, 0, 0, kBlue, linkFont_};
   Label4 = {std::string(kSupportCaption), kLabelLeft, 56, 0, 0, windowText, dialogFont_};
