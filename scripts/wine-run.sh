@@ -5,9 +5,10 @@
 # a Japanese face for the dialog font, so captions render. The program's exit status is passed
 # on. The Windows build's CMAKE_CROSSCOMPILING_EMULATOR is this script with the build's own
 # prefix (build-windows/wine-prefix), so add_test(COMMAND <target>) runs the target under Wine.
-# Programs that open windows need a display: run this under `xvfb-run -a`, end with
-# `WINEPREFIX=... wineserver -w` so no Wine process outlives that display, and give such tests
-# RESOURCE_LOCK wine_display so that one display at a time uses the prefix.
+# Programs that open windows need a display: run such a test under `xvfb-run -a` and alone
+# (RUN_SERIAL: beside other Wine tests in the same prefix, Wine starts stall), and end it with
+# `WINEPREFIX=... wineserver -k`, which ends every Wine process of the prefix so that none
+# outlives that display (`wineserver -w` would only wait for them, for as long as they run).
 set -euo pipefail
 prefix=$(realpath -m "$1")
 shift

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
 # the main window and its play field, the settings dialog, the about box, play, and Escape's
-# save of the records file.
-#   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE [SHOTS_FOLDER]
-# ZIP is the game as a player downloads it; SIM_EXE renders the expected title screen.
+# save of the records file; then logging off with the records saved and with a save that fails
+# (Windows must not be kept waiting), and the question after a failed save of the player's own.
+#   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE END_SESSION_EXE [SHOTS_FOLDER]
+# ZIP is the game as a player downloads it; SIM_EXE renders the expected title screen;
+# END_SESSION_EXE sends the game the messages of logging off.
 # Screenshots of the windows are left in SHOTS_FOLDER (default: a scratch folder).
 set -euo pipefail
 if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
@@ -13,13 +15,18 @@ wine_run=$(realpath "$1")
 prefix=$(realpath -m "$2")
 zip=$(realpath "$3")
 sim=$(realpath "$4")
+end_session=$(realpath "$5")
 
 work=$(mktemp -d)
-shots=${5:-$work/shots}
+shots=${6:-$work/shots}
 mkdir -p "$shots"
 pid=""
+blocker=""
 cleanup() {
   [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
+  [ -n "$blocker" ] && rm -f "$blocker"
+  # No Wine process of the prefix outlives this display.
+  WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
   [ -n "${manager:-}" ] && kill "$manager" 2>/dev/null
   rm -rf "$work"
 }
@@ -71,6 +78,39 @@ focus() {
   sleep 0.3
 }
 
+# A window's caption and client size, as the X window that Wine makes for it has them.
+expect_window() {
+  local window=$1 caption=$2 width=$3 height=$4
+  [ "$(xdotool getwindowname "$window")" = "$caption" ] ||
+    fail "caption '$(xdotool getwindowname "$window")', not '$caption'"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$WIDTH" -eq "$width" ] && [ "$HEIGHT" -eq "$height" ] ||
+    fail "'$caption' is $WIDTH x $HEIGHT, not $width x $height"
+}
+
+start_game() {
+  "$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
+  pid=$!
+  window=$(wait_for_window "zap trail" 1200)
+}
+
+# Waits for the game to end on its own and checks its exit status.
+expect_end() {
+  local expected=$1 status=0
+  for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game is still running"
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" -eq "$expected" ] || fail "exit status $status, not $expected"
+}
+
+records_bytes() {
+  od -An -c "$work/game/zaptrail.ini" | tr -s ' '
+}
+
 # The expected title screen, from the engine run by the replay driver.
 cd "$work"
 "$wine_run" "$prefix" "$sim" play 1 0 --snapshot title.png </dev/null >/dev/null
@@ -79,10 +119,7 @@ mkdir -p "$work/game"
 (cd "$work/game" && cmake -E tar xf "$zip")
 # Lines with bare LF: read like CR LF, written back with CR LF.
 printf '41\n57\n' >"$work/game/zaptrail.ini"
-"$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
-pid=$!
-
-window=$(wait_for_window "zap trail" 1200)
+start_game
 wait_for_window "ｺﾝﾊﾟｽ" >/dev/null
 sleep 1
 
@@ -101,6 +138,7 @@ focus "$window"
 xdotool key alt+Return
 settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ")
 sleep 0.5
+expect_window "$settings" "ﾌﾟﾛﾊﾟﾃｨ" 201 86
 import -window root "$shots/settings.png"
 focus "$settings"
 xdotool key Tab Tab space
@@ -113,6 +151,7 @@ sleep 0.3
 xdotool key a
 about=$(wait_for_window "ﾊﾞｰｼﾞｮﾝ表示")
 sleep 0.5
+expect_window "$about" "ﾊﾞｰｼﾞｮﾝ表示" 212 157
 import -window root "$shots/about.png"
 focus "$about"
 xdotool key Return
@@ -125,14 +164,54 @@ hold Right 0.5
 hold Down 0.5
 import -window root "$shots/playing.png"
 hold Escape 0.5
-status=0
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-wait "$pid" || status=$?
-pid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
-[ "$(od -An -c "$work/game/zaptrail.ini" | tr -s ' ')" = " 4 1 \r \n 5 7 \r \n" ] ||
+expect_end 0
+[ "$(records_bytes)" = " 4 1 \r \n 5 7 \r \n" ] ||
   fail "zaptrail.ini is not the two records with CR LF: $(od -c "$work/game/zaptrail.ini")"
+
+# Logging off: the game agrees at once, saves when the session ends, and ends with status 0.
+printf '30\n' >"$work/game/zaptrail.ini"
+start_game
+"$wine_run" "$prefix" "$end_session" || fail "logging off: end_session said $?"
+expect_end 0
+[ "$(records_bytes)" = " 3 0 \r \n" ] ||
+  fail "logging off did not save: $(od -c "$work/game/zaptrail.ini")"
+
+# Logging off with nowhere to save (a folder in the way here, a file where the player's folder
+# would be made): no dialog keeps Windows waiting, standard error says why, and the status is 1.
+rm "$work/game/zaptrail.ini"
+mkdir "$work/game/zaptrail.ini"
+local_app_data=$("$wine_run" "$prefix" cmd /c 'echo %LOCALAPPDATA%' </dev/null | tr -d '\r')
+blocker="$(WINEPREFIX=$prefix winepath -u "$local_app_data")/zaptrail"
+[ -e "$blocker" ] && fail "the prefix already holds $blocker"
+touch "$blocker"
+start_game
+status=0
+"$wine_run" "$prefix" "$end_session" || status=$?
+[ "$status" -eq 0 ] || fail "logging off with a failed save: end_session said $status"
+expect_end 1
+grep -q "best times not saved" "$work/wine.log" || fail "no word on standard error: $(cat "$work/wine.log")"
+rm -f "$blocker"
+blocker=""
+
+# The player's own close with the folder still in the way: the question, whose OK keeps the
+# game, and whose second button quits without saving.
+start_game
+# Held for less than the key repeat's delay, so that no repeat reaches the question.
+focus "$window"
+hold Escape 0.3
+question=$(wait_for_window "Zaptrail")
+sleep 0.5
+import -window root "$shots/failed-save.png"
+focus "$question"
+xdotool key Return
+wait_until_gone "Zaptrail"
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "OK on the failed-save question ended the game"
+focus "$window"
+hold Escape 0.3
+question=$(wait_for_window "Zaptrail")
+focus "$question"
+xdotool key alt+q
+expect_end 0
+[ -d "$work/game/zaptrail.ini" ] || fail "the folder in the way was replaced"
 echo "ok"
