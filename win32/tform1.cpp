@@ -132,7 +132,7 @@ void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void
 }
 
 void TForm1::Report(const std::string& line) {
-  // A program without a console has nowhere else to say it; a debugger sees this too.
+  // Standard error reaches the console the game was started from, if any; a debugger sees it.
   std::fprintf(stderr, "%s\n", line.c_str());
   OutputDebugStringW(Wide(line + "\n").c_str());
 }
