@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <cstdio>
 
 #include "app/error_dialog.hpp"
 #include "app/measure_log.hpp"
@@ -147,10 +146,6 @@ void TForm1::EndProgram(int status) {
 
 void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
   answer(zaptrail::AskQuitWithoutSaving(QString::fromStdString(message)));
-}
-
-void TForm1::Report(const std::string& line) {
-  std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -69,7 +69,6 @@ class TForm1 : public QMainWindow, private SessionShell {
   void EndProgram(int status) override;
   void AskQuitWithoutSaving(const std::string& message,
                             std::function<void(bool quit)> answer) override;
-  void Report(const std::string& line) override;
 
   QtPlatform platform_;
   Session session_;

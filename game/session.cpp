@@ -24,8 +24,9 @@ std::string OrDefault(const std::string& overridden, std::string (*system)()) {
 
 }  // namespace
 
-Session::Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell)
-    : game_(platform, spriteSheet), shell_(shell) {}
+Session::Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
+                 std::ostream& errors)
+    : game_(platform, spriteSheet), shell_(shell), errors_(errors) {}
 
 void Session::Start(const SessionOptions& options) {
   game_.appDir = OrDefault(options.appDir, files::ExecutableFolder);
@@ -72,7 +73,7 @@ void Session::CloseUnattended() {
   if (closing_) return;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next != AfterSave::Close) shell_.Report(kNotSaved + save.error);
+  if (save.next != AfterSave::Close) errors_ << kNotSaved << save.error << std::endl;
   Finish(save.next == AfterSave::Close ? 0 : 1);
 }
 
@@ -81,10 +82,10 @@ void Session::SaveAsDisplayIsLost() {
   closing_ = true;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  shell_.Report(
-      save.next == AfterSave::Close
-          ? "zaptrail: lost the connection to the display; best times saved in " + save.savedTo
-          : "zaptrail: lost the connection to the display; best times not saved: " + save.error);
+  errors_ << "zaptrail: lost the connection to the display; "
+          << (save.next == AfterSave::Close ? "best times saved in " + save.savedTo
+                                            : "best times not saved: " + save.error)
+          << std::endl;
 }
 
 void Session::DialogOpens() {
@@ -109,7 +110,7 @@ void Session::EndByLabelGame(const std::function<void(std::function<void()>)>& s
   if (closing_) return;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next != AfterSave::Close) shell_.Report(kNotSaved + save.error);
+  if (save.next != AfterSave::Close) errors_ << kNotSaved << save.error << std::endl;
   showBox([this] {
     if (!closing_) Finish(0);
   });

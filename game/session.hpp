@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,6 @@ class SessionShell : public PeriodicTimer {
   // modally answers before returning; one that cannot block answers when the player does.
   virtual void AskQuitWithoutSaving(const std::string& message,
                                     std::function<void(bool quit)> answer) = 0;
-  // One line for a close nobody watches: standard error, or the platform's equivalent.
-  virtual void Report(const std::string& line) = 0;
 };
 
 // Overrides for tests only; the game itself starts with none of them.
@@ -41,7 +40,9 @@ struct SessionOptions {
 // shell turns its events into these calls and shows what follows.
 class Session {
  public:
-  Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell);
+  // `errors` gets one line for each close nobody watches that could not save.
+  Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
+          std::ostream& errors = std::cerr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -64,11 +65,11 @@ class Session {
   // the rest of the tick does not run; Tick then asks the player.
   void CloseFromTick();
   // A close nobody can answer (a signal, logging off, shutting down): the save falls back to
-  // the other folder, and the program ends with status 0, or 1 and a reported line when
+  // the other folder, and the program ends with status 0, or 1 and a line on `errors` when
   // nothing was saved.
   void CloseUnattended();
   // The connection to the display is gone and the process is ending on its own: the records
-  // are saved as by an unattended close and one line says what happened.
+  // are saved as by an unattended close and one line on `errors` says what happened.
   void SaveAsDisplayIsLost();
 
   // The menu's dialogs halt the game while they are open. A shell calls DialogOpens when it
@@ -80,7 +81,7 @@ class Session {
   void AboutBoxEnds();
 
   // The about box's label game has reached its end. The records are saved first, silently as
-  // by a signal (a failure is only reported); then `showBox` shows "GET ANGRY" and calls the
+  // by a signal (a failure only goes to `errors`); then `showBox` shows "GET ANGRY" and calls the
   // function it is given once the box is dismissed, at once or later, which ends the program.
   void EndByLabelGame(const std::function<void(std::function<void()> dismissed)>& showBox);
 
@@ -91,6 +92,7 @@ class Session {
 
   Game game_;
   SessionShell& shell_;
+  std::ostream& errors_;
   int32_t period_ = kDesignPeriod;
   std::optional<PlayPhase> haltedFrom_;
   bool asking_ = false;

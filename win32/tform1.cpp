@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
-
 #include "game/tick.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
@@ -129,12 +127,6 @@ void TForm1::EndProgram(int status) {
 
 void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
   answer(zaptrail::AskQuitWithoutSaving(message));
-}
-
-void TForm1::Report(const std::string& line) {
-  // Standard error reaches the console the game was started from, if any; a debugger sees it.
-  std::fprintf(stderr, "%s\n", line.c_str());
-  OutputDebugStringW(Wide(line + "\n").c_str());
 }
 
 void TForm1::Paint() {

@@ -56,7 +56,6 @@ class TForm1 : private SessionShell {
   void EndProgram(int status) override;
   void AskQuitWithoutSaving(const std::string& message,
                             std::function<void(bool quit)> answer) override;
-  void Report(const std::string& line) override;
 
   Win32Platform platform_;
   Session session_;
