@@ -27,7 +27,8 @@ class SessionShell : public PeriodicTimer {
                                     std::function<void(bool quit)> answer) = 0;
 };
 
-// Overrides for tests only; the game itself starts with none of them.
+// How a run starts. The seed and the folders are overrides for tests only; the game itself
+// starts with none of them.
 struct SessionOptions {
   std::optional<uint32_t> seed;  // instead of the clock
   std::string appDir;            // instead of the executable's folder
@@ -40,26 +41,27 @@ struct SessionOptions {
 // shell turns its events into these calls and shows what follows.
 class Session {
  public:
-  // `errors` gets one line for each close nobody watches that could not save.
+  // `errors` gets the one line that a close nobody watches leaves when it could not save, or
+  // when the display was lost.
   Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
           std::ostream& errors = std::cerr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
   Game& GameState() { return game_; }
-  // True once the run is ending: ticks do nothing and every further close is ignored.
-  bool Closing() const { return closing_; }
 
   // The main window's creation: program folder, records place and file, seed, the game on its
   // title screen, and the tick timer at the design period. Throws the error dialog's message.
   void Start(const SessionOptions& options);
 
-  // One timer event. A save that fails under Escape asks the player (below).
+  // One timer event, none once the run is ending. A save that fails under Escape asks the
+  // player (below).
   void Tick();
 
   // The player closed the main window (close box, Quit, the system menu). The records are
   // saved; when that fails the player is asked whether to quit without saving, and the window
-  // stays open otherwise. True when the window may go now.
+  // stays open otherwise. While an earlier close's question is open, that one decides and
+  // nothing happens. True when the window may go now.
   bool CloseByPlayer();
   // Escape seen by a tick: as above, except that a failed save throws RecordsNotSaved so that
   // the rest of the tick does not run; Tick then asks the player.
