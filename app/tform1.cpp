@@ -12,6 +12,7 @@
 #include "app/measure_log.hpp"
 #include "app/pixel_image.hpp"
 #include "app/tform2.hpp"
+#include "dialogs/described_widgets.hpp"
 #include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
@@ -27,6 +28,21 @@
 
 namespace zaptrail {
 namespace {
+
+QList<QKeySequence> KeySequences(Shortcut shortcut) {
+  switch (shortcut) {
+    case Shortcut::F1:
+      return {QKeySequence(Qt::Key_F1)};
+    case Shortcut::F2:
+      return {QKeySequence(Qt::Key_F2)};
+    case Shortcut::AltEnter:
+      // The main Enter key and the keypad's.
+      return {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)};
+    case Shortcut::None:
+      break;
+  }
+  return {};
+}
 
 std::string WithSeparator(std::string folder) {
   if (!folder.empty() && folder.back() != '/') folder += '/';
@@ -49,7 +65,7 @@ class QtTickTimer : public PeriodicTimer {
 }  // namespace
 
 TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_, SpriteSheet()) {
-  setWindowTitle(QStringLiteral("zap trail"));
+  setWindowTitle(QtText(kMainWindowCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -76,18 +92,53 @@ TForm1::TForm1(const ShellOptions& options) : platform_(*this), game_(platform_,
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenu() {
-  File1 = menuBar()->addMenu(QStringLiteral("&File"));
-  Reset1 = File1->addAction(QStringLiteral("&Reset"), this, &TForm1::Reset1Click);
-  Reset1->setShortcut(Qt::Key_F2);
-  Property1 = File1->addAction(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ(&P)..."), this, &TForm1::Property1Click);
-  Property1->setShortcuts(
-      {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
-  Quit1 = File1->addAction(QStringLiteral("&Quit"), this, &TForm1::Quit1Click);
-  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-  SearchforHelpOn1 =
-      Help1->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"), this, &TForm1::SearchforHelpOn1Click);
-  SearchforHelpOn1->setShortcut(Qt::Key_F1);
-  K1 = Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), this, &TForm1::K1Click);
+  for (const Menu& menu : kMainMenu) {
+    QMenu* shown = menuBar()->addMenu(QtText(menu.caption));
+    (menu.name == "File1" ? File1 : Help1) = shown;
+    for (const MenuItem& item : menu.items) {
+      QAction* action = shown->addAction(QtText(item.caption));
+      action->setShortcuts(KeySequences(item.shortcut));
+      connect(action, &QAction::triggered, this,
+              [this, command = item.command] { Command(command); });
+      MenuAction(item.command) = action;
+    }
+  }
+}
+
+QAction*& TForm1::MenuAction(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Reset1:
+      return Reset1;
+    case MenuCommand::Property1:
+      return Property1;
+    case MenuCommand::Quit1:
+      return Quit1;
+    case MenuCommand::SearchforHelpOn1:
+      return SearchforHelpOn1;
+    case MenuCommand::K1:
+      break;
+  }
+  return K1;
+}
+
+void TForm1::Command(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Reset1:
+      Reset1Click();
+      break;
+    case MenuCommand::Property1:
+      Property1Click();
+      break;
+    case MenuCommand::Quit1:
+      Quit1Click();
+      break;
+    case MenuCommand::SearchforHelpOn1:
+      SearchforHelpOn1Click();
+      break;
+    case MenuCommand::K1:
+      K1Click();
+      break;
+  }
 }
 
 void TForm1::FormCreate(const ShellOptions& options) {
@@ -161,7 +212,7 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(game_.appDir + "zaptrail-help.html");
+  help_->Open(game_.appDir + std::string(kHelpFileName));
   help_->show();
   help_->raise();
   help_->activateWindow();

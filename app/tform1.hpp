@@ -11,6 +11,7 @@
 #include "game/game.hpp"
 #include "game/halted_dialog.hpp"
 #include "game/tick_period.hpp"
+#include "game/window_descriptions.hpp"
 
 class QAction;
 class QDialog;
@@ -80,6 +81,8 @@ class TForm1 : public QMainWindow {
   // player chose to keep the window open.
   bool FormClose();
   void BuildMenu();
+  QAction*& MenuAction(MenuCommand command);
+  void Command(MenuCommand command);
   void FinishClosing(int status);
   // Start-up work that can wait until the first frame is on the screen.
   void AfterFirstFrame();

@@ -9,15 +9,16 @@
 #include "game/file_system.hpp"
 #include "game/halted_dialog.hpp"
 #include "game/tick.hpp"
+#include "game/wide_text.hpp"
+#include "game/window_descriptions.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
-#include "win32/resource_ids.hpp"
+#include "win32/main_menu.hpp"
 #include "win32/tform2.hpp"
 #include "win32/tform3.hpp"
 #include "win32/tform9.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -36,16 +37,17 @@ TForm1::TForm1(HINSTANCE instance)
       Image1(game_.playField),
       instance_(instance) {
   RegisterWindowClass(instance, kClassName, &Procedure);
-  accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
-  window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kMainWindowStartLeft,
-                            kMainWindowStartTop, 0, 0, nullptr, LoadMenuW(instance, L"MAINMENU1"),
-                            instance, this);
+  accelerators_ = CreateMainShortcuts();
+  window_ =
+      CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
+                      kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
   created_ = RunHandler([&] { FormCreate(); });
   PlayFieldResized();
 }
 
 TForm1::~TForm1() {
   if (window_ != nullptr) DestroyWindow(window_);
+  DestroyAcceleratorTable(accelerators_);
 }
 
 void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
@@ -130,7 +132,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(game_.appDir + "zaptrail-help.html").c_str(), nullptr,
+  ShellExecuteW(window_, L"open", Wide(game_.appDir + std::string(kHelpFileName)).c_str(), nullptr,
                 nullptr, SW_SHOWNORMAL);
 }
 
@@ -164,23 +166,21 @@ void TForm1::Paint() {
 }
 
 void TForm1::Command(WORD id) {
-  switch (id) {
-    case IDM_RESET:
+  switch (static_cast<MenuCommand>(id)) {
+    case MenuCommand::Reset1:
       Reset1Click();
       break;
-    case IDM_PROPERTY:
+    case MenuCommand::Property1:
       Property1Click();
       break;
-    case IDM_QUIT:
+    case MenuCommand::Quit1:
       Quit1Click();
       break;
-    case IDM_SEARCH_FOR_HELP_ON:
+    case MenuCommand::SearchforHelpOn1:
       SearchforHelpOn1Click();
       break;
-    case IDM_K1:
+    case MenuCommand::K1:
       K1Click();
-      break;
-    default:
       break;
   }
 }
