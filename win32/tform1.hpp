@@ -30,6 +30,8 @@ class TForm1 : private PeriodicTimer {
   void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
   HWND Window() const { return window_; }
   Game& GameState() { return game_; }
+  // The tick timer's period in force, in milliseconds; 0 while it is stopped.
+  int32_t TickPeriod() const { return period_; }
 
   // Runs the message loop until the program is told to quit.
   void RunMessageLoop();
