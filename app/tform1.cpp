@@ -94,31 +94,15 @@ TForm1::~TForm1() = default;
 void TForm1::BuildMenu() {
   for (const Menu& menu : kMainMenu) {
     QMenu* shown = menuBar()->addMenu(QtText(menu.caption));
-    (menu.name == "File1" ? File1 : Help1) = shown;
+    shown->setObjectName(QtText(menu.name));
     for (const MenuItem& item : menu.items) {
       QAction* action = shown->addAction(QtText(item.caption));
+      action->setObjectName(QtText(item.name));
       action->setShortcuts(KeySequences(item.shortcut));
       connect(action, &QAction::triggered, this,
               [this, command = item.command] { Command(command); });
-      MenuAction(item.command) = action;
     }
   }
-}
-
-QAction*& TForm1::MenuAction(MenuCommand command) {
-  switch (command) {
-    case MenuCommand::Reset1:
-      return Reset1;
-    case MenuCommand::Property1:
-      return Property1;
-    case MenuCommand::Quit1:
-      return Quit1;
-    case MenuCommand::SearchforHelpOn1:
-      return SearchforHelpOn1;
-    case MenuCommand::K1:
-      break;
-  }
-  return K1;
 }
 
 void TForm1::Command(MenuCommand command) {

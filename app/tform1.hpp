@@ -13,9 +13,7 @@
 #include "game/tick_period.hpp"
 #include "game/window_descriptions.hpp"
 
-class QAction;
 class QDialog;
-class QMenu;
 
 namespace zaptrail {
 
@@ -80,8 +78,8 @@ class TForm1 : public QMainWindow {
   // The close handler's save for a close the player asked for: false when it failed and the
   // player chose to keep the window open.
   bool FormClose();
+  // The menu bar from the window descriptions; menus and items carry the descriptions' names.
   void BuildMenu();
-  QAction*& MenuAction(MenuCommand command);
   void Command(MenuCommand command);
   void FinishClosing(int status);
   // Start-up work that can wait until the first frame is on the screen.
@@ -93,13 +91,6 @@ class TForm1 : public QMainWindow {
 
   QTimer Timer1;
   PixelImage* Image1 = nullptr;
-  QMenu* File1 = nullptr;
-  QAction* Quit1 = nullptr;
-  QMenu* Help1 = nullptr;
-  QAction* SearchforHelpOn1 = nullptr;
-  QAction* K1 = nullptr;
-  QAction* Reset1 = nullptr;
-  QAction* Property1 = nullptr;
 
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
