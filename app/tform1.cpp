@@ -23,7 +23,7 @@
 #include "game/records.hpp"
 #include "game/tick.hpp"
 #include "game/tick_period.hpp"
-#include "game/window_places.hpp"
+#include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {

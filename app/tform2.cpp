@@ -5,7 +5,7 @@
 
 #include "app/pixel_image.hpp"
 #include "dialogs/described_widgets.hpp"
-#include "game/window_places.hpp"
+#include "game/window_descriptions.hpp"
 
 namespace zaptrail {
 

@@ -37,7 +37,9 @@ struct Colour {
   uint8_t blue;
 };
 
-// ---- The dialogs' face: every caption and label of the dialogs, the window text colour.
+// ---- The dialogs' face, in the Japanese character set and the window text colour: every text
+// of the settings dialog and the about box; the about box's own label fonts only add bold or
+// an underline.
 struct DialogFace {
   std::string_view family;
   int32_t pixels;  // the characters' height, not the line's
@@ -45,10 +47,26 @@ struct DialogFace {
 inline constexpr DialogFace kDialogFace{"ＭＳ Ｐゴシック", 12};
 
 // ---- The four windows' captions.
+// The main window: a fixed single-line frame with a system menu and a minimise box, no maximise
+// box; its client area is the play field the engine draws (240 x 224), with the menu above.
 inline constexpr std::string_view kMainWindowCaption = "zap trail";
+// The compass: a tool window, thin frame and small caption, no buttons at all, never closed;
+// its client area is the compass picture (64 x 64).
 inline constexpr std::string_view kCompassCaption = "ｺﾝﾊﾟｽ";
 inline constexpr std::string_view kSettingsCaption = "ﾌﾟﾛﾊﾟﾃｨ";
 inline constexpr std::string_view kAboutCaption = "ﾊﾞｰｼﾞｮﾝ表示";
+
+// Where the windows first appear: the main window's outer top-left corner...
+inline constexpr int32_t kMainWindowStartLeft = 185;
+inline constexpr int32_t kMainWindowStartTop = 164;
+
+// ...and the compass against the right edge of the main window's frame, tops aligned.
+constexpr int32_t CompassStartLeft(int32_t mainFrameLeft, int32_t mainFrameWidth) {
+  return mainFrameLeft + mainFrameWidth;
+}
+constexpr int32_t CompassStartTop(int32_t mainFrameTop) {
+  return mainFrameTop;
+}
 
 // ---- The main window's menu. A command's value is also its Win32 command identifier.
 enum class MenuCommand : uint16_t {

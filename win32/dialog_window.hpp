@@ -12,7 +12,7 @@ namespace zaptrail {
 // The dialogs' face, in the Japanese character set.
 HFONT CreateDialogFont(bool bold = false, bool underline = false);
 
-// A hidden dialog window with no controls yet, its client area exactly width x height pixels.
+// A hidden dialog window with no controls yet, its client area exactly `size`.
 // A real dialog, so Tab, Enter on a focused button and the focus rules work as users expect.
 HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption, ClientSize size,
                        DLGPROC procedure, LPARAM parameter);

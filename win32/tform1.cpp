@@ -11,7 +11,6 @@
 #include "game/tick.hpp"
 #include "game/wide_text.hpp"
 #include "game/window_descriptions.hpp"
-#include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"

@@ -2,7 +2,6 @@
 
 #include "game/wide_text.hpp"
 #include "game/window_descriptions.hpp"
-#include "game/window_places.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/window_class.hpp"
 
