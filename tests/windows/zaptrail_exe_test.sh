@@ -59,6 +59,13 @@ wait_until_gone() {
   fail "'$name' is still open"
 }
 
+# Managed by the window manager, a dialog's X window is its client area.
+client_size_is() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  [ "${WIDTH}x$HEIGHT" = "$2x$3" ] || fail "window $1 has a $WIDTH x $HEIGHT client area, not $2 x $3"
+}
+
 # Real key presses to the window that has the focus, as a player's would be.
 hold() {
   xdotool keydown "$1"
@@ -101,6 +108,7 @@ focus "$window"
 xdotool key alt+Return
 settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ")
 sleep 0.5
+client_size_is "$settings" 201 86
 import -window root "$shots/settings.png"
 focus "$settings"
 xdotool key Tab Tab space
@@ -113,6 +121,7 @@ sleep 0.3
 xdotool key a
 about=$(wait_for_window "ﾊﾞｰｼﾞｮﾝ表示")
 sleep 0.5
+client_size_is "$about" 212 157
 import -window root "$shots/about.png"
 focus "$about"
 xdotool key Return
