@@ -100,28 +100,8 @@ void TForm1::BuildMenu() {
       action->setObjectName(QtText(item.name));
       action->setShortcuts(KeySequences(item.shortcut));
       connect(action, &QAction::triggered, this,
-              [this, command = item.command] { Command(command); });
+              [this, command = item.command] { RunMenuCommand(*this, command); });
     }
-  }
-}
-
-void TForm1::Command(MenuCommand command) {
-  switch (command) {
-    case MenuCommand::Reset1:
-      Reset1Click();
-      break;
-    case MenuCommand::Property1:
-      Property1Click();
-      break;
-    case MenuCommand::Quit1:
-      Quit1Click();
-      break;
-    case MenuCommand::SearchforHelpOn1:
-      SearchforHelpOn1Click();
-      break;
-    case MenuCommand::K1:
-      K1Click();
-      break;
   }
 }
 

@@ -80,7 +80,6 @@ class TForm1 : public QMainWindow {
   bool FormClose();
   // The menu bar from the window descriptions; menus and items carry the descriptions' names.
   void BuildMenu();
-  void Command(MenuCommand command);
   void FinishClosing(int status);
   // Start-up work that can wait until the first frame is on the screen.
   void AfterFirstFrame();

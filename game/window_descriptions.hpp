@@ -110,6 +110,29 @@ inline constexpr Menu kMainMenu[] = {
     {"Help1", "&Help", kHelpItems},
 };
 
+// Calls the main window's handler of a menu command, named as the design names it in every
+// shell: Reset1Click for Reset1 and so on.
+template <typename MainWindow>
+void RunMenuCommand(MainWindow& form1, MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Reset1:
+      form1.Reset1Click();
+      return;
+    case MenuCommand::Property1:
+      form1.Property1Click();
+      return;
+    case MenuCommand::Quit1:
+      form1.Quit1Click();
+      return;
+    case MenuCommand::SearchforHelpOn1:
+      form1.SearchforHelpOn1Click();
+      return;
+    case MenuCommand::K1:
+      form1.K1Click();
+      return;
+  }
+}
+
 // The help F1 opens, a file beside the executable.
 inline constexpr std::string_view kHelpFileName = "zaptrail-help.html";
 

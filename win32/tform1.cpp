@@ -164,26 +164,6 @@ void TForm1::Paint() {
   EndPaint(window_, &paint);
 }
 
-void TForm1::Command(WORD id) {
-  switch (static_cast<MenuCommand>(id)) {
-    case MenuCommand::Reset1:
-      Reset1Click();
-      break;
-    case MenuCommand::Property1:
-      Property1Click();
-      break;
-    case MenuCommand::Quit1:
-      Quit1Click();
-      break;
-    case MenuCommand::SearchforHelpOn1:
-      SearchforHelpOn1Click();
-      break;
-    case MenuCommand::K1:
-      K1Click();
-      break;
-  }
-}
-
 LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
@@ -195,7 +175,8 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the play field covers the whole client area
     case WM_COMMAND:
-      Command(LOWORD(wParam));
+      // Only the menu and its shortcuts send commands to the main window.
+      RunMenuCommand(*this, static_cast<MenuCommand>(LOWORD(wParam)));
       return 0;
     case WM_CLOSE: {
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game

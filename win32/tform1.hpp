@@ -42,10 +42,16 @@ class TForm1 : private PeriodicTimer {
   // tick has returned, cancelling any open dialog.
   void CloseFromTick();
 
+  // The menu's handlers.
+  void Reset1Click();
+  void Property1Click();
+  void Quit1Click();
+  void SearchforHelpOn1Click();
+  void K1Click();
+
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Command(WORD id);
 
   void FormCreate();
   // The close handler's save for a close the player asked for: false when it failed and the
@@ -53,11 +59,6 @@ class TForm1 : private PeriodicTimer {
   bool FormClose();
   void FinishClosing();
   void Timer1Timer();
-  void Reset1Click();
-  void Property1Click();
-  void Quit1Click();
-  void SearchforHelpOn1Click();
-  void K1Click();
   void Paint();
 
   void Stop() override;
