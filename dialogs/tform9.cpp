@@ -60,7 +60,7 @@ QLabel* TForm9::AddLabel(const about::LabelDescription& description) {
   label->setContentsMargins(0, 0, 0, 0);
   if (description.font != about::LabelFont::Dialog) label->setFont(LabelFont(description.font));
   if (description.ownColour) SetTextColour(label, description.colour);
-  // Sized to its text in the face that stands in, not to the design's size.
+  // Sized to its text in the face that stands in, not to the size described.
   label->adjustSize();
   label->setMouseTracking(true);
   label->installEventFilter(this);

@@ -110,8 +110,8 @@ inline constexpr Menu kMainMenu[] = {
     {"Help1", "&Help", kHelpItems},
 };
 
-// Calls the main window's handler of a menu command, named as the design names it in every
-// shell: Reset1Click for Reset1 and so on.
+// Calls the main window's handler of a menu command, which every shell names after the item:
+// Reset1Click for Reset1 and so on.
 template <typename MainWindow>
 void RunMenuCommand(MainWindow& form1, MenuCommand command) {
   switch (command) {
@@ -168,7 +168,7 @@ inline constexpr UpDownRange kPeriodRange{16, 30000, 16, 32};
 std::string StepUpDown(UpDownRange& range, std::string_view shown, int32_t direction);
 
 // ---- The about box: fixed frame with a close box, centred at every showing. Labels size
-// themselves to their text; the sizes here are those of the design captions.
+// themselves to their text; the sizes here are those of the captions below.
 namespace about {
 
 enum class LabelFont : uint8_t { Dialog, Bold, Underlined };
