@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dialogs/described_widgets.hpp"
+
 namespace zaptrail {
 
 QString ApplicationTitle(const QString& executablePath) {
@@ -31,9 +33,9 @@ void ShowErrorDialog(const QString& text) {
 
 bool AskQuitWithoutSaving(const QString& message) {
   QMessageBox box;
-  FrameAsError(box, message + QLatin1Char('.'));
+  FrameAsError(box, QtText(ErrorDialogText(message.toStdString())));
   QPushButton* quit =
-      box.addButton(QStringLiteral("ｾｰﾌﾞせずに終了(&Q)"), QMessageBox::DestructiveRole);
+      box.addButton(QtText(kQuitWithoutSavingCaption), QMessageBox::DestructiveRole);
   box.setDefaultButton(QMessageBox::Ok);
   box.setEscapeButton(QMessageBox::Ok);
   box.exec();

@@ -10,19 +10,39 @@
 #include "app/measure_log.hpp"
 #include "app/pixel_image.hpp"
 #include "app/tform2.hpp"
+#include "dialogs/described_widgets.hpp"
 #include "dialogs/help_window.hpp"
 #include "dialogs/tform3.hpp"
 #include "dialogs/tform9.hpp"
 #include "game/input.hpp"
 #include "game/tick.hpp"
-#include "game/window_places.hpp"
+#include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail {
 
+namespace {
+
+QList<QKeySequence> KeySequences(Shortcut shortcut) {
+  switch (shortcut) {
+    case Shortcut::F1:
+      return {QKeySequence(Qt::Key_F1)};
+    case Shortcut::F2:
+      return {QKeySequence(Qt::Key_F2)};
+    case Shortcut::AltEnter:
+      // The main Enter key and the keypad's.
+      return {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)};
+    case Shortcut::None:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
 TForm1::TForm1(const SessionOptions& options)
     : platform_(*this), session_(platform_, SpriteSheet(), *this) {
-  setWindowTitle(QStringLiteral("zap trail"));
+  setWindowTitle(QtText(kMainWindowCaption));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -49,18 +69,17 @@ TForm1::TForm1(const SessionOptions& options)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenu() {
-  File1 = menuBar()->addMenu(QStringLiteral("&File"));
-  Reset1 = File1->addAction(QStringLiteral("&Reset"), this, &TForm1::Reset1Click);
-  Reset1->setShortcut(Qt::Key_F2);
-  Property1 = File1->addAction(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ(&P)..."), this, &TForm1::Property1Click);
-  Property1->setShortcuts(
-      {QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter)});
-  Quit1 = File1->addAction(QStringLiteral("&Quit"), this, &TForm1::Quit1Click);
-  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-  SearchforHelpOn1 =
-      Help1->addAction(QStringLiteral("ﾄﾋﾟｯｸの検索(&H)"), this, &TForm1::SearchforHelpOn1Click);
-  SearchforHelpOn1->setShortcut(Qt::Key_F1);
-  K1 = Help1->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示(&A)"), this, &TForm1::K1Click);
+  for (const Menu& menu : kMainMenu) {
+    QMenu* shown = menuBar()->addMenu(QtText(menu.caption));
+    shown->setObjectName(QtText(menu.name));
+    for (const MenuItem& item : menu.items) {
+      QAction* action = shown->addAction(QtText(item.caption));
+      action->setObjectName(QtText(item.name));
+      action->setShortcuts(KeySequences(item.shortcut));
+      connect(action, &QAction::triggered, this,
+              [this, command = item.command] { RunMenuCommand(*this, command); });
+    }
+  }
 }
 
 void TForm1::FormCreate(const SessionOptions& options) {
@@ -119,7 +138,7 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(GameState().appDir + "zaptrail-help.html");
+  help_->Open(GameState().appDir + std::string(kHelpFileName));
   help_->show();
   help_->raise();
   help_->activateWindow();

@@ -9,10 +9,9 @@
 
 #include "app/qt_platform.hpp"
 #include "game/session.hpp"
+#include "game/window_descriptions.hpp"
 
-class QAction;
 class QDialog;
-class QMenu;
 
 namespace zaptrail {
 
@@ -59,6 +58,7 @@ class TForm1 : public QMainWindow, private SessionShell {
 
  private:
   void FormCreate(const SessionOptions& options);
+  // The menu bar from the window descriptions; menus and items carry the descriptions' names.
   void BuildMenu();
   // Start-up work that can wait until the first frame is on the screen.
   void AfterFirstFrame();
@@ -75,13 +75,6 @@ class TForm1 : public QMainWindow, private SessionShell {
 
   QTimer Timer1;
   PixelImage* Image1 = nullptr;
-  QMenu* File1 = nullptr;
-  QAction* Quit1 = nullptr;
-  QMenu* Help1 = nullptr;
-  QAction* SearchforHelpOn1 = nullptr;
-  QAction* K1 = nullptr;
-  QAction* Reset1 = nullptr;
-  QAction* Property1 = nullptr;
 
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;

@@ -4,13 +4,14 @@
 #include <QVBoxLayout>
 
 #include "app/pixel_image.hpp"
-#include "game/window_places.hpp"
+#include "dialogs/described_widgets.hpp"
+#include "game/window_descriptions.hpp"
 
 namespace zaptrail {
 
 TForm2::TForm2(const PixelSurface& compass, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-  setWindowTitle(QStringLiteral("ｺﾝﾊﾟｽ"));
+  setWindowTitle(QtText(kCompassCaption));
   Image1 = new PixelImage(compass, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -2,8 +2,8 @@
 # opens from its own folder, all at the top of the archive.
 set(ZAPTRAIL_ZIP "${CMAKE_BINARY_DIR}/zaptrail-windows-x64.zip")
 set(zip_staging "${CMAKE_BINARY_DIR}/zip-staging")
-set(zip_assets TAK.WAV CLIA.WAV WIN.WAV zaptrail-help.html)
-list(TRANSFORM zip_assets PREPEND "${CMAKE_SOURCE_DIR}/assets/" OUTPUT_VARIABLE zip_asset_paths)
+set(zip_assets ${ZAPTRAIL_BESIDE_GAME})
+set(zip_asset_paths ${ZAPTRAIL_BESIDE_GAME_SOURCES})
 add_custom_command(
   OUTPUT "${ZAPTRAIL_ZIP}"
   COMMAND "${CMAKE_COMMAND}" -E rm -rf "${zip_staging}"

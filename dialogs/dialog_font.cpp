@@ -2,12 +2,14 @@
 
 #include <QStringList>
 
+#include "dialogs/described_widgets.hpp"
+
 namespace zaptrail {
 
 QFont DialogFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
-  font.setPixelSize(12);
+  font.setFamilies({QtText(kDialogFace.family), QStringLiteral("IPAPGothic")});
+  font.setPixelSize(kDialogFace.pixels);
   return font;
 }
 

@@ -7,22 +7,15 @@
 #include <QPushButton>
 
 #include "dialogs/centre_on_screen.hpp"
+#include "dialogs/described_widgets.hpp"
 #include "dialogs/dialog_font.hpp"
 #include "dialogs/up_down.hpp"
 
 namespace zaptrail {
 namespace {
 
-template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry) {
-  control->setObjectName(QLatin1String(name));
-  control->setGeometry(geometry);
-  return control;
-}
-
-QPushButton* Button(const QString& caption, const char* name, const QRect& geometry,
-                    QWidget* parent) {
-  auto* button = Place(new QPushButton(caption, parent), name, geometry);
+QPushButton* Button(const ControlDescription& description, QWidget* parent) {
+  auto* button = Place(new QPushButton(QtText(description.text), parent), description);
   // Not even for the look: no button is the default, Enter only presses a focused one.
   button->setAutoDefault(false);
   return button;
@@ -31,21 +24,21 @@ QPushButton* Button(const QString& caption, const char* name, const QRect& geome
 }  // namespace
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("ﾌﾟﾛﾊﾟﾃｨ"));
+  setWindowTitle(QtText(kSettingsCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFont(DialogFont());
-  setFixedSize(201, 86);
+  setFixedSize(settings::kClient.width, settings::kClient.height);
 
-  Label1 = Place(new QLabel(QStringLiteral("ｳｪｲﾄ"), this), "Label1", {8, 8, 27, 12});
-  Edit1 = Place(new QLineEdit(QStringLiteral("32"), this), "Edit1", {39, 4, 66, 20});
-  Label2 = Place(new QLabel(QStringLiteral("ﾐﾘｾｺﾝﾄﾞ"), this), "Label2", {128, 8, 41, 12});
-  UpDown1 = Place(new UpDown(*Edit1, {16, 30000, 16, 32}, this), "UpDown1", {105, 4, 15, 20});
-  CheckBox1 =
-      Place(new QCheckBox(QStringLiteral("ｻｳﾝﾄﾞ出力"), this), "CheckBox1", {16, 32, 97, 17});
-  CheckBox1->setChecked(true);
-  Button1 = Button(QStringLiteral("OK"), "Button1", {56, 56, 65, 25}, this);
-  Button2 = Button(QStringLiteral("ｷｬﾝｾﾙ"), "Button2", {128, 56, 65, 25}, this);
+  using namespace settings;
+  Label1 = Place(new QLabel(QtText(kLabel1.text), this), kLabel1);
+  Edit1 = Place(new QLineEdit(QtText(kEdit1.text), this), kEdit1);
+  Label2 = Place(new QLabel(QtText(kLabel2.text), this), kLabel2);
+  UpDown1 = Place(new UpDown(*Edit1, kPeriodRange, this), kUpDown1);
+  CheckBox1 = Place(new QCheckBox(QtText(kCheckBox1.text), this), kCheckBox1);
+  CheckBox1->setChecked(kSoundOnAtStart);
+  Button1 = Button(kButton1, this);
+  Button2 = Button(kButton2, this);
   connect(Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "dialogs/centre_on_screen.hpp"
+#include "dialogs/described_widgets.hpp"
 #include "dialogs/dialog_font.hpp"
 #include "dialogs/program_resources.hpp"
 #include "game/label_game.hpp"
@@ -15,60 +16,51 @@
 namespace zaptrail {
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 LabelSpan SpanOf(const QLabel* label) {
   return {label->x(), label->width()};
 }
 
-void SetTextColour(QLabel* label, const QColor& colour) {
+void SetTextColour(QLabel* label, const Colour& colour) {
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::WindowText, QtColour(colour));
   label->setPalette(palette);
+}
+
+QFont LabelFont(about::LabelFont look) {
+  QFont font = DialogFont();
+  font.setBold(look == about::LabelFont::Bold);
+  font.setUnderline(look == about::LabelFont::Underlined);
+  return font;
 }
 
 }  // namespace
 
 TForm9::TForm9(RandomSource& random, QWidget* parent)
     : QDialog(parent), random_(random), openLink_(&QDesktopServices::openUrl) {
-  setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ表示"));
+  setWindowTitle(QtText(kAboutCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(kAboutClientWidth, kAboutClientHeight);
+  setFixedSize(about::kClient.width, about::kClient.height);
   setFont(DialogFont());
   setMouseTracking(true);
 
-  Label1 = AddLabel(QStringLiteral("Label1"), Text(kAboutTitle), 8);
-  QFont title = DialogFont();
-  title.setBold(true);
-  Label1->setFont(title);
-  SetTextColour(Label1, Qt::black);
-  Label1->adjustSize();
-
-  Label2 = AddLabel(QStringLiteral("Label2"), Text(kCreditLine), 32);
-  Label3 = AddLabel(QStringLiteral("Label3"), Text(kSupportUrl), 72);
-  QFont link = DialogFont();
-  link.setUnderline(true);
-  Label3->setFont(link);
-  SetTextColour(Label3, Qt::blue);
+  Label1 = AddLabel(about::kLabel1);
+  Label2 = AddLabel(about::kLabel2);
+  Label3 = AddLabel(about::kLabel3);
   Label3->setCursor(HandCursor());
-  Label3->adjustSize();
-  Label4 = AddLabel(QStringLiteral("Label4"), Text(kSupportCaption), 56);
+  Label4 = AddLabel(about::kLabel4);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(72, 120, 65, 25);
+  Button1 = Place(new QPushButton(QtText(about::kButton1.text), this), about::kButton1);
   connect(Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
 }
 
-QLabel* TForm9::AddLabel(const QString& name, const QString& caption, int32_t top) {
-  auto* label = new QLabel(caption, this);
-  label->setObjectName(name);
+QLabel* TForm9::AddLabel(const about::LabelDescription& description) {
+  auto* label = Place(new QLabel(QtText(description.control.text), this), description.control);
   label->setContentsMargins(0, 0, 0, 0);
-  label->move(kLabelLeft, top);
+  if (description.font != about::LabelFont::Dialog) label->setFont(LabelFont(description.font));
+  if (description.ownColour) SetTextColour(label, description.colour);
+  // Sized to its text in the face that stands in, not to the size described.
   label->adjustSize();
   label->setMouseTracking(true);
   label->installEventFilter(this);
@@ -88,7 +80,7 @@ void TForm9::showEvent(QShowEvent* event) {
 }
 
 void TForm9::FormShow() {
-  for (QLabel* label : {Label1, Label2, Label4}) label->move(kLabelLeft, label->y());
+  for (QLabel* label : {Label1, Label2, Label4}) label->move(about::kLabelLeft, label->y());
 }
 
 void TForm9::Button1Click() {
@@ -96,11 +88,11 @@ void TForm9::Button1Click() {
 }
 
 void TForm9::Label3MouseMove() {
-  SetTextColour(Label3, Qt::cyan);
+  SetTextColour(Label3, about::kLinkHoverColour);
 }
 
 void TForm9::FormMouseMove() {
-  SetTextColour(Label3, Qt::blue);
+  SetTextColour(Label3, about::kLabel3.colour);
 }
 
 void TForm9::Label3Click() {
@@ -111,24 +103,24 @@ void TForm9::Label3Click() {
 void TForm9::Label1MouseMove(QLabel* label, int32_t x) {
   label->move(LabelJump(random_, SpanOf(label), x), label->y());
   const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
-                                         Label1->text() == Text(kAngryCaption), width());
+                                         InSecondStage(Label1->text().toStdString()), width());
   if (step == LabelGameStep::SecondStage) BeginSecondStage();
   if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
 }
 
 void TForm9::BeginSecondStage() {
   for (QLabel* label : {Label1, Label2, Label4}) {
-    label->move(kAngryLeft, label->y());
-    label->setText(Text(kAngryCaption));
+    label->move(about::kSecondStage.left, label->y());
+    label->setText(QtText(about::kSecondStage.caption));
     label->adjustSize();
-    SetTextColour(label, Qt::red);
+    SetTextColour(label, about::kSecondStage.colour);
   }
 }
 
 void TForm9::EndTheProgram() {
   session_->EndByLabelGame([this](const std::function<void()>& dismissed) {
-    QMessageBox box(QMessageBox::NoIcon, Text(kAngryMessage), Text(kAngryMessage), QMessageBox::Ok,
-                    this);
+    const QString angry = QtText(about::kEndingMessage);
+    QMessageBox box(QMessageBox::NoIcon, angry, angry, QMessageBox::Ok, this);
     box.exec();
     dismissed();
     done(2);

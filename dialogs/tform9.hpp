@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "game/window_descriptions.hpp"
+
 class QLabel;
 class QPushButton;
 
@@ -45,7 +47,7 @@ class TForm9 : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* AddLabel(const QString& name, const QString& caption, int32_t top);
+  QLabel* AddLabel(const about::LabelDescription& description);
   void BeginSecondStage();
   void EndTheProgram();
 

@@ -4,10 +4,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <optional>
-
-#include "game/integer_text.hpp"
 
 namespace zaptrail {
 
@@ -32,14 +28,8 @@ UpDown::UpDown(QLineEdit& associate, const UpDownRange& range, QWidget* parent)
 }
 
 void UpDown::Step(int32_t direction) {
-  // Steps from the number shown, also one typed by hand; a text that is no number steps from
-  // the last position.
-  if (const std::optional<int32_t> shown = ParseInteger(associate_.text().toStdString())) {
-    range_.position = *shown;
-  }
-  const int64_t next = int64_t{range_.position} + int64_t{direction} * range_.increment;
-  range_.position = static_cast<int32_t>(std::clamp<int64_t>(next, range_.minimum, range_.maximum));
-  associate_.setText(QString::number(range_.position));
+  associate_.setText(
+      QString::fromStdString(StepUpDown(range_, associate_.text().toStdString(), direction)));
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {

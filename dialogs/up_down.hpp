@@ -3,20 +3,15 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "game/window_descriptions.hpp"
+
 class QLineEdit;
 
 namespace zaptrail {
 
-struct UpDownRange {
-  int32_t minimum = 0;
-  int32_t maximum = 100;
-  int32_t increment = 1;
-  int32_t position = 0;
-};
-
 // A pair of spin arrows attached to a text box. Each click, or Up and Down while the text box
-// has the focus, steps the number shown there and writes it back as plain digits, stopping at the
-// limits. The text box itself still takes any text.
+// has the focus, steps the number shown there (see StepUpDown). The text box itself still takes
+// any text.
 class UpDown : public QWidget {
   Q_OBJECT
 

@@ -29,4 +29,8 @@ LabelGameStep JudgeLabels(const std::array<LabelSpan, 3>& labels, bool secondSta
   return secondStage ? LabelGameStep::EndsTheProgram : LabelGameStep::SecondStage;
 }
 
+bool InSecondStage(std::string_view label1Caption) {
+  return label1Caption == about::kSecondStage.caption;
+}
+
 }  // namespace zaptrail

@@ -4,21 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/window_descriptions.hpp"
+
 namespace zaptrail {
 
 class RandomSource;
-
-// The about box's texts and the places its labels start from.
-inline constexpr std::string_view kAboutTitle = "zap trail";
-inline constexpr std::string_view kCreditLine = "(C) 2026 lumlum works inc.";
-inline constexpr std::string_view kSupportCaption = "ｻﾎﾟｰﾄﾍﾟｰｼﾞ";
-inline constexpr std::string_view kSupportUrl = "https://lumlum.example/zaptrail/";
-inline constexpr std::string_view kAngryCaption = "Get Angry";
-inline constexpr std::string_view kAngryMessage = "GET ANGRY";
-inline constexpr int32_t kAboutClientWidth = 212;
-inline constexpr int32_t kAboutClientHeight = 157;
-inline constexpr int32_t kLabelLeft = 8;
-inline constexpr int32_t kAngryLeft = 18;
 
 // A label's horizontal extent in the box's client area.
 struct LabelSpan {
@@ -38,6 +28,9 @@ enum class LabelGameStep : uint8_t { GoesOn, SecondStage, EndsTheProgram };
 // What follows a jump: nothing until Label1, Label2 and Label4 are all out; then the first
 // stage turns them into "Get Angry", and the second one ends the program.
 LabelGameStep JudgeLabels(const std::array<LabelSpan, 3>& labels, bool secondStage,
-                          int32_t clientWidth = kAboutClientWidth);
+                          int32_t clientWidth = about::kClient.width);
+
+// Only Label1's caption tells the second stage from the first.
+bool InSecondStage(std::string_view label1Caption);
 
 }  // namespace zaptrail

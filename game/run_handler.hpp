@@ -6,11 +6,9 @@
 #include <string_view>
 #include <utility>
 
-namespace zaptrail {
+#include "game/window_descriptions.hpp"
 
-// The default error dialog's caption: the executable's file name without everything from its
-// first full stop on, first letter upper case, the rest lower case.
-std::string ApplicationTitle(std::string_view executableFileName);
+namespace zaptrail {
 
 // Runs one handler; an error it raises ends it and `showError` gets the dialog's text, the
 // message followed by a full stop. Returns false when that happened.
@@ -20,9 +18,9 @@ bool RunHandler(Handler&& handler, ShowError&& showError) {
     std::forward<Handler>(handler)();
     return true;
   } catch (const std::bad_alloc&) {
-    showError(std::string("Out of memory."));
+    showError(ErrorDialogText("Out of memory"));
   } catch (const std::exception& error) {
-    showError(std::string(error.what()) + ".");
+    showError(ErrorDialogText(error.what()));
   }
   return false;
 }

@@ -35,7 +35,7 @@ void Session::Start(const SessionOptions& options) {
       ChooseRecordsPlace(game_.appDir, OrDefault(options.userFolder, files::UserDataFolder));
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
   SetUpGame(game_, seed, LoadPath(game_.recordsPlace), options.probe);
-  if (!shell_.Start(kDesignPeriod)) throw GameError("ﾀｲﾏｰを取得できません");
+  StartTicks(shell_, kDesignPeriod);
 }
 
 void Session::Tick() {

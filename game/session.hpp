@@ -49,6 +49,8 @@ class Session {
   Session& operator=(const Session&) = delete;
 
   Game& GameState() { return game_; }
+  // The tick timer's period in force, in milliseconds; 0 while the ticks are stopped.
+  int32_t TickPeriod() const { return period_; }
 
   // The main window's creation: program folder, records place and file, seed, the game on its
   // title screen, and the tick timer at the design period. Throws the error dialog's message.

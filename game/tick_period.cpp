@@ -7,6 +7,10 @@
 
 namespace zaptrail {
 
+void StartTicks(PeriodicTimer& timer, int32_t periodMs) {
+  if (!timer.Start(periodMs)) throw GameError("ﾀｲﾏｰを取得できません");
+}
+
 void ApplyTimerPeriod(PeriodicTimer& timer, int32_t& period, std::string_view text) {
   const int32_t typed = TextToInteger(text);
   // The period is unsigned on the desktop: a negative one is refused like any other non-number.
@@ -16,7 +20,7 @@ void ApplyTimerPeriod(PeriodicTimer& timer, int32_t& period, std::string_view te
   period = typed;
   // The timer runs only with a period; 0 leaves the game without ticks until another is applied.
   if (typed == 0) return;
-  if (!timer.Start(typed)) throw GameError("ﾀｲﾏｰを取得できません");
+  StartTicks(timer, typed);
 }
 
 }  // namespace zaptrail

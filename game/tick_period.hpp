@@ -17,6 +17,10 @@ class PeriodicTimer {
   virtual bool Start(int32_t periodMs) = 0;
 };
 
+// Starts the tick timer with a period above 0, or raises "ﾀｲﾏｰを取得できません" when the
+// platform refuses it.
+void StartTicks(PeriodicTimer& timer, int32_t periodMs);
+
 // Applies the settings dialog's period text to the tick timer. The text must be an integer
 // ("'%s' は整数ではありません" otherwise, a negative one included); an unchanged period leaves
 // the timer alone, 0 stops it, and a refused timer raises "ﾀｲﾏｰを取得できません".

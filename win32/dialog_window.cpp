@@ -2,22 +2,21 @@
 
 #include <vector>
 
-#include "win32/wide_text.hpp"
+#include "game/wide_text.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int32_t kDialogFontPixels = 12;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 }  // namespace
 
 HFONT CreateDialogFont(bool bold, bool underline) {
   // A negative height asks for the characters' height in pixels, as the dialogs were laid out.
-  return CreateFontW(-kDialogFontPixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+  return CreateFontW(-kDialogFace.pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
                      underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
-                     L"ＭＳ Ｐゴシック");
+                     Wide(kDialogFace.family).c_str());
 }
 
 SIZE FrameSizeFor(HWND window, int32_t clientWidth, int32_t clientHeight) {
@@ -28,8 +27,8 @@ SIZE FrameSizeFor(HWND window, int32_t clientWidth, int32_t clientHeight) {
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption, int32_t width,
-                       int32_t height, DLGPROC procedure, LPARAM parameter) {
+HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption, ClientSize size,
+                       DLGPROC procedure, LPARAM parameter) {
   // The template: header, no menu, the default class, the caption; sizes come afterwards in
   // pixels, since a template measures in dialog units.
   std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
@@ -50,17 +49,19 @@ HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption,
   SendMessageW(dialog, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(
                    LoadImageW(instance, L"MAINICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
-  const SIZE frame = FrameSizeFor(dialog, width, height);
+  const SIZE frame = FrameSizeFor(dialog, size.width, size.height);
   SetWindowPos(dialog, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return dialog;
 }
 
-HWND AddControl(HWND dialog, const wchar_t* windowClass, std::string_view text, DWORD style,
-                ControlPlace place, int32_t id, HFONT font) {
+HWND AddControl(HWND dialog, const wchar_t* windowClass, const ControlDescription& description,
+                DWORD style, int32_t id, HFONT font) {
+  const ControlPlace& place = description.place;
   HWND control = CreateWindowExW(
-      0, windowClass, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-      place.width, place.height, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+      0, windowClass, Wide(description.text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left,
+      place.top, place.width, place.height, dialog,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
       reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE)), nullptr);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return control;
@@ -77,9 +78,9 @@ SIZE TextSize(HWND window, HFONT font, std::string_view text) {
   return size;
 }
 
-HWND AddLabel(HWND dialog, std::string_view text, ControlPlace place, HFONT font) {
-  HWND label = AddControl(dialog, L"STATIC", text, SS_LEFT | SS_NOPREFIX, place, -1, font);
-  const SIZE size = TextSize(label, font, text);
+HWND AddLabel(HWND dialog, const ControlDescription& description, HFONT font) {
+  HWND label = AddControl(dialog, L"STATIC", description, SS_LEFT | SS_NOPREFIX, -1, font);
+  const SIZE size = TextSize(label, font, description.text);
   SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return label;
 }

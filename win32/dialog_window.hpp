@@ -5,34 +5,28 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/window_descriptions.hpp"
+
 namespace zaptrail {
 
-// The dialogs' face: "ＭＳ Ｐゴシック" at 12 pixels, in the Japanese character set.
+// The dialogs' face, in the Japanese character set.
 HFONT CreateDialogFont(bool bold = false, bool underline = false);
 
-// A hidden dialog window with no controls yet, its client area exactly width x height pixels.
+// A hidden dialog window with no controls yet, its client area exactly `size`.
 // A real dialog, so Tab, Enter on a focused button and the focus rules work as users expect.
-HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption, int32_t width,
-                       int32_t height, DLGPROC procedure, LPARAM parameter);
+HWND CreateEmptyDialog(HINSTANCE instance, HWND owner, std::string_view caption, ClientSize size,
+                       DLGPROC procedure, LPARAM parameter);
 
-// Where a control lies in its dialog's client area, in pixels.
-struct ControlPlace {
-  int32_t left;
-  int32_t top;
-  int32_t width;
-  int32_t height;
-};
-
-// A child control at its place in the dialog, drawn in `font`.
-HWND AddControl(HWND dialog, const wchar_t* windowClass, std::string_view text, DWORD style,
-                ControlPlace place, int32_t id, HFONT font);
+// A child control at its place in the dialog with its text, drawn in `font`.
+HWND AddControl(HWND dialog, const wchar_t* windowClass, const ControlDescription& description,
+                DWORD style, int32_t id, HFONT font);
 
 // The size of a line of text in the font.
 SIZE TextSize(HWND window, HFONT font, std::string_view text);
 
 // A static text that sizes itself to its text at its place's left and top, as labels do: the
 // face that stands in for the dialog font may be wider than the one the layout was made with.
-HWND AddLabel(HWND dialog, std::string_view text, ControlPlace place, HFONT font);
+HWND AddLabel(HWND dialog, const ControlDescription& description, HFONT font);
 
 // The window's outer size that gives it this client size.
 SIZE FrameSizeFor(HWND window, int32_t clientWidth, int32_t clientHeight);

@@ -4,8 +4,8 @@
 // After windows.h, which it builds on.
 #include <commctrl.h>
 
-#include "win32/app_dir.hpp"
-#include "win32/wide_text.hpp"
+#include "game/file_system_win32.hpp"
+#include "game/wide_text.hpp"
 
 namespace zaptrail {
 
@@ -14,7 +14,8 @@ namespace {
 constexpr int kQuitWithoutSaving = 100;
 
 std::wstring Title() {
-  return Wide(ApplicationTitle(Utf8(ExecutableFileName())));
+  const std::wstring path = files::ExecutablePath();
+  return Wide(ApplicationTitle(Utf8(path.substr(path.find_last_of(L"\\/") + 1))));
 }
 
 }  // namespace
@@ -27,8 +28,8 @@ void ShowErrorDialog(const std::string& text) {
 
 bool AskQuitWithoutSaving(const std::string& message) {
   const std::wstring title = Title();
-  const std::wstring text = Wide(message + ".");
-  const std::wstring quit = Wide("ｾｰﾌﾞせずに終了(&Q)");
+  const std::wstring text = Wide(ErrorDialogText(message));
+  const std::wstring quit = Wide(kQuitWithoutSavingCaption);
   const TASKDIALOG_BUTTON buttons[] = {{kQuitWithoutSaving, quit.c_str()}};
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof(config);
@@ -43,7 +44,7 @@ bool AskQuitWithoutSaving(const std::string& message) {
   config.nDefaultButton = IDOK;
   int pressed = IDOK;
   if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
-    ShowErrorDialog(message + ".");
+    ShowErrorDialog(ErrorDialogText(message));
     return false;
   }
   return pressed == kQuitWithoutSaving;

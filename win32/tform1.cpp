@@ -3,15 +3,15 @@
 #include <shellapi.h>
 
 #include "game/tick.hpp"
-#include "game/window_places.hpp"
+#include "game/wide_text.hpp"
+#include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
-#include "win32/resource_ids.hpp"
+#include "win32/main_menu.hpp"
 #include "win32/tform2.hpp"
 #include "win32/tform3.hpp"
 #include "win32/tform9.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -30,16 +30,17 @@ TForm1::TForm1(HINSTANCE instance)
       Image1(GameState().playField),
       instance_(instance) {
   RegisterWindowClass(instance, kClassName, &Procedure);
-  accelerators_ = LoadAcceleratorsW(instance, L"MAINMENU1");
-  window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kMainWindowStartLeft,
-                            kMainWindowStartTop, 0, 0, nullptr, LoadMenuW(instance, L"MAINMENU1"),
-                            instance, this);
+  accelerators_ = CreateMainShortcuts();
+  window_ =
+      CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
+                      kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
   created_ = RunHandler([&] { session_.Start({}); });
   PlayFieldResized();
 }
 
 TForm1::~TForm1() {
   if (window_ != nullptr) DestroyWindow(window_);
+  DestroyAcceleratorTable(accelerators_);
 }
 
 void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
@@ -108,7 +109,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(GameState().appDir + "zaptrail-help.html").c_str(), nullptr,
+  ShellExecuteW(window_, L"open", Wide(GameState().appDir + std::string(kHelpFileName)).c_str(), nullptr,
                 nullptr, SW_SHOWNORMAL);
 }
 
@@ -136,28 +137,6 @@ void TForm1::Paint() {
   EndPaint(window_, &paint);
 }
 
-void TForm1::Command(WORD id) {
-  switch (id) {
-    case IDM_RESET:
-      Reset1Click();
-      break;
-    case IDM_PROPERTY:
-      Property1Click();
-      break;
-    case IDM_QUIT:
-      Quit1Click();
-      break;
-    case IDM_SEARCH_FOR_HELP_ON:
-      SearchforHelpOn1Click();
-      break;
-    case IDM_K1:
-      K1Click();
-      break;
-    default:
-      break;
-  }
-}
-
 LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
@@ -169,7 +148,8 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the play field covers the whole client area
     case WM_COMMAND:
-      Command(LOWORD(wParam));
+      // Only the menu and its shortcuts send commands to the main window.
+      RunMenuCommand(*this, static_cast<MenuCommand>(LOWORD(wParam)));
       return 0;
     case WM_CLOSE:
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game

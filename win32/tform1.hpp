@@ -30,6 +30,8 @@ class TForm1 : private SessionShell {
   HWND Window() const { return window_; }
   Session& GameSession() { return session_; }
   Game& GameState() { return session_.GameState(); }
+  // The tick timer's period in force, in milliseconds; 0 while it is stopped.
+  int32_t TickPeriod() const { return session_.TickPeriod(); }
 
   // Runs the message loop until the program is told to quit; returns the exit status.
   int RunMessageLoop();
@@ -37,17 +39,18 @@ class TForm1 : private SessionShell {
   void RepaintPlayField();
   void PlayFieldResized();
 
- private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void Command(WORD id);
-
-  void Timer1Timer();
+  // The menu's handlers.
   void Reset1Click();
   void Property1Click();
   void Quit1Click();
   void SearchforHelpOn1Click();
   void K1Click();
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Timer1Timer();
   void Paint();
 
   // What the session asks of the window.

@@ -1,8 +1,8 @@
 #include "win32/tform2.hpp"
 
-#include "game/window_places.hpp"
+#include "game/wide_text.hpp"
+#include "game/window_descriptions.hpp"
 #include "win32/dialog_window.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -17,7 +17,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 TForm2::TForm2(HINSTANCE instance, HWND mainWindow, const PixelSurface& compass) : Image1(compass) {
   RegisterWindowClass(instance, kClassName, &Procedure);
-  window_ = CreateWindowExW(kExStyle, kClassName, Wide("ｺﾝﾊﾟｽ").c_str(), kStyle, 0, 0, 0, 0,
+  window_ = CreateWindowExW(kExStyle, kClassName, Wide(kCompassCaption).c_str(), kStyle, 0, 0, 0, 0,
                             mainWindow, nullptr, instance, this);
   const SIZE frame = FrameSizeFor(window_, compass.Width(), compass.Height());
   SetWindowPos(window_, nullptr, 0, 0, frame.cx, frame.cy,

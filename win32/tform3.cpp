@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
+#include "game/wide_text.hpp"
+#include "game/window_descriptions.hpp"
 #include "win32/dialog_window.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -11,46 +12,35 @@ namespace {
 
 // Not IDOK and IDCANCEL: neither button is the default or the cancel one, so Enter in the text
 // box and Escape reach no button.
-constexpr int32_t kButton1 = 201;
-constexpr int32_t kButton2 = 202;
-constexpr int32_t kEdit1 = 203;
-constexpr int32_t kUpDown1 = 204;
-constexpr int32_t kCheckBox1 = 205;
-
-constexpr int32_t kClientWidth = 201;
-constexpr int32_t kClientHeight = 86;
-constexpr int32_t kPeriodStep = 16;
-constexpr int32_t kLowestPeriod = 16;
-constexpr int32_t kHighestPeriod = 30000;
-constexpr int32_t kDesignPosition = 32;
+constexpr int32_t kButton1Id = 201;
+constexpr int32_t kButton2Id = 202;
+constexpr int32_t kEdit1Id = 203;
+constexpr int32_t kUpDown1Id = 204;
+constexpr int32_t kCheckBox1Id = 205;
 
 }  // namespace
 
 TForm3::TForm3(HINSTANCE instance, HWND owner) {
+  using namespace settings;
   font_ = CreateDialogFont();
-  window_ = CreateEmptyDialog(instance, owner, "ﾌﾟﾛﾊﾟﾃｨ", kClientWidth, kClientHeight, &Procedure,
+  window_ = CreateEmptyDialog(instance, owner, kSettingsCaption, kClient, &Procedure,
                               reinterpret_cast<LPARAM>(this));
   showing_ = ModalShowing(window_);
   // Created in tab order: the text box, its arrows, the check box, OK, Cancel.
-  AddLabel(window_, "ｳｪｲﾄ", {8, 8, 27, 12}, font_);
-  Edit1 = AddControl(window_, L"EDIT", "32", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                     {39, 4, 66, 20}, kEdit1, font_);
-  AddLabel(window_, "ﾐﾘｾｺﾝﾄﾞ", {128, 8, 41, 12}, font_);
-  UpDown1 =
-      AddControl(window_, UPDOWN_CLASSW, "", UDS_ARROWKEYS | UDS_SETBUDDYINT | UDS_NOTHOUSANDS,
-                 {105, 4, 15, 20}, kUpDown1, font_);
+  AddLabel(window_, kLabel1, font_);
+  Edit1 = AddControl(window_, L"EDIT", kEdit1, WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, kEdit1Id,
+                     font_);
+  AddLabel(window_, kLabel2, font_);
+  // The arrows only ask for a step (UDN_DELTAPOS); the dialog steps the text itself, as typed.
+  UpDown1 = AddControl(window_, UPDOWN_CLASSW, kUpDown1, UDS_ARROWKEYS, kUpDown1Id, font_);
   SendMessageW(UpDown1, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Edit1), 0);
-  SendMessageW(UpDown1, UDM_SETRANGE32, kLowestPeriod, kHighestPeriod);
-  UDACCEL step{0, kPeriodStep};
-  SendMessageW(UpDown1, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
-  SendMessageW(UpDown1, UDM_SETPOS32, 0, kDesignPosition);
-  CheckBox1 = AddControl(window_, L"BUTTON", "ｻｳﾝﾄﾞ出力", WS_TABSTOP | BS_AUTOCHECKBOX,
-                         {16, 32, 97, 17}, kCheckBox1, font_);
-  SendMessageW(CheckBox1, BM_SETCHECK, BST_CHECKED, 0);
-  AddControl(window_, L"BUTTON", "OK", WS_TABSTOP | BS_PUSHBUTTON, {56, 56, 65, 25}, kButton1,
-             font_);
-  AddControl(window_, L"BUTTON", "ｷｬﾝｾﾙ", WS_TABSTOP | BS_PUSHBUTTON, {128, 56, 65, 25}, kButton2,
-             font_);
+  SendMessageW(UpDown1, UDM_SETRANGE32, range_.minimum, range_.maximum);
+  SendMessageW(UpDown1, UDM_SETPOS32, 0, range_.position);
+  CheckBox1 =
+      AddControl(window_, L"BUTTON", kCheckBox1, WS_TABSTOP | BS_AUTOCHECKBOX, kCheckBox1Id, font_);
+  SendMessageW(CheckBox1, BM_SETCHECK, kSoundOnAtStart ? BST_CHECKED : BST_UNCHECKED, 0);
+  AddControl(window_, L"BUTTON", kButton1, WS_TABSTOP | BS_PUSHBUTTON, kButton1Id, font_);
+  AddControl(window_, L"BUTTON", kButton2, WS_TABSTOP | BS_PUSHBUTTON, kButton2Id, font_);
 }
 
 TForm3::~TForm3() {
@@ -77,12 +67,16 @@ bool TForm3::SoundOutputOn() const {
   return SendMessageW(CheckBox1, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void TForm3::Step(int32_t direction) {
+  SetWindowTextW(Edit1, Wide(StepUpDown(range_, PeriodText(), direction)).c_str());
+}
+
 bool TForm3::Command(WORD id) {
   switch (id) {
-    case kButton1:
+    case kButton1Id:
       showing_.End(DialogResult::Ok);
       return true;
-    case kButton2:
+    case kButton2Id:
       showing_.End(DialogResult::Cancel);
       return true;
     case IDOK:
@@ -100,6 +94,14 @@ INT_PTR CALLBACK TForm3::Procedure(HWND window, UINT message, WPARAM wParam, LPA
   switch (message) {
     case WM_COMMAND:
       return self->Command(LOWORD(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY: {
+      const auto* change = reinterpret_cast<const NMUPDOWN*>(lParam);
+      if (change->hdr.idFrom != kUpDown1Id || change->hdr.code != UDN_DELTAPOS) return FALSE;
+      self->Step(change->iDelta > 0 ? 1 : -1);
+      // Refused to the arrows, which would otherwise step a number of their own.
+      SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    }
     case WM_CLOSE:
       // The close box: like Cancel.
       self->showing_.End(DialogResult::Cancel);

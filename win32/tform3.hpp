@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/window_descriptions.hpp"
 #include "win32/modal_showing.hpp"
 
 namespace zaptrail {
@@ -26,6 +27,8 @@ class TForm3 {
  private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool Command(WORD id);
+  // One step of the spin arrows, Up (+1) or Down (-1), from the text shown.
+  void Step(int32_t direction);
 
   HFONT font_ = nullptr;
   HWND window_ = nullptr;
@@ -33,6 +36,7 @@ class TForm3 {
   HWND UpDown1 = nullptr;
   HWND CheckBox1 = nullptr;
   ModalShowing showing_{nullptr};
+  UpDownRange range_ = kPeriodRange;
 };
 
 }  // namespace zaptrail

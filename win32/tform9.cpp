@@ -5,18 +5,19 @@
 
 #include "game/random.hpp"
 #include "game/session.hpp"
+#include "game/wide_text.hpp"
+#include "game/window_descriptions.hpp"
 #include "win32/dialog_window.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
 namespace {
 
-constexpr int32_t kButton1 = 301;
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kCyan = RGB(0, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kTitleBlack = RGB(0, 0, 0);
+constexpr int32_t kButton1Id = 301;
+
+COLORREF ColourRef(const Colour& colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
 
 LabelSpan SpanOf(const auto& label) {
   return {label.left, label.width};
@@ -34,17 +35,28 @@ TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : random_(r
   titleFont_ = CreateDialogFont(true, false);
   linkFont_ = CreateDialogFont(false, true);
   hand_ = LoadCursorW(instance, L"HAND1");
-  const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
-  Label1 = {std::string(kAboutTitle), kLabelLeft, 8, 0, 0, kTitleBlack, titleFont_};
-  Label2 = {std::string(kCreditLine), kLabelLeft, 32, 0, 0, windowText, dialogFont_};
-  Label3 = {std::string(kSupportUrl), kLabelLeft, 72, 0, 0, kBlue, linkFont_};
-  Label4 = {std::string(kSupportCaption), kLabelLeft, 56, 0, 0, windowText, dialogFont_};
-  window_ = CreateEmptyDialog(instance, owner, "ﾊﾞｰｼﾞｮﾝ表示", kAboutClientWidth, kAboutClientHeight,
-                              &Procedure, reinterpret_cast<LPARAM>(this));
+  window_ = CreateEmptyDialog(instance, owner, kAboutCaption, about::kClient, &Procedure,
+                              reinterpret_cast<LPARAM>(this));
   showing_ = ModalShowing(window_);
-  for (Label* label : {&Label1, &Label2, &Label3, &Label4}) Resize(*label);
-  AddControl(window_, L"BUTTON", "OK", WS_TABSTOP | BS_PUSHBUTTON, {72, 120, 65, 25}, kButton1,
+  Label1 = LabelFrom(about::kLabel1);
+  Label2 = LabelFrom(about::kLabel2);
+  Label3 = LabelFrom(about::kLabel3);
+  Label4 = LabelFrom(about::kLabel4);
+  AddControl(window_, L"BUTTON", about::kButton1, WS_TABSTOP | BS_PUSHBUTTON, kButton1Id,
              dialogFont_);
+}
+
+TForm9::Label TForm9::LabelFrom(const about::LabelDescription& description) {
+  const HFONT fonts[] = {dialogFont_, titleFont_, linkFont_};
+  Label label{std::string(description.control.text),
+              description.control.place.left,
+              description.control.place.top,
+              0,
+              0,
+              description.ownColour ? ColourRef(description.colour) : GetSysColor(COLOR_WINDOWTEXT),
+              fonts[static_cast<size_t>(description.font)]};
+  Resize(label);
+  return label;
 }
 
 TForm9::~TForm9() {
@@ -60,7 +72,7 @@ DialogResult TForm9::ShowModal(HWND owner) {
 }
 
 void TForm9::FormShow() {
-  for (Label* label : {&Label1, &Label2, &Label4}) label->left = kLabelLeft;
+  for (Label* label : {&Label1, &Label2, &Label4}) label->left = about::kLabelLeft;
   InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -102,7 +114,7 @@ void TForm9::MouseMove(POINT at) {
     Label1MouseMove(*label, at.x - label->left);
     return;
   }
-  const COLORREF colour = OverLink(at) ? kCyan : kBlue;
+  const COLORREF colour = ColourRef(OverLink(at) ? about::kLinkHoverColour : about::kLabel3.colour);
   if (colour == Label3.colour) return;
   Label3.colour = colour;
   InvalidateRect(window_, nullptr, TRUE);
@@ -111,24 +123,24 @@ void TForm9::MouseMove(POINT at) {
 void TForm9::Label1MouseMove(Label& label, int32_t x) {
   label.left = LabelJump(random_, SpanOf(label), x);
   InvalidateRect(window_, nullptr, TRUE);
-  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
-                                         Label1.caption == kAngryCaption);
+  const LabelGameStep step =
+      JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)}, InSecondStage(Label1.caption));
   if (step == LabelGameStep::SecondStage) BeginSecondStage();
   if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
 }
 
 void TForm9::BeginSecondStage() {
   for (Label* label : {&Label1, &Label2, &Label4}) {
-    label->left = kAngryLeft;
-    label->caption = std::string(kAngryCaption);
-    label->colour = kRed;
+    label->left = about::kSecondStage.left;
+    label->caption = std::string(about::kSecondStage.caption);
+    label->colour = ColourRef(about::kSecondStage.colour);
     Resize(*label);
   }
 }
 
 void TForm9::EndTheProgram() {
   session_->EndByLabelGame([this](const std::function<void()>& dismissed) {
-    const std::wstring angry = Wide(kAngryMessage);
+    const std::wstring angry = Wide(about::kEndingMessage);
     MessageBoxW(window_, angry.c_str(), angry.c_str(), MB_OK);
     dismissed();
     showing_.End(DialogResult::Cancel);
@@ -165,7 +177,7 @@ INT_PTR CALLBACK TForm9::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
     case WM_COMMAND:
       // OK clicked, or Enter, which only OK can take; Escape ends the box like its close box.
-      if (LOWORD(wParam) == kButton1 || LOWORD(wParam) == IDOK) {
+      if (LOWORD(wParam) == kButton1Id || LOWORD(wParam) == IDOK) {
         self->showing_.End(DialogResult::Ok);
       } else if (LOWORD(wParam) == IDCANCEL) {
         self->showing_.End(DialogResult::Cancel);

@@ -47,6 +47,7 @@ class TForm9 {
   void Label3Click();
   void BeginSecondStage();
   void EndTheProgram();
+  Label LabelFrom(const about::LabelDescription& description);
   void Resize(Label& label);
   Label* LabelAt(POINT at);
   bool OverLink(POINT at);

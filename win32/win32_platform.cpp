@@ -6,10 +6,10 @@
 // The engine's own PlaySound, not the wide-or-narrow macro of that name.
 #undef PlaySound
 
+#include "game/wide_text.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform2.hpp"
 #include "win32/tform3.hpp"
-#include "win32/wide_text.hpp"
 
 namespace zaptrail {
 namespace {

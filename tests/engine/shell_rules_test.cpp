@@ -68,10 +68,10 @@ TEST(ShellRules, LabelJumpsAwayFromThePointerWithOneDrawEachMove) {
 }
 
 TEST(ShellRules, LabelGameStages) {
-  EXPECT_TRUE(IsLabelOut({208, 55}, kAboutClientWidth));
-  EXPECT_FALSE(IsLabelOut({207, 55}, kAboutClientWidth));
-  EXPECT_TRUE(IsLabelOut({-51, 55}, kAboutClientWidth));
-  EXPECT_FALSE(IsLabelOut({-50, 55}, kAboutClientWidth));
+  EXPECT_TRUE(IsLabelOut({208, 55}, about::kClient.width));
+  EXPECT_FALSE(IsLabelOut({207, 55}, about::kClient.width));
+  EXPECT_TRUE(IsLabelOut({-51, 55}, about::kClient.width));
+  EXPECT_FALSE(IsLabelOut({-50, 55}, about::kClient.width));
   const LabelSpan out{300, 10};
   const LabelSpan in{8, 10};
   EXPECT_EQ(JudgeLabels({out, out, in}, false), LabelGameStep::GoesOn);

@@ -2,9 +2,10 @@
 # Installs the built game into scratch prefixes and checks that it lands as one folder of its
 # own with everything it opens beside the executable, a valid desktop menu entry that starts it,
 # and the icon in both sizes; and that a prefix the entry could not name is refused up front.
-# Usage: check_install.sh BUILD_DIR
+# Usage: check_install.sh BUILD_DIR FILE... (the files that lie beside the executable)
 set -euo pipefail
 build=$1
+shift
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "install: $*" >&2; exit 1; }
@@ -13,7 +14,7 @@ prefix="$scratch/home with space/.local"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 game="$prefix/lib/zaptrail"
 [ -x "$game/zaptrail" ] || fail "no executable in $game"
-for file in TAK.WAV CLIA.WAV WIN.WAV zaptrail-help.html; do
+for file in "$@"; do
   [ -f "$game/$file" ] || fail "$file is not beside the executable"
 done
 

@@ -168,6 +168,7 @@ class SettingsDialogTest : public QObject {
     QTest::newRow("a typed value steps") << "5" << 1 << "21";
     QTest::newRow("typed beyond the top") << "40000" << -1 << "30000";
     QTest::newRow("letters step from 32") << "abc" << 1 << "48";
+    QTest::newRow("hexadecimal steps") << "$40" << 1 << "80";
   }
 
   void SpinArrowsStepBy16BetweenTheLimits() {

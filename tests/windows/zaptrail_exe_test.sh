@@ -66,6 +66,8 @@ wait_until_gone() {
   fail "'$name' is still open"
 }
 
+# Managed by the window manager, a dialog's X window is its client area.
+
 # Real key presses to the window that has the focus, as a player's would be.
 hold() {
   xdotool keydown "$1"

@@ -5,7 +5,7 @@
 
 namespace zaptrail {
 
-// The engine keeps its texts and paths in UTF-8; Windows takes them in UTF-16.
+// Windows only: the engine keeps its texts and paths in UTF-8; Windows takes them in UTF-16.
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 

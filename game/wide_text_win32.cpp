@@ -1,4 +1,4 @@
-#include "win32/wide_text.hpp"
+#include "game/wide_text.hpp"
 
 #include <windows.h>
 

@@ -8,28 +8,12 @@
 #include <string>
 
 #include "game/file_system.hpp"
+#include "game/file_system_win32.hpp"
+#include "game/records_place.hpp"
+#include "game/wide_text.hpp"
 
 namespace zaptrail::files {
 namespace {
-
-std::wstring Widen(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size =
-      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-  return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-  return utf8;
-}
 
 // Closes the handle when the scope ends, whichever way it ends.
 class FileHandle {
@@ -86,12 +70,12 @@ bool IsSeparator(wchar_t c) {
 }  // namespace
 
 bool IsRegularFile(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
-  FileHandle file(::CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) return false;
   content.clear();
@@ -106,13 +90,13 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 
 bool CanCreateFileIn(const std::string& folder) {
   std::wstring probe;
-  FileHandle file(CreateTemporaryBeside(Widen(folder + "zaptrail.ini"), probe,
+  FileHandle file(CreateTemporaryBeside(Wide(folder + kRecordsFileName), probe,
                                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE));
   return file.IsOpen();
 }
 
 bool MakeFolders(const std::string& folder) {
-  const std::wstring wide = Widen(folder);
+  const std::wstring wide = Wide(folder);
   // From the first separator after the drive or the server's share on.
   for (size_t at = 1; at < wide.size(); ++at) {
     if (!IsSeparator(wide[at]) || wide[at - 1] == L':' || IsSeparator(wide[at - 1])) continue;
@@ -125,7 +109,7 @@ bool MakeFolders(const std::string& folder) {
 }
 
 bool ReplaceFile(const std::string& path, const std::string& content) {
-  const std::wstring target = Widen(path);
+  const std::wstring target = Wide(path);
   std::wstring temporary;
   FileHandle file(CreateTemporaryBeside(target, temporary, FILE_ATTRIBUTE_NORMAL));
   if (!file.IsOpen()) return false;
@@ -140,26 +124,30 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
   return true;
 }
 
-std::string ExecutableFolder() {
+std::wstring ExecutablePath() {
+  // Long paths need more than MAX_PATH: grow until the whole name fits.
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
         ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return path;
     }
     path.resize(path.size() * 2);
   }
+}
+
+std::string ExecutableFolder() {
+  const std::wstring path = ExecutablePath();
   const size_t separator = path.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? std::string() : Narrow(path.substr(0, separator + 1));
+  return separator == std::wstring::npos ? std::string() : Utf8(path.substr(0, separator + 1));
 }
 
 std::string UserDataFolder() {
   const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
   if (local == nullptr || *local == L'\0') return {};
-  return Narrow(local) + "\\zaptrail\\";
+  return Utf8(local) + "\\zaptrail\\";
 }
 
 }  // namespace zaptrail::files
