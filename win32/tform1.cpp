@@ -109,8 +109,8 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(GameState().appDir + std::string(kHelpFileName)).c_str(), nullptr,
-                nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(window_, L"open", Wide(GameState().appDir + std::string(kHelpFileName)).c_str(),
+                nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TForm1::Stop() {
