@@ -13,7 +13,7 @@ here=$(dirname "$(realpath "$0")")
 skip() { echo "skipped: $*"; exit 77; }
 fail() { echo "package: $*" >&2; exit 1; }
 [ "$(id -u)" -eq 0 ] || skip "installing a package needs root"
-for tool in dpkg-repack xvfb-run xdotool runuser; do
+for tool in dpkg-repack Xvfb xdotool runuser; do
   command -v "$tool" >/dev/null || fail "no $tool (scripts/install-deps.sh package)"
 done
 
