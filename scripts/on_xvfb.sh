@@ -6,7 +6,7 @@ run_on_xvfb() {
   [ -z "${ZAPTRAIL_ON_XVFB:-}" ] || return 0
   local ready server status=0
   ready=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
   server=$!
   for _ in $(seq 1 200); do
     [ -s "$ready" ] || ! kill -0 "$server" 2>/dev/null && break

@@ -25,7 +25,7 @@ fail() { echo "FAIL: $*"; [ -s "$work/stderr" ] && sed 's/^/  game: /' "$work/st
 
 # A display of our own, so this test may kill it.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 1 100); do
     [ -s "$work/display" ] && break
