@@ -1,28 +1,60 @@
-# The two front doors: `make run` and `make test`. Both install what is missing first.
+# The front doors: `make run` plays the game, `make test` runs the native suite, `make check`
+# runs every proof CI needs. Each target first installs what is missing of its own package set
+# (scripts/install-deps.sh --list SET shows one) and nothing more.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 # WERROR=ON (as CI sets it) makes every compiler warning an error.
 WERROR ?= OFF
+DEPS = ./scripts/install-deps.sh
+# Installing and purging a package needs root; everything else runs as whoever calls make.
+SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test build deps bench measure package clean
+.PHONY: run test build check test-windows test-package check-format windows package bench \
+        measure sanitize fuzz clean
 
-run: build
+# A build folder configured here first gets no tests, so that playing needs no test libraries;
+# `make test` turns them on and later runs keep what the folder has.
+run:
+	$(DEPS) run
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) \
+	      $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target zaptrail
 	cd $(BUILD) && ./zaptrail
 
-test: build windows
+# Every native test: engine, replays, golden files, widgets and the whole program under Xvfb.
+test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
-	cd build-windows && ctest --output-on-failure -j$(JOBS)
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
+build:
+	$(DEPS) test
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) \
+	      -DBUILD_TESTING=ON >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The whole proof, in the order CI needs it: the quick native suite first (checked to leave
+# the machine untouched), then the slower builds, each in its own folder, kept for the next run.
+# On a shared machine, UNTOUCHED_IGNORE names places others write to meanwhile.
+check:
+	scripts/check-untouched.sh $(UNTOUCHED_IGNORE:%=--ignore %) $(MAKE) test
+	$(MAKE) test-windows
+	$(call if_target,test-web)
+	$(MAKE) test-package
+	$(call if_target,reproducible)
+	$(MAKE) sanitize
+	$(MAKE) fuzz
+	$(MAKE) check-format
+
+# Steps that join `check` once their target exists: the browser build's tests and the
+# reproducible-build check.
+if_target = @if grep -q '^$(1):' Makefile; then $(MAKE) $(1); else echo "check: no $(1) yet"; fi
 
 # The release build (-O2, NDEBUG, no tests) the benchmarks and the package share.
 CONFIGURE_RELEASE = cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING=OFF >/dev/null
 
 # Release build of the benchmarks, then every benchmark and the summary table.
-bench: deps
+bench:
+	$(DEPS) bench
 	$(CONFIGURE_RELEASE) -DZAPTRAIL_BENCH=ON
 	cmake --build build-release -j$(JOBS) --target zaptrail-bench cue_bench
 	build-release/cue_bench
@@ -30,30 +62,32 @@ bench: deps
 
 # The Debian package from the same release build, checked with lintian, appstreamcli and
 # desktop-file-validate.
-package: deps
+package:
+	$(DEPS) package
 	$(CONFIGURE_RELEASE)
 	cmake --build build-release -j$(JOBS) --target zaptrail
 	rm -f build-release/zaptrail_*.deb
 	cd build-release && cpack -G DEB
 	packaging/check_package.sh build-release/zaptrail_*_amd64.deb
 
+# That package installed with apt, played by an unprivileged user and purged; the machine is
+# left as it was found. One clone at a time on a machine installs it.
+test-package: package
+	flock /tmp/zaptrail-package.lock $(SUDO) tests/package/install_and_play.sh \
+	  build-release/zaptrail_*_amd64.deb .
+
 # The real game under Xvfb, built to log its frames and ticks, driven by xdotool: its first
 # frame against a bare Qt window's, peak memory, CPU use while playing and the tick period.
-measure: deps
+measure:
+	$(DEPS) measure
 	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_MEASURE=ON \
 	  -DBUILD_TESTING=OFF >/dev/null
 	cmake --build build-measure -j$(JOBS) --target zaptrail bare-qt-window
 	scripts/measure-game.sh build-measure/zaptrail build-measure/bare-qt-window
 
-deps:
-	@./scripts/install-deps.sh
-
-clean:
-	rm -rf $(BUILD) build-release build-measure build-windows
-
 # The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
-.PHONY: sanitize
-sanitize: deps
+sanitize:
+	$(DEPS) sanitize
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
 	cmake --build build-asan -j$(JOBS)
@@ -61,16 +95,28 @@ sanitize: deps
 
 # Each libFuzzer target for FUZZ_SECONDS; a crash keeps its input as a regression case.
 FUZZ_SECONDS ?= 25
-.PHONY: fuzz
-fuzz: deps
+fuzz:
+	$(DEPS) fuzz
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
 # The game for 64-bit Windows, cross-compiled with mingw-w64, in build-windows/.
-.PHONY: windows
-windows: deps
+windows:
+	$(DEPS) windows
 	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build-windows -j$(JOBS)
+
+# Its engine, sim and golden tests, the zip, and the game played under Wine.
+test-windows: windows
+	cd build-windows && ctest --output-on-failure -j$(JOBS)
+
+# Every C++ source as the repository's .clang-format lays it out.
+check-format:
+	$(DEPS) format
+	git ls-files -z '*.cpp' '*.hpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+clean:
+	rm -rf $(BUILD) build-release build-measure build-windows build-asan build-fuzz

@@ -3,8 +3,8 @@
 #include "bench/bench_game.hpp"
 #include "bench/floors.hpp"
 #include "bench/measured.hpp"
-#include "game/tick.hpp"
 #include "game/play_field.hpp"
+#include "game/tick.hpp"
 #include "view/sprite_sheet.hpp"
 
 namespace zaptrail::bench {

@@ -1,22 +1,68 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need.
+# Installs the Debian packages one job needs, and only those:
+#   install-deps.sh SET...        install what is missing of each SET
+#   install-deps.sh --list SET... print the packages of each SET, one a line, installing nothing
 # Idempotent: prints nothing and changes nothing when everything is present.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config clang-format clang libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libfontconfig-dev
-  libsdl2-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick openbox
-  desktop-file-utils lintian appstream dpkg-dev fakeroot file
-  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64
-)
+sets=(run test windows web package sanitize fuzz bench measure format)
+
+# The sets, each a list of Debian packages. `run` is what building and playing the game needs;
+# every other set is `run` or the compiler plus the tools of one kind of check.
+packages_of() {
+  local compiler=(build-essential cmake pkg-config)
+  local game=("${compiler[@]}" qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
+    libfontconfig-dev libsdl2-dev fonts-ipafont-gothic fonts-dejavu-core)
+  local display=(xvfb xauth xdotool x11-utils imagemagick)
+  local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev libgtest-dev libgmock-dev)
+  case $1 in
+    run) echo "${game[@]}" ;;
+    test) echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils ;;
+    windows)
+      echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
+        fonts-ipafont-gothic "${display[@]}"
+      ;;
+    web) echo "${compiler[@]}" emscripten chromium nodejs npm python3-fonttools ;;
+    package)
+      echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
+        dpkg-repack "${display[@]}"
+      ;;
+    sanitize | fuzz) echo "${sanitizers[@]}" ;;
+    bench) echo "${game[@]}" libbenchmark-dev ;;
+    measure) echo "${game[@]}" "${display[@]}" ;;
+    format) echo clang-format ;;
+    *) return 1 ;;
+  esac
+}
+
+usage() {
+  echo "usage: install-deps.sh [--list] SET...   (sets: ${sets[*]})" >&2
+  exit 2
+}
+
+list=false
+if [ "${1:-}" = --list ]; then
+  list=true
+  shift
+fi
+[ $# -gt 0 ] || usage
+
+wanted=()
+for set in "$@"; do
+  names=$(packages_of "$set") || { echo "install-deps: no set named '$set'" >&2; usage; }
+  read -ra more <<<"$names"
+  wanted+=("${more[@]}")
+done
+mapfile -t wanted < <(printf '%s\n' "${wanted[@]}" | awk '!seen[$0]++')
+
+if $list; then
+  printf '%s\n' "${wanted[@]}"
+  exit 0
+fi
 
 missing=()
-for p in "${packages[@]}"; do
+for p in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

@@ -1,7 +1,25 @@
 # Sourced by scripts that need a display. `run_on_xvfb "$@"`, called first, runs the calling
-# script again under xvfb-run on a free display (-a), once; the second run goes on past it.
+# script again on a virtual display of its own and ends with that run's status; the second run
+# goes on past it. The server picks a free display itself (-displayfd), so scripts started at
+# the same moment, by this user or another, never share one.
 run_on_xvfb() {
-  if [ -z "${ZAPTRAIL_ON_XVFB:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env ZAPTRAIL_ON_XVFB=1 "$0" "$@"
+  [ -z "${ZAPTRAIL_ON_XVFB:-}" ] || return 0
+  local ready server status=0
+  ready=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
+  server=$!
+  for _ in $(seq 1 200); do
+    [ -s "$ready" ] || ! kill -0 "$server" 2>/dev/null && break
+    sleep 0.05
+  done
+  if [ -s "$ready" ]; then
+    DISPLAY=":$(cat "$ready")" ZAPTRAIL_ON_XVFB=1 "$0" "$@" || status=$?
+  else
+    echo "Xvfb did not start" >&2
+    status=1
   fi
+  kill "$server" 2>/dev/null
+  wait "$server" 2>/dev/null || true
+  rm -f "$ready"
+  exit "$status"
 }

@@ -15,8 +15,10 @@ shift
 
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
-# No Mono or Gecko download prompts: the game needs neither .NET nor the HTML engine.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko download prompts: the game needs neither .NET nor the HTML engine. No menu
+# entries and file associations in the user's desktop folders either: the prefix stays in the
+# build folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LC_ALL=C.UTF-8
 
 # Captions ask for "ＭＳ Ｐゴシック"; IPA P Gothic (fonts-ipafont-gothic) stands in for it.

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tests/engine/test_game.hpp"
 #include "game/compass.hpp"
 #include "game/play_field.hpp"
-#include "view/sprite_sheet.hpp"
 #include "game/text.hpp"
+#include "tests/engine/test_game.hpp"
+#include "view/sprite_sheet.hpp"
 
 namespace zaptrail::testing {
 namespace {

@@ -21,8 +21,10 @@ start_game() {
   trap 'rm -rf "$work"' EXIT
   cp "$binary" "$work/zaptrail"
   cd "$work"
-  # The player's own data folder stays out of it.
-  XDG_DATA_HOME="$work/data" launch_game ./zaptrail
+  # The player's own folders stay out of it: the records, and the sound system's client
+  # settings written when the game opens its sound device.
+  XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
+    launch_game ./zaptrail
 }
 
 launch_game() {

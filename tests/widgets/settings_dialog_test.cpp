@@ -10,10 +10,10 @@
 #include <QToolButton>
 #include <vector>
 
+#include "game/cues.hpp"
 #include "game/tick.hpp"
 #include "game/trace.hpp"
 #include "tests/widgets/shell_fixture.hpp"
-#include "game/cues.hpp"
 
 namespace zaptrail::testing {
 namespace {

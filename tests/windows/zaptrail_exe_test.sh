@@ -38,6 +38,8 @@ fail() {
   exit 1
 }
 
+# openbox's log and the sound system's client settings go to scratch folders, not the user's.
+export XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config"
 openbox --sm-disable >/dev/null 2>&1 &
 manager=$!
 for _ in $(seq 1 50); do
