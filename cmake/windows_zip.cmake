@@ -1,18 +1,63 @@
-# zaptrail-windows-x64.zip: the game as a player downloads it, the executable with the files it
-# opens from its own folder, all at the top of the archive.
+# zaptrail-windows-x64.zip: the game as a player downloads it. Everything lies in one folder,
+# zaptrail-<version>/, so "extract here" makes one folder: the stripped executable, the files it
+# opens from its own folder, a read-me, our licence and the notices of what the executable links
+# in. The build folder keeps the executable with its debugging sections.
+#
+# Built twice from the same source, the zip is the same byte for byte: the entries carry the time
+# of the last commit and fixed permissions, in a fixed order (see cmake/reproducible_zip.py).
+include(cmake/source_date_epoch.cmake)
+
 set(ZAPTRAIL_ZIP "${CMAKE_BINARY_DIR}/zaptrail-windows-x64.zip")
+set(zip_folder "zaptrail-${PROJECT_VERSION}")
 set(zip_staging "${CMAKE_BINARY_DIR}/zip-staging")
 set(zip_assets TAK.WAV CLIA.WAV WIN.WAV zaptrail-help.html)
 list(TRANSFORM zip_assets PREPEND "${CMAKE_SOURCE_DIR}/assets/" OUTPUT_VARIABLE zip_asset_paths)
+
+# The texts, with Windows line ends so that Notepad shows them as lines. The notices are the
+# licence texts Debian ships with the compiler's runtime libraries, so they follow its packages.
+set(zip_text_sources
+    "${CMAKE_SOURCE_DIR}/LICENSE"
+    "${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in"
+    "${CMAKE_SOURCE_DIR}/packaging/windows/THIRD-PARTY-NOTICES.txt.in"
+    /usr/share/doc/gcc-mingw-w64-base/copyright
+    /usr/share/doc/mingw-w64-x86-64-dev/copyright
+    /usr/share/common-licenses/GPL-3)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zip_text_sources})
+
+function(zaptrail_write_windows_text output)
+  set(text "")
+  foreach(input IN LISTS ARGN)
+    file(READ "${input}" part)
+    if(input MATCHES "\\.in$")
+      string(CONFIGURE "${part}" part @ONLY)
+    elseif(text)
+      string(APPEND text "\n==============================================================================\n\n")
+    endif()
+    string(APPEND text "${part}")
+  endforeach()
+  string(REPLACE "\r\n" "\n" text "${text}")
+  string(REPLACE "\n" "\r\n" text "${text}")
+  file(WRITE "${zip_staging}/${output}" "${text}")
+endfunction()
+
+file(REMOVE_RECURSE "${zip_staging}")
+zaptrail_write_windows_text(README.txt "${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in")
+zaptrail_write_windows_text(LICENSE.txt "${CMAKE_SOURCE_DIR}/LICENSE")
+zaptrail_write_windows_text(THIRD-PARTY-NOTICES.txt
+  "${CMAKE_SOURCE_DIR}/packaging/windows/THIRD-PARTY-NOTICES.txt.in"
+  /usr/share/doc/gcc-mingw-w64-base/copyright
+  /usr/share/doc/mingw-w64-x86-64-dev/copyright
+  /usr/share/common-licenses/GPL-3)
+set(zip_texts README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
+list(TRANSFORM zip_texts PREPEND "${zip_staging}/")
+
+set(stripped "${zip_staging}/zaptrail.exe")
 add_custom_command(
   OUTPUT "${ZAPTRAIL_ZIP}"
-  COMMAND "${CMAKE_COMMAND}" -E rm -rf "${zip_staging}"
-  COMMAND "${CMAKE_COMMAND}" -E make_directory "${zip_staging}"
-  COMMAND "${CMAKE_COMMAND}" -E copy $<TARGET_FILE:zaptrail> ${zip_asset_paths} "${zip_staging}"
-  COMMAND "${CMAKE_COMMAND}" -E rm -f "${ZAPTRAIL_ZIP}"
-  COMMAND "${CMAKE_COMMAND}" -E chdir "${zip_staging}" "${CMAKE_COMMAND}" -E tar cf
-          "${ZAPTRAIL_ZIP}" --format=zip -- $<TARGET_FILE_NAME:zaptrail> ${zip_assets}
-  DEPENDS zaptrail ${zip_asset_paths}
+  # Without --preserve-dates strip writes the current time into the PE header.
+  COMMAND "${CMAKE_STRIP}" --preserve-dates -o "${stripped}" $<TARGET_FILE:zaptrail>
+  COMMAND "${CMAKE_SOURCE_DIR}/cmake/reproducible_zip.py" "${ZAPTRAIL_ZIP}" ${ZAPTRAIL_SOURCE_DATE_EPOCH} ${zip_folder} "${stripped}" ${zip_asset_paths} ${zip_texts}
+  DEPENDS zaptrail ${zip_asset_paths} ${zip_texts} "${CMAKE_SOURCE_DIR}/cmake/reproducible_zip.py"
   COMMENT "Packing zaptrail-windows-x64.zip"
   VERBATIM)
 add_custom_target(zaptrail_zip ALL DEPENDS "${ZAPTRAIL_ZIP}")

@@ -75,11 +75,13 @@ focus() {
 cd "$work"
 "$wine_run" "$prefix" "$sim" play 1 0 --snapshot title.png </dev/null >/dev/null
 
-mkdir -p "$work/game"
-(cd "$work/game" && cmake -E tar xf "$zip")
+# Unzipped as a player does: one folder, zaptrail-<version>, with the game in it.
+mkdir -p "$work/download"
+(cd "$work/download" && cmake -E tar xf "$zip")
+game=$(echo "$work"/download/zaptrail-*)
 # Lines with bare LF: read like CR LF, written back with CR LF.
-printf '41\n57\n' >"$work/game/zaptrail.ini"
-"$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
+printf '41\n57\n' >"$game/zaptrail.ini"
+"$wine_run" "$prefix" "$game/zaptrail.exe" 2>"$work/wine.log" &
 pid=$!
 
 window=$(wait_for_window "zap trail" 1200)
@@ -133,6 +135,6 @@ done
 wait "$pid" || status=$?
 pid=""
 [ "$status" -eq 0 ] || fail "exit status $status"
-[ "$(od -An -c "$work/game/zaptrail.ini" | tr -s ' ')" = " 4 1 \r \n 5 7 \r \n" ] ||
-  fail "zaptrail.ini is not the two records with CR LF: $(od -c "$work/game/zaptrail.ini")"
+[ "$(od -An -c "$game/zaptrail.ini" | tr -s ' ')" = " 4 1 \r \n 5 7 \r \n" ] ||
+  fail "zaptrail.ini is not the two records with CR LF: $(od -c "$game/zaptrail.ini")"
 echo "ok"
