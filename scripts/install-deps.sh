@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
-  desktop-file-utils lintian appstream dpkg-dev fakeroot file devscripts python3-debian
+  desktop-file-utils lintian appstream dpkg-dev fakeroot file devscripts python3-debian unzip
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64
 )
