@@ -1,7 +1,7 @@
 # ZAPTRAIL_SOURCE_DATE_EPOCH: the time stamp a release carries wherever one is needed, so that
 # building the same source again gives the same bytes. SOURCE_DATE_EPOCH when the environment
 # sets it, otherwise the time of the last commit, otherwise the release date.
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
   set(ZAPTRAIL_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 else()
   execute_process(COMMAND git log -1 --format=%ct
