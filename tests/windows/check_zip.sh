@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The zip a player downloads holds one folder, zaptrail-<version>/, with the game, exactly the
 # files it opens from its folder (each as in assets/), the read-me, our licence and the
-# third-party notices with Windows line ends; the executable in it is stripped, hardened and
-# starts on a bare Windows.
-#   check_zip.sh ZIP ASSETS_DIR OBJDUMP VERSION
+# third-party notices with Windows line ends; the executable in it is stripped, hardened, says
+# its version on its Properties page and starts on a bare Windows.
+#   check_zip.sh ZIP ASSETS_DIR OBJDUMP WINDRES VERSION
 set -eu
 zip=$(realpath "$1")
 assets=$2
 objdump=$3
-folder=zaptrail-$4
+windres=$4
+version=$5
+folder=zaptrail-$version
 here=$(dirname "$0")
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -52,4 +54,9 @@ for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
 done
 grep -q '^Time/Date\s*Thu Jan  1 00:00:00 1970$' <<<"$headers" ||
   fail "zaptrail.exe carries a link time: $(grep '^Time/Date' <<<"$headers")"
+resources=$("$windres" -J coff -i "$game/zaptrail.exe" -O rc)
+for value in '"ProductName", "zap trail"' "\"ProductVersion\", \"$version\"" \
+             '"OriginalFilename", "zaptrail.exe"' 'The zap trail developers (MIT licence)'; do
+  grep -qF "$value" <<<"$resources" || fail "zaptrail.exe's version resource lacks $value"
+done
 "$here/check_imports.sh" "$objdump" "$game/zaptrail.exe"
