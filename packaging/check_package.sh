@@ -10,7 +10,7 @@ trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 desktop-file-validate "$unpacked/usr/share/applications/zaptrail.desktop"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
-lintian --fail-on error,warning "$deb"
+lintian --fail-on error,warning --display-info "$deb"
 # The linker marks a program as protected against control-flow attacks only when every object
 # in it is, the C library's start-up files included; Debian 12's are not, so none of its
 # programs can carry the mark and the check waits for a C library that has it.
