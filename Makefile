@@ -92,8 +92,8 @@ fuzz: deps
 
 # The game for 64-bit Windows, cross-compiled with mingw-w64, in build-windows/; `make
 # windows-zip` builds only the executable and the zip.
-CONFIGURE_WINDOWS = cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CONFIGURE_WINDOWS = cmake -S . -B build-windows \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 .PHONY: windows windows-zip
 windows: deps
 	$(CONFIGURE_WINDOWS)

@@ -15,5 +15,6 @@ else()
   endif()
 endif()
 if(NOT ZAPTRAIL_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be seconds since 1970, not \"${ZAPTRAIL_SOURCE_DATE_EPOCH}\"")
+  message(FATAL_ERROR
+          "SOURCE_DATE_EPOCH must be seconds since 1970, not \"${ZAPTRAIL_SOURCE_DATE_EPOCH}\"")
 endif()

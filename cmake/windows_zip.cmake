@@ -15,14 +15,11 @@ list(TRANSFORM zip_assets PREPEND "${CMAKE_SOURCE_DIR}/assets/" OUTPUT_VARIABLE 
 
 # The texts, with Windows line ends so that Notepad shows them as lines. The notices are the
 # licence texts Debian ships with the compiler's runtime libraries, so they follow its packages.
-set(zip_text_sources
-    "${CMAKE_SOURCE_DIR}/LICENSE"
-    "${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in"
-    "${CMAKE_SOURCE_DIR}/packaging/windows/THIRD-PARTY-NOTICES.txt.in"
-    /usr/share/doc/gcc-mingw-w64-base/copyright
-    /usr/share/doc/mingw-w64-x86-64-dev/copyright
-    /usr/share/common-licenses/GPL-3)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zip_text_sources})
+set(windows_texts "${CMAKE_SOURCE_DIR}/packaging/windows")
+set(runtime_notices /usr/share/doc/gcc-mingw-w64-base/copyright
+                    /usr/share/doc/mingw-w64-x86-64-dev/copyright /usr/share/common-licenses/GPL-3)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/LICENSE"
+  "${windows_texts}/README.txt.in" "${windows_texts}/THIRD-PARTY-NOTICES.txt.in" ${runtime_notices})
 
 function(zaptrail_write_windows_text output)
   set(text "")
@@ -31,23 +28,23 @@ function(zaptrail_write_windows_text output)
     if(input MATCHES "\\.in$")
       string(CONFIGURE "${part}" part @ONLY)
     elseif(NOT text STREQUAL "")
-      string(APPEND text "\n==============================================================================\n\n")
+      string(REPEAT "=" 78 rule)
+      string(APPEND text "\n${rule}\n\n")
     endif()
     string(APPEND text "${part}")
   endforeach()
   string(REPLACE "\r\n" "\n" text "${text}")
   string(REPLACE "\n" "\r\n" text "${text}")
-  file(WRITE "${zip_staging}/${output}" "${text}")
+  # Rewritten only when changed, so that configuring again does not repack the zip.
+  file(WRITE "${zip_staging}/${output}.new" "${text}")
+  file(COPY_FILE "${zip_staging}/${output}.new" "${zip_staging}/${output}" ONLY_IF_DIFFERENT)
+  file(REMOVE "${zip_staging}/${output}.new")
 endfunction()
 
-file(REMOVE_RECURSE "${zip_staging}")
-zaptrail_write_windows_text(README.txt "${CMAKE_SOURCE_DIR}/packaging/windows/README.txt.in")
+zaptrail_write_windows_text(README.txt "${windows_texts}/README.txt.in")
 zaptrail_write_windows_text(LICENSE.txt "${CMAKE_SOURCE_DIR}/LICENSE")
-zaptrail_write_windows_text(THIRD-PARTY-NOTICES.txt
-  "${CMAKE_SOURCE_DIR}/packaging/windows/THIRD-PARTY-NOTICES.txt.in"
-  /usr/share/doc/gcc-mingw-w64-base/copyright
-  /usr/share/doc/mingw-w64-x86-64-dev/copyright
-  /usr/share/common-licenses/GPL-3)
+zaptrail_write_windows_text(THIRD-PARTY-NOTICES.txt "${windows_texts}/THIRD-PARTY-NOTICES.txt.in"
+                            ${runtime_notices})
 set(zip_texts README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
 list(TRANSFORM zip_texts PREPEND "${zip_staging}/")
 
@@ -56,7 +53,8 @@ add_custom_command(
   OUTPUT "${ZAPTRAIL_ZIP}"
   # Without --preserve-dates strip writes the current time into the PE header.
   COMMAND "${CMAKE_STRIP}" --preserve-dates -o "${stripped}" $<TARGET_FILE:zaptrail>
-  COMMAND "${CMAKE_SOURCE_DIR}/cmake/reproducible_zip.py" "${ZAPTRAIL_ZIP}" ${ZAPTRAIL_SOURCE_DATE_EPOCH} ${zip_folder} "${stripped}" ${zip_asset_paths} ${zip_texts}
+  COMMAND "${CMAKE_SOURCE_DIR}/cmake/reproducible_zip.py" "${ZAPTRAIL_ZIP}"
+          ${ZAPTRAIL_SOURCE_DATE_EPOCH} ${zip_folder} "${stripped}" ${zip_asset_paths} ${zip_texts}
   DEPENDS zaptrail ${zip_asset_paths} ${zip_texts} "${CMAKE_SOURCE_DIR}/cmake/reproducible_zip.py"
   COMMENT "Packing zaptrail-windows-x64.zip"
   VERBATIM)

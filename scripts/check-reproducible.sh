@@ -28,7 +28,12 @@ build() { # FOLDER TZ UMASK
   echo "reproducible: building in $source"
   (umask "$3" && cd "$source" &&
    TZ=$2 SOURCE_DATE_EPOCH=$epoch make --no-print-directory deb windows-zip JOBS="$jobs") \
-    >"$scratch/$1.log" 2>&1 || { keep=1; tail -30 "$scratch/$1.log"; echo "reproducible: the build in $source failed; its log is $scratch/$1.log" >&2; exit 1; }
+    >"$scratch/$1.log" 2>&1 || {
+    keep=1
+    tail -30 "$scratch/$1.log"
+    echo "reproducible: the build in $source failed; its log is $scratch/$1.log" >&2
+    exit 1
+  }
 }
 
 # The first file two unpacked trees differ in, else the listings (order, times, owners,

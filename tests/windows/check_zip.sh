@@ -18,8 +18,8 @@ fail() { echo "$zip: $*"; exit 1; }
 (cd "$unpacked" && cmake -E tar xf "$zip")
 
 texts="LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt"
-expected=$(printf "$folder/%s\n" "" CLIA.WAV $texts TAK.WAV WIN.WAV zaptrail-help.html zaptrail.exe |
-           sed 's|/$||' | LC_ALL=C sort)
+expected=$(printf "$folder/%s\n" "" CLIA.WAV $texts TAK.WAV WIN.WAV zaptrail-help.html \
+             zaptrail.exe | sed 's|/$||' | LC_ALL=C sort)
 actual=$(cd "$unpacked" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
   echo "the zip holds:"
