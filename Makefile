@@ -9,8 +9,8 @@ DEPS = ./scripts/install-deps.sh
 # Installing and purging a package needs root; everything else runs as whoever calls make.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test build check test-windows test-package check-format windows package bench \
-        measure sanitize fuzz clean
+.PHONY: run test build check test-windows test-package check-format windows windows-zip \
+        package deb reproducible bench measure sanitize fuzz clean
 
 # A build folder configured here first gets no tests, so that playing needs no test libraries;
 # `make test` turns them on and later runs keep what the folder has.
@@ -39,18 +39,36 @@ check:
 	$(MAKE) test-windows
 	$(call if_target,test-web)
 	$(MAKE) test-package
-	$(call if_target,reproducible)
+	$(MAKE) reproducible
 	$(MAKE) sanitize
 	$(MAKE) fuzz
 	$(MAKE) check-format
 
-# Steps that join `check` once their target exists: the browser build's tests and the
-# reproducible-build check.
+# A step that joins `check` once its target exists: the browser build's tests.
 if_target = @if grep -q '^$(1):' Makefile; then $(MAKE) $(1); else echo "check: no $(1) yet"; fi
 
-# The release build (-O2, NDEBUG, no tests) the benchmarks and the package share.
+# Every time stamp a release carries is the last commit's, so a rebuild gives the same bytes.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct 2>/dev/null)
+endif
+ifneq ($(SOURCE_DATE_EPOCH),)
+export SOURCE_DATE_EPOCH
+endif
+
+# Debian's hardening flags, as its own packages are built: fortified library calls, stack
+# protector, read-only relocations bound at start-up (the compiler makes PIE by default). Later
+# dpkg versions add stack clash and control-flow protection to the set; Debian 12's does not,
+# so they are added here where the compiler has them.
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+LATER_HARDENING = $(foreach flag,-fstack-clash-protection -fcf-protection,\
+  $(shell $(CXX) $(flag) -E -x c++ /dev/null >/dev/null 2>&1 && echo $(flag)))
+RELEASE_CXXFLAGS = $(shell $(HARDENING) CPPFLAGS) $(shell $(HARDENING) CXXFLAGS) $(LATER_HARDENING)
+RELEASE_LDFLAGS = $(shell $(HARDENING) LDFLAGS)
+
+# The release build (-O2, NDEBUG, hardened, no tests) the benchmarks and the package share.
 CONFIGURE_RELEASE = cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING=OFF >/dev/null
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS="$(RELEASE_CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(RELEASE_LDFLAGS)" -DBUILD_TESTING=OFF >/dev/null
 
 # Release build of the benchmarks, then every benchmark and the summary table.
 bench:
@@ -60,15 +78,18 @@ bench:
 	build-release/cue_bench
 	build-release/zaptrail-bench
 
-# The Debian package from the same release build, checked with lintian, appstreamcli and
-# desktop-file-validate.
-package:
+# The Debian package from the same release build, checked with lintian, appstreamcli,
+# desktop-file-validate and hardening-check.
+package: deb
+	packaging/check_package.sh build-release/zaptrail_*_amd64.deb
+
+deb:
 	$(DEPS) package
 	$(CONFIGURE_RELEASE)
 	cmake --build build-release -j$(JOBS) --target zaptrail
 	rm -f build-release/zaptrail_*.deb
-	cd build-release && cpack -G DEB
-	packaging/check_package.sh build-release/zaptrail_*_amd64.deb
+	@# CPack gives the package's three members the modes the umask leaves.
+	cd build-release && umask 022 && cpack -G DEB
 
 # That package installed with apt, played by an unprivileged user and purged; the machine is
 # left as it was found. One clone at a time on a machine installs it.
@@ -102,16 +123,29 @@ fuzz:
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
-# The game for 64-bit Windows, cross-compiled with mingw-w64, in build-windows/.
+# The game for 64-bit Windows, cross-compiled with mingw-w64, in build-windows/; `make
+# windows-zip` builds only the executable and the zip.
+CONFIGURE_WINDOWS = cmake -S . -B build-windows \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 windows:
 	$(DEPS) windows
-	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	$(CONFIGURE_WINDOWS)
 	cmake --build build-windows -j$(JOBS)
+
+windows-zip:
+	$(DEPS) windows
+	$(CONFIGURE_WINDOWS)
+	cmake --build build-windows -j$(JOBS) --target zaptrail_zip
 
 # Its engine, sim and golden tests, the zip, and the game played under Wine.
 test-windows: windows
 	cd build-windows && ctest --output-on-failure -j$(JOBS)
+
+# The package and the zip built twice, each from its own copy of the source in its own scratch
+# folder, and compared byte for byte.
+reproducible:
+	$(DEPS) package windows
+	scripts/check-reproducible.sh $(JOBS)
 
 # Every C++ source as the repository's .clang-format lays it out.
 check-format:

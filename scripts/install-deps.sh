@@ -17,16 +17,19 @@ packages_of() {
   local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev libgtest-dev libgmock-dev)
   case $1 in
     run) echo "${game[@]}" ;;
-    test) echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils ;;
+    test)
+      echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils \
+        python3-debian
+      ;;
     windows)
       echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
-        fonts-ipafont-gothic "${display[@]}"
+        fonts-ipafont-gothic unzip python3 "${display[@]}"
       ;;
     web) echo "${compiler[@]}" emscripten chromium nodejs npm python3-fonttools ;;
     package)
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
-        dpkg-repack "${display[@]}"
+        dpkg-repack unzip "${display[@]}"
       ;;
     sanitize | fuzz) echo "${sanitizers[@]}" ;;
     bench) echo "${game[@]}" libbenchmark-dev ;;

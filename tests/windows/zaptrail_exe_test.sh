@@ -93,7 +93,7 @@ expect_window() {
 }
 
 start_game() {
-  "$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
+  "$wine_run" "$prefix" "$game/zaptrail.exe" 2>"$work/wine.log" &
   pid=$!
   window=$(wait_for_window "zap trail" 1200)
 }
@@ -112,17 +112,19 @@ expect_end() {
 }
 
 records_bytes() {
-  od -An -c "$work/game/zaptrail.ini" | tr -s ' '
+  od -An -c "$game/zaptrail.ini" | tr -s ' '
 }
 
 # The expected title screen, from the engine run by the replay driver.
 cd "$work"
 "$wine_run" "$prefix" "$sim" play 1 0 --snapshot title.png </dev/null >/dev/null
 
-mkdir -p "$work/game"
-(cd "$work/game" && cmake -E tar xf "$zip")
+# Unzipped as a player does: one folder, zaptrail-<version>, with the game in it.
+mkdir -p "$work/download"
+(cd "$work/download" && cmake -E tar xf "$zip")
+game=$(echo "$work"/download/zaptrail-*)
 # Lines with bare LF: read like CR LF, written back with CR LF.
-printf '41\n57\n' >"$work/game/zaptrail.ini"
+printf '41\n57\n' >"$game/zaptrail.ini"
 start_game
 wait_for_window "ｺﾝﾊﾟｽ" >/dev/null
 sleep 1
@@ -170,20 +172,20 @@ import -window root "$shots/playing.png"
 hold Escape 0.5
 expect_end 0
 [ "$(records_bytes)" = " 4 1 \r \n 5 7 \r \n" ] ||
-  fail "zaptrail.ini is not the two records with CR LF: $(od -c "$work/game/zaptrail.ini")"
+  fail "zaptrail.ini is not the two records with CR LF: $(od -c "$game/zaptrail.ini")"
 
 # Logging off: the game agrees at once, saves when the session ends, and ends with status 0.
-printf '30\n' >"$work/game/zaptrail.ini"
+printf '30\n' >"$game/zaptrail.ini"
 start_game
 "$wine_run" "$prefix" "$end_session" || fail "logging off: end_session said $?"
 expect_end 0
 [ "$(records_bytes)" = " 3 0 \r \n" ] ||
-  fail "logging off did not save: $(od -c "$work/game/zaptrail.ini")"
+  fail "logging off did not save: $(od -c "$game/zaptrail.ini")"
 
 # Logging off with nowhere to save (a folder in the way here, a file where the player's folder
 # would be made): no dialog keeps Windows waiting, standard error says why, and the status is 1.
-rm "$work/game/zaptrail.ini"
-mkdir "$work/game/zaptrail.ini"
+rm "$game/zaptrail.ini"
+mkdir "$game/zaptrail.ini"
 local_app_data=$("$wine_run" "$prefix" cmd /c 'echo %LOCALAPPDATA%' </dev/null | tr -d '\r')
 blocker="$(WINEPREFIX=$prefix winepath -u "$local_app_data")/zaptrail"
 [ -e "$blocker" ] && fail "the prefix already holds $blocker"
@@ -217,5 +219,5 @@ question=$(wait_for_window "Zaptrail")
 focus "$question"
 xdotool key alt+q
 expect_end 0
-[ -d "$work/game/zaptrail.ini" ] || fail "the folder in the way was replaced"
+[ -d "$game/zaptrail.ini" ] || fail "the folder in the way was replaced"
 echo "ok"
