@@ -49,7 +49,7 @@ deps:
 	@./scripts/install-deps.sh
 
 clean:
-	rm -rf $(BUILD) build-release build-measure build-windows
+	rm -rf $(BUILD) build-release build-measure build-windows build-wasm build-web
 
 # The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
 .PHONY: sanitize
@@ -74,3 +74,25 @@ windows: deps
 	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	      -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build-windows -j$(JOBS)
+
+# The game as a web page: build-web/ (the page, the module, the cues, the help) and its zip.
+# Debian's emcc needs its own JavaScript modules when `node` is not Debian's.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+.PHONY: web serve web-test
+web: deps
+	$(WEB_ENV) emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING=OFF >/dev/null
+	$(WEB_ENV) cmake --build build-wasm -j$(JOBS)
+
+# Serves build-web/ on this machine only.
+WEB_PORT ?= 8321
+serve: web
+	@echo "zap trail: open http://127.0.0.1:$(WEB_PORT)/"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web
+
+# The page in headless Chromium against the native sim.
+web-test: web
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target zaptrail-sim
+	cd tests/web && npm ci --no-audit --no-fund >/dev/null
+	ZAPTRAIL_SIM=$(BUILD)/zaptrail-sim ZAPTRAIL_WEB=build-web node --test tests/web/
