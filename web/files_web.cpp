@@ -13,7 +13,7 @@
 // Each call answers -1 for failure. Content crosses as a byte string in the module's memory.
 EM_JS(int, zt_storage_has, (const char* name), {
   try {
-    return window.localStorage.getItem(UTF8ToString(name)) == = null ? 0 : 1;
+    return window.localStorage.getItem(UTF8ToString(name)) == null ? 0 : 1;
   } catch (e) {
     return -1;
   }
@@ -28,7 +28,7 @@ EM_JS(char*, zt_storage_read, (const char* name, int* size), {
   } catch (e) {
     return 0;
   }
-  if (text == = null) return 0;
+  if (text == null) return 0;
   const bytes = _malloc(text.length + 1);
   for (let i = 0; i < text.length; ++i) HEAPU8[bytes + i] = text.charCodeAt(i) & 0xFF;
   HEAP32[size >> 2] = text.length;
@@ -43,7 +43,7 @@ EM_JS(int, zt_storage_write, (const char* name, const char* bytes, int size), {
   }
   try {
     window.localStorage.setItem(UTF8ToString(name), text);
-    return window.localStorage.getItem(UTF8ToString(name)) == = text ? 1 : 0;
+    return window.localStorage.getItem(UTF8ToString(name)) == text ? 1 : 0;
   } catch (e) {
     return 0;
   }
