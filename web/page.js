@@ -105,6 +105,21 @@ const zaptrailPage = (() => {
       ended.hidden = false;
       document.getElementById("play-again").focus();
     },
+    // The first gamepad's left stick into axes[0..1] (doubles) and its pressed buttons as bits
+    // into *pressed; 1 with the standard mapping, 0 without, -1 when there is none.
+    readGamepad(axes, pressed) {
+      const pads = navigator.getGamepads ? Array.from(navigator.getGamepads()) : [];
+      const pad = pads.find((candidate) => candidate && candidate.connected);
+      if (!pad) return -1;
+      Module.HEAPF64[axes >> 3] = pad.axes.length > 0 ? pad.axes[0] : 0;
+      Module.HEAPF64[(axes >> 3) + 1] = pad.axes.length > 1 ? pad.axes[1] : 0;
+      let bits = 0;
+      pad.buttons.forEach((button, index) => {
+        if (button.pressed && index < 32) bits |= 1 << index;
+      });
+      Module.HEAPU32[pressed >> 2] = bits >>> 0;
+      return pad.mapping === "standard" ? 1 : 0;
+    },
     playCue(path) {
       const buffer = cueBuffers.get(path.replace(/^\.\//, ""));
       if (!audio || !buffer) return;

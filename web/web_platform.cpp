@@ -2,9 +2,14 @@
 
 #include <emscripten/emscripten.h>
 
+#include "web/gamepad.hpp"
 #include "web/page.hpp"
 #include "web/tform1.hpp"
 
+// The first gamepad's left stick and pressed buttons: 1 with the standard mapping, 0 without,
+// -1 when there is none.
+EM_JS(int, zt_read_gamepad, (double* axes, uint32_t* pressed),
+      { return zaptrailPage.readGamepad(axes, pressed); });
 EM_JS(void, zt_play_cue, (const char* path), { zaptrailPage.playCue(UTF8ToString(path)); });
 
 namespace zaptrail {
@@ -19,6 +24,20 @@ void WebPlatform::PlaceMainPanelAtStart() {
   left_ = kMainWindowStartLeft;
   top_ = kMainWindowStartTop;
   page::ShiftMainPanel(0, 0);
+}
+
+bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {
+  caps = JoystickCaps{0, kGamepadAxisMax, 0, kGamepadAxisMax};
+  return true;
+}
+
+bool WebPlatform::ReadJoystick(JoystickState& state) {
+  double axes[2] = {0, 0};
+  uint32_t pressed = 0;
+  const int mapping = zt_read_gamepad(axes, &pressed);
+  if (mapping < 0) return false;
+  state = JoystickFromGamepad(GamepadReading{mapping == 1, axes[0], axes[1], pressed});
+  return true;
 }
 
 void WebPlatform::PlaySound(const std::string& path) {

@@ -25,8 +25,10 @@ class WebPlatform : public Platform {
   void PlaceMainPanelAtStart();
 
   bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
-  bool JoystickCapabilities(JoystickCaps&) override { return false; }
-  bool ReadJoystick(JoystickState&) override { return false; }
+  // A page learns of a gamepad only once a button is pressed, so it always offers one; reading
+  // it fails while there is none.
+  bool JoystickCapabilities(JoystickCaps& caps) override;
+  bool ReadJoystick(JoystickState& state) override;
   bool SoundSwitchOn() override { return true; }
   void PlaySound(const std::string& path) override;
   int32_t WindowLeft() override { return left_; }
