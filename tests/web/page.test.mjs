@@ -90,11 +90,25 @@ describe("the play field", { timeout: kTimeout * 4 }, () => {
 
   test("a long replay through the WebAssembly engine stays the native sim's at every checkpoint", async () => {
     const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=77&ticks=manual`);
+    await page.evaluate(() => {
+      window.cuesAsked = [];
+      const play = zaptrailPage.playCue;
+      zaptrailPage.playCue = (path) => {
+        window.cuesAsked.push(path);
+        play(path);
+      };
+    });
     const lines = wanderingRun(600);
     for (let end = 150; end <= lines.length; end += 150) {
       await playLines(page, lines.slice(end - 150, end));
       await assertSameField(page, 77, lines.slice(0, end), `tick ${end}`);
     }
+    // The same cues, in the same order, from the files beside the page.
+    const { report } = await simSnapshot(77, lines);
+    const cueFiles = ["./TAK.WAV", "./CLIA.WAV", "./WIN.WAV"];
+    const simCues = [...report.matchAll(/^cue (\d)$/gm)].map((match) => cueFiles[match[1]]);
+    assert.ok(simCues.length > 0, "the run plays cues");
+    assert.deepEqual(await page.evaluate(() => window.cuesAsked), simCues);
     assert.deepEqual(errors, []);
     await page.close();
   });
