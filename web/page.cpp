@@ -22,6 +22,8 @@ EM_JS(void, zt_open_in_new_tab, (const char* url), { window.open(UTF8ToString(ur
 namespace zaptrail::page {
 
 void ShowPicture(const char* canvasId, const PixelSurface& picture) {
+  // A start-up that failed leaves no picture, and the canvas keeps what it had.
+  if (picture.Width() == 0 || picture.Height() == 0) return;
   // 0xFFRRGGBB pixels become the canvas's R, G, B, A bytes.
   static std::vector<uint8_t> rgba;
   rgba.resize(static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height()) * 4);

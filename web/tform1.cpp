@@ -63,8 +63,9 @@ void TForm1::FormCreate() {
   platform_.PlaceMainPanelAtStart();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
   RunHandler([&] { session_->Start(options_); });
-  page::ShowPicture("play-field", GameState().playField);
-  page::ShowPicture("compass", GameState().compass);
+  // The compass panel shows its picture, black until the first needle, from the start.
+  platform_.RepaintCompass();
+  platform_.ShowChangedPictures();
   PlaceCompass();
 }
 
@@ -75,7 +76,6 @@ void TForm1::PlaceCompass() {
 
 void TForm1::Timer1Timer() {
   RunHandler([&] { session_->Tick(); });
-  platform_.ShowChangedCompass();
 }
 
 void TForm1::StepTicks(int32_t count) {
@@ -159,6 +159,7 @@ template <typename Handler>
 void TForm1::RunHandler(Handler&& handler) {
   zaptrail::RunHandler(std::forward<Handler>(handler),
                        [&](const std::string& text) { ShowError(text, false); });
+  platform_.ShowChangedPictures();
 }
 
 void TForm1::ArmTimer() {

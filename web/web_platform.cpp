@@ -14,10 +14,11 @@ EM_JS(void, zt_play_cue, (const char* path), { zaptrailPage.playCue(UTF8ToString
 
 namespace zaptrail {
 
-void WebPlatform::ShowChangedCompass() {
-  if (!compassChanged_) return;
+void WebPlatform::ShowChangedPictures() {
+  if (playFieldChanged_) page::ShowPicture("play-field", form1_.GameState().playField);
+  if (compassChanged_) page::ShowPicture("compass", form1_.GameState().compass);
+  playFieldChanged_ = false;
   compassChanged_ = false;
-  page::ShowPicture("compass", form1_.GameState().compass);
 }
 
 void WebPlatform::PlaceMainPanelAtStart() {
@@ -52,10 +53,6 @@ void WebPlatform::SetWindowLeft(int32_t left) {
 void WebPlatform::SetWindowTop(int32_t top) {
   top_ = top;
   page::ShiftMainPanel(left_ - kMainWindowStartLeft, top_ - kMainWindowStartTop);
-}
-
-void WebPlatform::RepaintPlayField() {
-  page::ShowPicture("play-field", form1_.GameState().playField);
 }
 
 void WebPlatform::CloseMainWindow() {

@@ -19,8 +19,9 @@ class WebPlatform : public Platform {
   void Hold(Key key, bool held) { held_[static_cast<size_t>(key)] = held; }
   // Keys let go while the page could not see them (focus elsewhere, a dialog) stay released.
   void ReleaseAll() { held_.fill(false); }
-  // Shows the compass if a tick changed it.
-  void ShowChangedCompass();
+  // Puts the pictures a handler changed into the page, once each: the browser shows nothing
+  // before the handler returns anyway.
+  void ShowChangedPictures();
   // Every run starts with the main panel where the page placed it.
   void PlaceMainPanelAtStart();
 
@@ -37,7 +38,7 @@ class WebPlatform : public Platform {
   void SetWindowTop(int32_t top) override;
   // The canvas takes the picture's size with every picture it is given.
   void PlayFieldResized() override {}
-  void RepaintPlayField() override;
+  void RepaintPlayField() override { playFieldChanged_ = true; }
   void RepaintCompass() override { compassChanged_ = true; }
   void CloseMainWindow() override;
 
@@ -47,6 +48,7 @@ class WebPlatform : public Platform {
   // The main window's place as the engine sees it; the page shows the shift from the start.
   int32_t left_ = kMainWindowStartLeft;
   int32_t top_ = kMainWindowStartTop;
+  bool playFieldChanged_ = false;
   bool compassChanged_ = false;
 };
 
