@@ -84,6 +84,9 @@ describe("the play field", { timeout: kTimeout * 4 }, () => {
     const lines = [...Array(9).fill("F"), "R", "R", "R", "R", "DL", "UD", "D", "D", "D", "DF", "L", "L"];
     await playLines(page, lines);
     await assertSameField(page, 5, lines, "after the keys");
+    // F2 starts a new game: the title screen again.
+    await page.keyboard.press("F2");
+    await assertSameField(page, 5, [], "after F2");
     assert.deepEqual(errors, []);
     await page.close();
   });
@@ -216,6 +219,21 @@ describe("the best times", { timeout: kTimeout * 4 }, () => {
     assert.equal(await read(second.page), "99\r\n70\r\n30\r\n");
     assert.deepEqual([...first.errors, ...second.errors], []);
     await first.page.close();
+    await second.page.close();
+  });
+
+  test("closing the tab saves, and an address with a bad seed says so and plays on", async () => {
+    const first = await openPage(context, `${site.url}?seed=five&ticks=manual`);
+    assert.match(await first.page.$eval("#notice", (notice) => (notice.hidden ? "" : notice.textContent)),
+                 /"five" is not one/);
+    await write(first.page, "99\r\n");
+    await first.page.reload({ waitUntil: "load" });
+    await first.page.evaluate(() => window.zaptrail.ready);
+    const second = await openPage(context, `${site.url}?ticks=manual`);
+    await write(second.page, "120\r\n");
+    await first.page.close({ runBeforeUnload: true });
+    await second.page.waitForFunction(() => localStorage.getItem("zaptrail.ini") === "99\r\n");
+    assert.deepEqual([...first.errors, ...second.errors], []);
     await second.page.close();
   });
 
