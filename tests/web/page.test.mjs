@@ -3,7 +3,10 @@
 import assert from "node:assert/strict";
 import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
-import { canvasRgb, kTimeout, launchBrowser, openPage, serveSite, simSnapshot } from "./browser.mjs";
+import { readdir } from "node:fs/promises";
+
+import { canvasRgb, execFileAsync, kTimeout, launchBrowser, openPage, serveSite, simSnapshot, siteFolder }
+  from "./browser.mjs";
 
 let site;
 let chromium;
@@ -279,4 +282,20 @@ describe("the best times", { timeout: kTimeout * 4 }, () => {
     assert.equal(await page.evaluate(() => document.getElementById("ended").hidden), false);
     await page.close();
   });
+});
+
+test("the zip holds the page's folder, byte for byte", async () => {
+  const compare = `
+import pathlib, sys, zipfile
+folder = pathlib.Path(sys.argv[1])
+with zipfile.ZipFile(folder / "zaptrail-web.zip") as packed:
+    for entry in packed.infolist():
+        same = packed.read(entry) == (folder / entry.filename).read_bytes()
+        print(entry.filename, entry.date_time == (1980, 1, 1, 0, 0, 0) and same)`;
+  const { stdout } = await execFileAsync("python3", ["-c", compare, siteFolder]);
+  const listed = stdout.trim().split("\n").map((line) => line.split(" "));
+  const inFolder = (await readdir(siteFolder)).filter((name) => name !== "zaptrail-web.zip");
+  assert.deepEqual(listed.map(([name]) => name).sort(), inFolder.sort());
+  assert.ok(listed.every(([, same]) => same === "True"), stdout);
+  assert.ok(inFolder.includes("zaptrail.wasm") && inFolder.includes("TAK.WAV"));
 });
