@@ -134,18 +134,27 @@ const zaptrailPage = (() => {
 
 // ?seed=N starts every run of the page from that seed; ?ticks=manual leaves the ticks to
 // zaptrail.step (the tests' hook).
+function showNotice(text) {
+  const notice = document.getElementById("notice");
+  notice.textContent = text;
+  notice.hidden = false;
+}
+
 var Module = {
   started: false,
+  // The module could not be fetched or started: a page opened from a file, a server that does
+  // not send zaptrail.wasm.
+  onAbort(what) {
+    showNotice(`zap trail could not start (${what}).`);
+  },
   onRuntimeInitialized() {
     const params = new URLSearchParams(window.location.search);
     const seedText = params.get("seed");
     const seedGiven = seedText !== null && /^[0-9]{1,10}$/.test(seedText) &&
                       Number(seedText) <= 0xFFFFFFFF;
     if (seedText !== null && !seedGiven) {
-      const notice = document.getElementById("notice");
-      notice.textContent = `?seed= takes a whole number from 0 to 4294967295; ` +
-                           `"${seedText}" is not one, so this page plays from the clock.`;
-      notice.hidden = false;
+      showNotice(`?seed= takes a whole number from 0 to 4294967295; ` +
+                 `"${seedText}" is not one, so this page plays from the clock.`);
     }
     zaptrailPage.fitZoom();
     Module._zt_start(seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0,
@@ -155,6 +164,12 @@ var Module = {
     window.zaptrail.resolveReady();
   },
 };
+
+// A browser fetches nothing beside a page opened from a file, and the module never starts.
+if (window.location.protocol === "file:") {
+  showNotice("zap trail runs only from a web server: serve this folder (make serve) and open " +
+             "the address it prints.");
+}
 
 // The tests' hook.
 window.zaptrail = {};

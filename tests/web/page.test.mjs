@@ -1,9 +1,8 @@
 // The page in headless Chromium: what it draws against the native sim, its keys, and where it
 // keeps the best times.
 import assert from "node:assert/strict";
-import { after, afterEach, before, beforeEach, describe, test } from "node:test";
-
 import { readdir } from "node:fs/promises";
+import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
 import { canvasRgb, execFileAsync, kTimeout, launchBrowser, openPage, serveSite, simSnapshot, siteFolder }
   from "./browser.mjs";
