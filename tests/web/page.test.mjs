@@ -202,6 +202,10 @@ describe("the best times", { timeout: kTimeout * 4 }, () => {
     await playLines(page, ["E"]);
     assert.equal(await read(page), "99\r\n70\r\n");
     assert.equal(await page.evaluate(() => document.getElementById("ended").hidden), false);
+    // Playing again starts a new run in the same page, from the records just saved.
+    await page.click("#play-again");
+    await page.waitForFunction(() => document.getElementById("ended").hidden);
+    assert.equal(await page.evaluate(() => window.zaptrail.bestTimes()), "99\r\n70\r\n");
     await page.reload({ waitUntil: "load" });
     await page.evaluate(() => window.zaptrail.ready);
     assert.equal(await page.evaluate(() => window.zaptrail.bestTimes()), "99\r\n70\r\n");
