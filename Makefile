@@ -78,7 +78,7 @@ windows: deps
 # The game as a web page: build-web/ (the page, the module, the cues, the help) and its zip.
 # Debian's emcc needs its own JavaScript modules when `node` is not Debian's.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
-.PHONY: web serve web-test
+.PHONY: web serve web-test web-measure
 web: deps
 	$(WEB_ENV) emcmake cmake -S . -B build-wasm -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DBUILD_TESTING=OFF >/dev/null
@@ -96,3 +96,8 @@ web-test: web
 	cmake --build $(BUILD) -j$(JOBS) --target zaptrail-sim
 	cd tests/web && npm ci --no-audit --no-fund >/dev/null
 	ZAPTRAIL_SIM=$(BUILD)/zaptrail-sim ZAPTRAIL_WEB=build-web node --test tests/web/
+
+# The page's first frame against a bare canvas page, its mean tick period and its download size.
+web-measure: web
+	cd tests/web && npm ci --no-audit --no-fund >/dev/null
+	ZAPTRAIL_WEB=build-web node tests/web/measure.mjs

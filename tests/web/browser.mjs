@@ -25,13 +25,14 @@ const kTypes = {
   ".zip": "application/zip",
 };
 
-// The page's folder over HTTP on a free port of this machine.
-export async function serveSite() {
+// The page's folder over HTTP on a free port of this machine, with `extraPages` (name to text)
+// beside it.
+export async function serveSite(extraPages = {}) {
   const server = createServer(async (request, response) => {
     const name = decodeURIComponent(new URL(request.url, "http://x").pathname).slice(1) || "index.html";
     try {
       if (name.includes("/") || name.startsWith(".")) throw new Error("outside the folder");
-      const body = await readFile(path.join(siteFolder, name));
+      const body = extraPages[name] ?? (await readFile(path.join(siteFolder, name)));
       response.writeHead(200, { "Content-Type": kTypes[path.extname(name)] ?? "application/octet-stream" });
       response.end(body);
     } catch {
