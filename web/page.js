@@ -15,8 +15,7 @@ const zaptrailPage = (() => {
 
   // The largest whole zoom at which both panels fit side by side in the browser's window.
   function fitZoom() {
-    playField.style.width = `${playField.width}px`;
-    compass.style.width = `${compass.width}px`;
+    // What the frames add around the canvases, whatever their zoom now.
     const frameWidth =
       mainWindow.offsetWidth - playField.offsetWidth + compassWindow.offsetWidth - compass.offsetWidth;
     const frameHeight = mainWindow.offsetHeight - playField.offsetHeight;
