@@ -162,6 +162,17 @@ void TForm1::RunHandler(Handler&& handler) {
   platform_.ShowChangedPictures();
 }
 
+void TForm1::TimerFired() {
+  timerArmed_ = false;
+  // Ticks that fell due while the browser was busy run now, unless one of them stopped the
+  // timer, restarted it or ended the run.
+  for (int32_t due = schedule_.TakeDue(emscripten_get_now());
+       due > 0 && !timerArmed_ && period_ > 0 && !ended_; --due) {
+    Timer1Timer();
+  }
+  ArmTimer();
+}
+
 void TForm1::ArmTimer() {
   if (timerArmed_ || manualTicks_ || pageHidden_ || period_ <= 0) return;
   timerArmed_ = true;
@@ -221,14 +232,7 @@ const char* TForm1::OnUnload(int, const void*, void* form) {
 }
 
 void TForm1::OnTimer(void* form) {
-  auto& self = *static_cast<TForm1*>(form);
-  self.timerArmed_ = false;
-  const int32_t due = self.schedule_.TakeDue(emscripten_get_now());
-  for (int32_t i = 0; i < due && self.timerArmed_ == false && self.period_ > 0 && !self.ended_;
-       ++i) {
-    self.Timer1Timer();
-  }
-  self.ArmTimer();
+  static_cast<TForm1*>(form)->TimerFired();
 }
 
 }  // namespace zaptrail

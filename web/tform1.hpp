@@ -40,6 +40,7 @@ class TForm1 : private SessionShell {
 
  private:
   void Timer1Timer();
+  void TimerFired();
   void ArmTimer();
   void DisarmTimer();
   void Reset1Click();
