@@ -1,0 +1,191 @@
+"use strict";
+// The page around the game's module: the panels' zoom, the dialogs, the cues, and the start.
+
+// What the module's shell calls to show things in the page.
+const zaptrailPage = (() => {
+  const desk = document.getElementById("desk");
+  const mainWindow = document.getElementById("main-window");
+  const playField = document.getElementById("play-field");
+  const compassWindow = document.getElementById("compass-window");
+  const compass = document.getElementById("compass");
+  const dialog = document.getElementById("error-dialog");
+  const ended = document.getElementById("ended");
+  let zoom = 1;
+  let shift = [0, 0];
+
+  // The largest whole zoom at which both panels fit side by side in the browser's window.
+  function fitZoom() {
+    // What the frames add around the canvases, whatever their zoom now.
+    const frameWidth =
+      mainWindow.offsetWidth - playField.offsetWidth + compassWindow.offsetWidth - compass.offsetWidth;
+    const frameHeight = mainWindow.offsetHeight - playField.offsetHeight;
+    const spareWidth = window.innerWidth - 2 * desk.offsetLeft - frameWidth;
+    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight;
+    zoom = Math.max(1, Math.floor(Math.min(spareWidth / (playField.width + compass.width),
+                                           spareHeight / playField.height)));
+    for (const canvas of [playField, compass]) {
+      canvas.style.width = `${canvas.width * zoom}px`;
+      canvas.style.height = `${canvas.height * zoom}px`;
+    }
+    showShift();
+    if (typeof Module._zt_layout === "function" && Module.started) Module._zt_layout();
+  }
+
+  function showShift() {
+    mainWindow.style.transform = `translate(${shift[0] * zoom}px, ${shift[1] * zoom}px)`;
+  }
+
+  // Each cue's bytes are fetched once the game has started, leaving the way to the first frame
+  // to the module; they are decoded once a key or a click has let the page start sound, which
+  // is before any cue can fall due.
+  const cueBytes = new Map();
+  const cueBuffers = new Map();
+  let audio = null;
+  let playing = null;
+  function fetchCues() {
+    for (const name of ["TAK.WAV", "CLIA.WAV", "WIN.WAV"]) {
+      fetch(name).then((response) => response.ok ? response.arrayBuffer() : null)
+          .then((bytes) => {
+            if (!bytes) return;
+            cueBytes.set(name, bytes);
+            if (audio) decodeCue(name, bytes);
+          }, () => {});
+    }
+  }
+  function decodeCue(name, bytes) {
+    audio.decodeAudioData(bytes.slice(0)).then((buffer) => cueBuffers.set(name, buffer), () => {});
+  }
+  function allowSound() {
+    if (audio) {
+      if (audio.state === "suspended") audio.resume();
+      return;
+    }
+    audio = new AudioContext();
+    for (const [name, bytes] of cueBytes) decodeCue(name, bytes);
+  }
+  window.addEventListener("keydown", allowSound, true);
+  window.addEventListener("pointerdown", allowSound, true);
+
+  window.addEventListener("resize", fitZoom);
+  dialog.addEventListener("close", () => {
+    Module._zt_dialog_closed(dialog.returnValue === "quit" ? 1 : 0);
+  });
+  document.getElementById("play-again").addEventListener("click", () => {
+    ended.hidden = true;
+    Module._zt_play_again();
+  });
+
+  return {
+    fitZoom,
+    fetchCues,
+    showPicture(canvasId, rgba, width, height) {
+      const canvas = document.getElementById(canvasId);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+        fitZoom();
+      }
+      canvas.getContext("2d").putImageData(new ImageData(rgba.slice(), width, height), 0, 0);
+      // For make web-measure.
+      if (canvas === playField && performance.getEntriesByName("first-frame").length === 0) {
+        performance.mark("first-frame");
+      }
+    },
+    shiftMainPanel(dx, dy) {
+      shift = [dx, dy];
+      showShift();
+    },
+    mainPanelEdge(which) {
+      return [mainWindow.offsetLeft, mainWindow.offsetTop, mainWindow.offsetWidth][which];
+    },
+    placeCompassPanel(left, top) {
+      compassWindow.style.left = `${left}px`;
+      compassWindow.style.top = `${top}px`;
+    },
+    showError(caption, text, quitButton) {
+      dialog.querySelector(".caption").textContent = caption;
+      dialog.querySelector(".message").textContent = text;
+      const quit = dialog.querySelector(".quit");
+      // "&Q" marks the access key, as on the desktop.
+      quit.textContent = quitButton.replace("&", "");
+      quit.accessKey = quitButton.includes("&") ? quitButton[quitButton.indexOf("&") + 1] : "";
+      quit.hidden = quitButton === "";
+      dialog.returnValue = "";
+      dialog.showModal();
+    },
+    showEnded() {
+      ended.hidden = false;
+      document.getElementById("play-again").focus();
+    },
+    // The first gamepad's left stick into axes[0..1] (doubles) and its pressed buttons as bits
+    // into *pressed; 1 with the standard mapping, 0 without, -1 when there is none.
+    readGamepad(axes, pressed) {
+      const pads = navigator.getGamepads ? Array.from(navigator.getGamepads()) : [];
+      const pad = pads.find((candidate) => candidate && candidate.connected);
+      if (!pad) return -1;
+      Module.HEAPF64[axes >> 3] = pad.axes.length > 0 ? pad.axes[0] : 0;
+      Module.HEAPF64[(axes >> 3) + 1] = pad.axes.length > 1 ? pad.axes[1] : 0;
+      let bits = 0;
+      pad.buttons.forEach((button, index) => {
+        if (button.pressed && index < 32) bits |= 1 << index;
+      });
+      Module.HEAPU32[pressed >> 2] = bits >>> 0;
+      return pad.mapping === "standard" ? 1 : 0;
+    },
+    playCue(path) {
+      const buffer = cueBuffers.get(path.replace(/^\.\//, ""));
+      if (!audio || !buffer) return;
+      if (playing) playing.stop();
+      playing = audio.createBufferSource();
+      playing.buffer = buffer;
+      playing.connect(audio.destination);
+      playing.start();
+    },
+  };
+})();
+
+// ?seed=N starts every run of the page from that seed; ?ticks=manual leaves the ticks to
+// zaptrail.step (the tests' hook).
+function showNotice(text) {
+  const notice = document.getElementById("notice");
+  notice.textContent = text;
+  notice.hidden = false;
+}
+
+var Module = {
+  started: false,
+  // The module could not be fetched or started: a page opened from a file, a server that does
+  // not send zaptrail.wasm.
+  onAbort(what) {
+    showNotice(`zap trail could not start (${what}).`);
+  },
+  onRuntimeInitialized() {
+    const params = new URLSearchParams(window.location.search);
+    const seedText = params.get("seed");
+    const seedGiven = seedText !== null && /^[0-9]{1,10}$/.test(seedText) &&
+                      Number(seedText) <= 0xFFFFFFFF;
+    if (seedText !== null && !seedGiven) {
+      showNotice(`?seed= takes a whole number from 0 to 4294967295; ` +
+                 `"${seedText}" is not one, so this page plays from the clock.`);
+    }
+    zaptrailPage.fitZoom();
+    Module._zt_start(seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0,
+                     params.get("ticks") === "manual" ? 1 : 0);
+    Module.started = true;
+    zaptrailPage.fitZoom();
+    zaptrailPage.fetchCues();
+    window.zaptrail.resolveReady();
+  },
+};
+
+// A browser fetches nothing beside a page opened from a file, and the module never starts.
+if (window.location.protocol === "file:") {
+  showNotice("zap trail runs only from a web server: serve this folder (make serve) and open " +
+             "the address it prints.");
+}
+
+// The tests' hook.
+window.zaptrail = {};
+window.zaptrail.ready = new Promise((resolve) => { window.zaptrail.resolveReady = resolve; });
+window.zaptrail.step = (ticks) => Module._zt_step(ticks);
+window.zaptrail.bestTimes = () => Module.UTF8ToString(Module._zt_best_times());

@@ -1,0 +1,238 @@
+#include "web/tform1.hpp"
+
+#include <emscripten/eventloop.h>
+
+#include <string_view>
+
+#include "game/close_and_save.hpp"
+#include "game/records.hpp"
+#include "game/run_handler.hpp"
+#include "game/tick.hpp"
+#include "game/window_places.hpp"
+#include "view/sprite_sheet.hpp"
+#include "web/page.hpp"
+
+namespace zaptrail {
+namespace {
+
+// The page's module is zaptrail.wasm, which names the error dialog as the desktop's does.
+constexpr char kModuleFileName[] = "zaptrail.wasm";
+// The failed-save question's second button, as on the desktop.
+constexpr char kQuitWithoutSaving[] = "ｾｰﾌﾞせずに終了(&Q)";
+
+bool KeyOf(std::string_view code, Key& key) {
+  if (code == "ArrowUp") {
+    key = Key::Up;
+  } else if (code == "ArrowRight") {
+    key = Key::Right;
+  } else if (code == "ArrowDown") {
+    key = Key::Down;
+  } else if (code == "ArrowLeft") {
+    key = Key::Left;
+  } else if (code == "Escape") {
+    key = Key::Escape;
+  } else if (code == "Space") {
+    key = Key::Space;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TForm1::TForm1(const SessionOptions& options, bool manualTicks)
+    : options_(options), manualTicks_(manualTicks), platform_(*this) {
+  emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
+  emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
+  emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnFocusLost);
+  emscripten_set_visibilitychange_callback(this, true, &TForm1::OnVisibility);
+  emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
+}
+
+TForm1::~TForm1() {
+  DisarmTimer();
+  emscripten_html5_remove_all_event_listeners();
+}
+
+void TForm1::FormCreate() {
+  DisarmTimer();
+  ended_ = false;
+  period_ = 0;
+  platform_.ReleaseAll();
+  platform_.PlaceMainPanelAtStart();
+  session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
+  RunHandler([&] { session_->Start(options_); });
+  // The compass panel shows its picture, black until the first needle, from the start.
+  platform_.RepaintCompass();
+  platform_.ShowChangedPictures();
+  PlaceCompass();
+}
+
+void TForm1::PlaceCompass() {
+  const page::Frame main = page::MainPanelFrame();
+  page::PlaceCompassPanel(CompassStartLeft(main.left, main.width), CompassStartTop(main.top));
+}
+
+void TForm1::Timer1Timer() {
+  RunHandler([&] { session_->Tick(); });
+}
+
+void TForm1::StepTicks(int32_t count) {
+  for (int32_t i = 0; i < count && !ended_; ++i) Timer1Timer();
+}
+
+void TForm1::Reset1Click() {
+  RunHandler([&] { NewGame(GameState()); });
+}
+
+void TForm1::SearchforHelpOn1Click() {
+  page::OpenInNewTab(GameState().appDir + "zaptrail-help.html");
+}
+
+std::string TForm1::BestTimesText() {
+  return FormatRecords(GameState().record.BestTimes);
+}
+
+void TForm1::DialogClosed(bool quit) {
+  dialogOpen_ = false;
+  if (!answer_) return;
+  const auto answer = std::move(answer_);
+  answer_ = nullptr;
+  answer(quit);
+}
+
+void TForm1::PlayAgain() {
+  if (ended_) FormCreate();
+}
+
+void TForm1::SaveAsPageGoes(bool pageStays) {
+  if (!session_ || session_->Closing()) return;
+  const CloseSave save =
+      SaveBeforeClosing(GameState().record.BestTimes, GameState().recordsPlace, CloseAsker::Nobody);
+  if (save.next != AfterSave::Close && pageStays) ShowError(save.error + ".", false);
+}
+
+void TForm1::VisibilityChanged(bool hidden) {
+  pageHidden_ = hidden;
+  // A hidden page stands still, as the game does around a dialog, and goes on where it was.
+  if (hidden) {
+    platform_.ReleaseAll();
+    SaveAsPageGoes(true);
+    DisarmTimer();
+  } else if (period_ > 0) {
+    schedule_.Start(emscripten_get_now(), period_);
+    ArmTimer();
+  }
+}
+
+bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
+  // An open dialog takes the keys as the browser gives them to it.
+  if (dialogOpen_ || ended_) return false;
+  const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
+  const std::string_view code(event.code);
+  Key key;
+  if (KeyOf(code, key)) {
+    platform_.Hold(key, down);
+    return true;
+  }
+  if (code == "F2") {
+    if (down && !event.repeat) Reset1Click();
+    return true;
+  }
+  if (code == "F1") {
+    if (down && !event.repeat) SearchforHelpOn1Click();
+    return true;
+  }
+  // The settings dialog's shortcut: no browser action either way.
+  return event.altKey && (code == "Enter" || code == "NumpadEnter");
+}
+
+void TForm1::ShowError(const std::string& text, bool offerQuit) {
+  dialogOpen_ = true;
+  platform_.ReleaseAll();
+  page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
+                        offerQuit ? kQuitWithoutSaving : "");
+}
+
+template <typename Handler>
+void TForm1::RunHandler(Handler&& handler) {
+  zaptrail::RunHandler(std::forward<Handler>(handler),
+                       [&](const std::string& text) { ShowError(text, false); });
+  platform_.ShowChangedPictures();
+}
+
+void TForm1::TimerFired() {
+  timerArmed_ = false;
+  // Ticks that fell due while the browser was busy run now, unless one of them stopped the
+  // timer, restarted it or ended the run.
+  for (int32_t due = schedule_.TakeDue(emscripten_get_now());
+       due > 0 && !timerArmed_ && period_ > 0 && !ended_; --due) {
+    Timer1Timer();
+  }
+  ArmTimer();
+}
+
+void TForm1::ArmTimer() {
+  if (timerArmed_ || manualTicks_ || pageHidden_ || period_ <= 0) return;
+  timerArmed_ = true;
+  timerId_ = emscripten_set_timeout(&TForm1::OnTimer,
+                                    schedule_.DelayUntilNext(emscripten_get_now()), this);
+}
+
+void TForm1::DisarmTimer() {
+  if (!timerArmed_) return;
+  timerArmed_ = false;
+  emscripten_clear_timeout(timerId_);
+}
+
+void TForm1::Stop() {
+  period_ = 0;
+  DisarmTimer();
+}
+
+bool TForm1::Start(int32_t periodMs) {
+  DisarmTimer();
+  period_ = periodMs;
+  schedule_.Start(emscripten_get_now(), periodMs);
+  ArmTimer();
+  return true;
+}
+
+void TForm1::EndProgram(int) {
+  // A page cannot close its own tab; it shows that the run has ended and offers another.
+  ended_ = true;
+  DisarmTimer();
+  platform_.ReleaseAll();
+  page::ShowEnded();
+}
+
+void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
+  answer_ = std::move(answer);
+  ShowError(message + ".", true);
+}
+
+EM_BOOL TForm1::OnKey(int eventType, const EmscriptenKeyboardEvent* event, void* form) {
+  return static_cast<TForm1*>(form)->KeyEvent(eventType, *event) ? EM_TRUE : EM_FALSE;
+}
+
+EM_BOOL TForm1::OnFocusLost(int, const EmscriptenFocusEvent*, void* form) {
+  static_cast<TForm1*>(form)->platform_.ReleaseAll();
+  return EM_FALSE;
+}
+
+EM_BOOL TForm1::OnVisibility(int, const EmscriptenVisibilityChangeEvent* event, void* form) {
+  static_cast<TForm1*>(form)->VisibilityChanged(event->hidden != 0);
+  return EM_FALSE;
+}
+
+const char* TForm1::OnUnload(int, const void*, void* form) {
+  static_cast<TForm1*>(form)->SaveAsPageGoes(false);
+  return nullptr;
+}
+
+void TForm1::OnTimer(void* form) {
+  static_cast<TForm1*>(form)->TimerFired();
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <emscripten/html5.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "game/session.hpp"
+#include "web/tick_schedule.hpp"
+#include "web/web_platform.hpp"
+
+namespace zaptrail {
+
+// The main panel of the page: it turns the page's events into the session's calls and runs the
+// tick timer against the page's clock. What the events do is the session's.
+class TForm1 : private SessionShell {
+ public:
+  // With `manualTicks` no timer runs: ticks come from StepTicks only (the page's test hook).
+  TForm1(const SessionOptions& options, bool manualTicks);
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  Session& GameSession() { return *session_; }
+  Game& GameState() { return session_->GameState(); }
+
+  // Starts a run: the session's start-up, then the first pictures.
+  void FormCreate();
+  void StepTicks(int32_t count);
+  // The page's dialog has gone; `quit` when the player chose to quit without saving.
+  void DialogClosed(bool quit);
+  // After a run ended: a fresh one from the title screen.
+  void PlayAgain();
+  // The page's size changed, and the panels with it.
+  void PlaceCompass();
+  // The records as this run holds them, in the file's text.
+  std::string BestTimesText();
+
+ private:
+  void Timer1Timer();
+  void TimerFired();
+  void ArmTimer();
+  void DisarmTimer();
+  void Reset1Click();
+  void SearchforHelpOn1Click();
+  // The page is hidden or going away: the records are saved, and the player hears of a failure
+  // when there is still a page to show it in.
+  void SaveAsPageGoes(bool pageStays);
+  bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
+  void VisibilityChanged(bool hidden);
+  void ShowError(const std::string& text, bool offerQuit);
+  template <typename Handler>
+  void RunHandler(Handler&& handler);
+
+  // What the session asks of the panel.
+  void Stop() override;
+  bool Start(int32_t periodMs) override;
+  void EndProgram(int status) override;
+  void AskQuitWithoutSaving(const std::string& message,
+                            std::function<void(bool quit)> answer) override;
+
+  static EM_BOOL OnKey(int eventType, const EmscriptenKeyboardEvent* event, void* form);
+  static EM_BOOL OnFocusLost(int eventType, const EmscriptenFocusEvent* event, void* form);
+  static EM_BOOL OnVisibility(int eventType, const EmscriptenVisibilityChangeEvent* event,
+                              void* form);
+  static const char* OnUnload(int eventType, const void* reserved, void* form);
+  static void OnTimer(void* form);
+
+  SessionOptions options_;
+  bool manualTicks_;
+  WebPlatform platform_;
+  std::unique_ptr<Session> session_;
+  TickSchedule schedule_;
+  int32_t period_ = 0;  // 0 while the session keeps the timer stopped
+  long timerId_ = 0;
+  bool timerArmed_ = false;
+  bool pageHidden_ = false;
+  bool dialogOpen_ = false;
+  bool ended_ = false;
+  std::function<void(bool quit)> answer_;
+};
+
+}  // namespace zaptrail

@@ -1,0 +1,62 @@
+#include "web/web_platform.hpp"
+
+#include <emscripten/emscripten.h>
+
+#include "web/gamepad.hpp"
+#include "web/page.hpp"
+#include "web/tform1.hpp"
+
+// The first gamepad's left stick and pressed buttons: 1 with the standard mapping, 0 without,
+// -1 when there is none.
+EM_JS(int, zt_read_gamepad, (double* axes, uint32_t* pressed),
+      { return zaptrailPage.readGamepad(axes, pressed); });
+EM_JS(void, zt_play_cue, (const char* path), { zaptrailPage.playCue(UTF8ToString(path)); });
+
+namespace zaptrail {
+
+void WebPlatform::ShowChangedPictures() {
+  if (playFieldChanged_) page::ShowPicture("play-field", form1_.GameState().playField);
+  if (compassChanged_) page::ShowPicture("compass", form1_.GameState().compass);
+  playFieldChanged_ = false;
+  compassChanged_ = false;
+}
+
+void WebPlatform::PlaceMainPanelAtStart() {
+  left_ = kMainWindowStartLeft;
+  top_ = kMainWindowStartTop;
+  page::ShiftMainPanel(0, 0);
+}
+
+bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {
+  caps = JoystickCaps{0, kGamepadAxisMax, 0, kGamepadAxisMax};
+  return true;
+}
+
+bool WebPlatform::ReadJoystick(JoystickState& state) {
+  double axes[2] = {0, 0};
+  uint32_t pressed = 0;
+  const int mapping = zt_read_gamepad(axes, &pressed);
+  if (mapping < 0) return false;
+  state = JoystickFromGamepad(GamepadReading{mapping == 1, axes[0], axes[1], pressed});
+  return true;
+}
+
+void WebPlatform::PlaySound(const std::string& path) {
+  zt_play_cue(path.c_str());
+}
+
+void WebPlatform::SetWindowLeft(int32_t left) {
+  left_ = left;
+  page::ShiftMainPanel(left_ - kMainWindowStartLeft, top_ - kMainWindowStartTop);
+}
+
+void WebPlatform::SetWindowTop(int32_t top) {
+  top_ = top;
+  page::ShiftMainPanel(left_ - kMainWindowStartLeft, top_ - kMainWindowStartTop);
+}
+
+void WebPlatform::CloseMainWindow() {
+  form1_.GameSession().CloseFromTick();
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/platform.hpp"
+#include "game/window_places.hpp"
+
+namespace zaptrail {
+
+class TForm1;
+
+// The engine's way to the page: held keys, the main panel's place, the canvases and the cues.
+class WebPlatform : public Platform {
+ public:
+  explicit WebPlatform(TForm1& form1) : form1_(form1) {}
+
+  void Hold(Key key, bool held) { held_[static_cast<size_t>(key)] = held; }
+  // Keys let go while the page could not see them (focus elsewhere, a dialog) stay released.
+  void ReleaseAll() { held_.fill(false); }
+  // Puts the pictures a handler changed into the page, once each: the browser shows nothing
+  // before the handler returns anyway.
+  void ShowChangedPictures();
+  // Every run starts with the main panel where the page placed it.
+  void PlaceMainPanelAtStart();
+
+  bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
+  // A page learns of a gamepad only once a button is pressed, so it always offers one; reading
+  // it fails while there is none.
+  bool JoystickCapabilities(JoystickCaps& caps) override;
+  bool ReadJoystick(JoystickState& state) override;
+  bool SoundSwitchOn() override { return true; }
+  void PlaySound(const std::string& path) override;
+  int32_t WindowLeft() override { return left_; }
+  int32_t WindowTop() override { return top_; }
+  void SetWindowLeft(int32_t left) override;
+  void SetWindowTop(int32_t top) override;
+  // The canvas takes the picture's size with every picture it is given.
+  void PlayFieldResized() override {}
+  void RepaintPlayField() override { playFieldChanged_ = true; }
+  void RepaintCompass() override { compassChanged_ = true; }
+  void CloseMainWindow() override;
+
+ private:
+  TForm1& form1_;
+  std::array<bool, kKeyCount> held_{};
+  // The main window's place as the engine sees it; the page shows the shift from the start.
+  int32_t left_ = kMainWindowStartLeft;
+  int32_t top_ = kMainWindowStartTop;
+  bool playFieldChanged_ = false;
+  bool compassChanged_ = false;
+};
+
+}  // namespace zaptrail
