@@ -26,7 +26,11 @@ packages_of() {
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
         fonts-ipafont-gothic unzip python3 "${display[@]}"
       ;;
-    web) echo "${compiler[@]}" emscripten chromium nodejs npm python3-fonttools ;;
+    web)
+      # npm comes inside some builds of Node.js and conflicts with Debian's npm there.
+      echo "${compiler[@]}" emscripten chromium nodejs python3 python3-fonttools \
+        "$(command -v npm >/dev/null && echo nodejs || echo npm)"
+      ;;
     package)
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
         dpkg-repack unzip "${display[@]}"

@@ -15,7 +15,8 @@ shift
 
 export WINEPREFIX=$prefix
 export WINEDEBUG=-all
-# No Mono or Gecko download prompts: the game needs neither .NET nor the HTML engine. No menu
+# No Mono or Gecko download prompts: the game needs neither .NET nor the HTML engine. No
+# debugger either: a program that crashes ends at once instead of waiting on it. No menu
 # entries and file associations in the user's desktop folders either: the prefix stays in the
 # build folder.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

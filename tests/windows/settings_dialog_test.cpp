@@ -12,6 +12,7 @@
 #include "game/window_descriptions.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform3.hpp"
+#include "win32/tform9.hpp"
 
 namespace zaptrail {
 namespace {
@@ -50,8 +51,10 @@ struct Controls {
 class SettingsDialogTest : public ::testing::Test {
  protected:
   SettingsDialogTest()
-      : form1_(GetModuleHandleW(nullptr)), form3_(GetModuleHandleW(nullptr), form1_.Window()) {
-    form1_.AttachWindows(nullptr, &form3_, nullptr);
+      : form1_(GetModuleHandleW(nullptr)),
+        form3_(GetModuleHandleW(nullptr), form1_.Window()),
+        form9_(GetModuleHandleW(nullptr), form1_.Window(), form1_.GameState().random) {
+    form1_.AttachWindows(nullptr, &form3_, &form9_);
   }
 
   // Opens the dialog with the menu's command and lets `use` work in it once it shows; `use` must
@@ -94,6 +97,7 @@ class SettingsDialogTest : public ::testing::Test {
 
   TForm1 form1_;
   TForm3 form3_;
+  TForm9 form9_;
   std::function<void(const Controls&)> use_;
   std::string error_;
   static inline SettingsDialogTest* current_ = nullptr;
