@@ -19,7 +19,7 @@ export WINEDEBUG=-all
 # debugger either: a program that crashes ends at once instead of waiting on it. No menu
 # entries and file associations in the user's desktop folders either: the prefix stays in the
 # build folder.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 export LC_ALL=C.UTF-8
 
 # Captions ask for "ＭＳ Ｐゴシック"; IPA P Gothic (fonts-ipafont-gothic) stands in for it.
