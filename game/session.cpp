@@ -88,6 +88,13 @@ void Session::SaveAsDisplayIsLost() {
           << std::endl;
 }
 
+std::string Session::SaveWhileRunning() {
+  if (closing_) return {};
+  const CloseSave save =
+      SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
+  return save.next == AfterSave::Close ? std::string() : save.error;
+}
+
 void Session::DialogOpens() {
   if (haltedFrom_) return;
   haltedFrom_ = game_.record.Phase;

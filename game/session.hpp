@@ -75,6 +75,10 @@ class Session {
   // The connection to the display is gone and the process is ending on its own: the records
   // are saved as by an unattended close and one line on `errors` says what happened.
   void SaveAsDisplayIsLost();
+  // The page that shows the run is hidden or going away, and the run may go on: the records are
+  // saved as by an unattended close, but nothing ends. Returns why they were not saved, empty
+  // when they were or when the run is already ending.
+  std::string SaveWhileRunning();
 
   // The menu's dialogs halt the game while they are open. A shell calls DialogOpens when it
   // shows one and the matching end when it is gone, at once or later.

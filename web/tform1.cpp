@@ -4,11 +4,10 @@
 
 #include <string_view>
 
-#include "game/close_and_save.hpp"
 #include "game/records.hpp"
 #include "game/run_handler.hpp"
 #include "game/tick.hpp"
-#include "game/window_places.hpp"
+#include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "web/page.hpp"
 
@@ -17,8 +16,6 @@ namespace {
 
 // The page's module is zaptrail.wasm, which names the error dialog as the desktop's does.
 constexpr char kModuleFileName[] = "zaptrail.wasm";
-// The failed-save question's second button, as on the desktop.
-constexpr char kQuitWithoutSaving[] = "ｾｰﾌﾞせずに終了(&Q)";
 
 bool KeyOf(std::string_view code, Key& key) {
   if (code == "ArrowUp") {
@@ -107,10 +104,9 @@ void TForm1::PlayAgain() {
 }
 
 void TForm1::SaveAsPageGoes(bool pageStays) {
-  if (!session_ || session_->Closing()) return;
-  const CloseSave save =
-      SaveBeforeClosing(GameState().record.BestTimes, GameState().recordsPlace, CloseAsker::Nobody);
-  if (save.next != AfterSave::Close && pageStays) ShowError(save.error + ".", false);
+  if (!session_) return;
+  const std::string error = session_->SaveWhileRunning();
+  if (!error.empty() && pageStays) ShowError(ErrorDialogText(error), false);
 }
 
 void TForm1::VisibilityChanged(bool hidden) {
@@ -152,7 +148,7 @@ void TForm1::ShowError(const std::string& text, bool offerQuit) {
   dialogOpen_ = true;
   platform_.ReleaseAll();
   page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
-                        offerQuit ? kQuitWithoutSaving : "");
+                        offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
 }
 
 template <typename Handler>
@@ -209,7 +205,7 @@ void TForm1::EndProgram(int) {
 
 void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
   answer_ = std::move(answer);
-  ShowError(message + ".", true);
+  ShowError(ErrorDialogText(message), true);
 }
 
 EM_BOOL TForm1::OnKey(int eventType, const EmscriptenKeyboardEvent* event, void* form) {
