@@ -16,6 +16,8 @@ EM_JS(void, zt_place_compass_panel, (int left, int top),
 EM_JS(void, zt_show_error, (const char* caption, const char* text, const char* quitButton), {
   zaptrailPage.showError(UTF8ToString(caption), UTF8ToString(text), UTF8ToString(quitButton));
 });
+EM_JS(void, zt_set_caption, (const char* panelId, const char* caption),
+      { zaptrailPage.setCaption(UTF8ToString(panelId), UTF8ToString(caption)); });
 EM_JS(void, zt_show_ended, (), { zaptrailPage.showEnded(); });
 EM_JS(void, zt_open_in_new_tab, (const char* url), { window.open(UTF8ToString(url), "_blank"); });
 
@@ -47,6 +49,10 @@ Frame MainPanelFrame() {
 
 void PlaceCompassPanel(int32_t left, int32_t top) {
   zt_place_compass_panel(left, top);
+}
+
+void SetCaption(const char* panelId, std::string_view caption) {
+  zt_set_caption(panelId, std::string(caption).c_str());
 }
 
 void ShowErrorDialog(const std::string& caption, const std::string& text,

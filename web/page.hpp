@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "view/surface.hpp"
 
@@ -20,6 +21,8 @@ struct Frame {
 };
 Frame MainPanelFrame();
 void PlaceCompassPanel(int32_t left, int32_t top);
+// The caption of the panel with this id.
+void SetCaption(const char* panelId, std::string_view caption);
 
 // The default error dialog, with a second button when `quitButton` names one. The page tells the
 // module through zt_dialog_closed when the dialog has gone and whether that button ended it.

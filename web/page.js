@@ -98,6 +98,13 @@ const zaptrailPage = (() => {
     mainPanelEdge(which) {
       return [mainWindow.offsetLeft, mainWindow.offsetTop, mainWindow.offsetWidth][which];
     },
+    // The panel's caption bar and the name assistive tools read; the main one names the tab too.
+    setCaption(panelId, caption) {
+      const panel = document.getElementById(panelId);
+      panel.querySelector(".caption").textContent = caption;
+      panel.setAttribute("aria-label", caption);
+      if (panel === mainWindow) document.title = caption;
+    },
     placeCompassPanel(left, top) {
       compassWindow.style.left = `${left}px`;
       compassWindow.style.top = `${top}px`;

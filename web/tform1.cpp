@@ -45,6 +45,8 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
   emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnFocusLost);
   emscripten_set_visibilitychange_callback(this, true, &TForm1::OnVisibility);
   emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
+  page::SetCaption("main-window", kMainWindowCaption);
+  page::SetCaption("compass-window", kCompassCaption);
 }
 
 TForm1::~TForm1() {
