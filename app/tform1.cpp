@@ -97,7 +97,7 @@ void TForm1::FormCreate(const ShellOptions& options) {
       game_.appDir,
       WithSeparator(options.userFolder.empty() ? files::UserDataFolder() : options.userFolder));
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-  SetUpGame(game_, seed, LoadPath(game_.recordsPlace), JoystickProbeTime::AfterFirstFrame);
+  SetUpGame(game_, seed, game_.recordsPlace, JoystickProbeTime::AfterFirstFrame);
   Timer1.start(kDesignPeriod);
 }
 

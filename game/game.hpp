@@ -37,8 +37,11 @@ struct Game {
 enum class JoystickProbeTime : uint8_t { DuringSetUp, AfterFirstFrame };
 
 // The game's share of the main window's creation: sizes, records, seed, grid, joystick and
-// the title screen. Throws when an existing records file cannot be read.
+// the title screen. Throws when an existing records file cannot be read. The shells read the
+// records from their place; a replay reads one file.
 void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath,
+               JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
+void SetUpGame(Game& game, uint32_t seed, const RecordsPlace& place,
                JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
 
 }  // namespace zaptrail

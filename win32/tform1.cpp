@@ -60,7 +60,7 @@ void TForm1::FormCreate() {
   game_.appDir = files::ExecutableFolder();
   if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
   game_.recordsPlace = ChooseRecordsPlace(game_.appDir, files::UserDataFolder());
-  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), LoadPath(game_.recordsPlace));
+  SetUpGame(game_, static_cast<uint32_t>(std::time(nullptr)), game_.recordsPlace);
   if (!Start(kDesignPeriod)) throw GameError("ﾀｲﾏｰを取得できません");
 }
 
