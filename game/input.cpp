@@ -27,6 +27,7 @@ InputFlags SampleInput(Game& game) {
   InputFlags flags;
   const GameRecord& record = game.record;
   Platform& platform = game.platform;
+  if (!platform.InputFocused()) return flags;
   JoystickState stick;
   if (record.JoystickPresent == 1 && platform.ReadJoystick(stick)) {
     if (stick.x < record.JoyLowX) flags.heldLeft = true;

@@ -61,7 +61,7 @@ bool RecordsFileExists(const std::string& path) {
 
 std::vector<std::string> LoadRecords(const std::string& path) {
   std::string content;
-  if (!files::ReadWholeFile(path, content)) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
+  if (!files::ReadWholeFile(path, content)) throw GameError(CannotOpenFileMessage(path));
   return ParseRecords(content);
 }
 

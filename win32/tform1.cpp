@@ -1,7 +1,5 @@
 #include "win32/tform1.hpp"
 
-#include <shellapi.h>
-
 #include <ctime>
 
 #include "game/close_and_save.hpp"
@@ -11,13 +9,13 @@
 #include "game/tick.hpp"
 #include "game/window_places.hpp"
 #include "view/sprite_sheet.hpp"
+#include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
 #include "win32/resource_ids.hpp"
 #include "win32/tform2.hpp"
 #include "win32/tform3.hpp"
 #include "win32/tform9.hpp"
-#include "win32/wide_text.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -40,7 +38,7 @@ TForm1::TForm1(HINSTANCE instance)
   window_ = CreateWindowExW(0, kClassName, L"zap trail", kStyle, kMainWindowStartLeft,
                             kMainWindowStartTop, 0, 0, nullptr, LoadMenuW(instance, L"MAINMENU1"),
                             instance, this);
-  created_ = RunHandler([&] { FormCreate(); });
+  created_ = RunHandlerOf(nullptr, [&] { FormCreate(); });
   PlayFieldResized();
 }
 
@@ -67,7 +65,7 @@ void TForm1::FormCreate() {
 bool TForm1::FormClose() {
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Player);
-  return save.next == AfterSave::Close || AskQuitWithoutSaving(save.error);
+  return save.next == AfterSave::Close || AskQuitWithoutSaving(window_, save.error);
 }
 
 void TForm1::RunMessageLoop() {
@@ -98,21 +96,21 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
-  RunHandler([&] {
+  RunHandlerOf(window_, [&] {
     try {
       zaptrail::Timer1Timer(game_);
     } catch (const RecordsNotSaved& error) {
-      if (AskQuitWithoutSaving(error.what())) FinishClosing();
+      if (AskQuitWithoutSaving(window_, error.what())) FinishClosing();
     }
   });
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(game_); });
+  RunHandlerOf(window_, [&] { NewGame(game_); });
 }
 
 void TForm1::Property1Click() {
-  RunHandler([&] {
+  RunHandlerOf(window_, [&] {
     if (ShowHalted(game_.record, [&] { return static_cast<int>(form3_->ShowModal(window_)); }) ==
         DialogResult::Ok) {
       ApplyTimerPeriod(*this, period_, form3_->PeriodText());
@@ -130,8 +128,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(game_.appDir + "zaptrail-help.html").c_str(), nullptr,
-                nullptr, SW_SHOWNORMAL);
+  RunHandlerOf(window_, [&] { OpenHelpPage(window_, game_.appDir + "zaptrail-help.html"); });
 }
 
 void TForm1::Stop() {
@@ -202,7 +199,7 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game
       // unless the player chooses to quit all the same.
       bool close = closing_;
-      if (!close) RunHandler([&] { close = FormClose(); });
+      if (!close) RunHandlerOf(window_, [&] { close = FormClose(); });
       if (close) FinishClosing();
       return 0;
     }
@@ -210,7 +207,7 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Logging off or shutting down: nobody may be there to answer, so the save falls back to
       // the other folder before it gives up, and the session ends either way.
       if (!closing_) {
-        RunHandler([&] {
+        RunHandlerOf(window_, [&] {
           SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
         });
       }

@@ -15,6 +15,7 @@ class Win32Platform : public Platform {
   void AttachCompass(TForm2* form2) { form2_ = form2; }
   void AttachSettings(TForm3* form3) { form3_ = form3; }
 
+  bool InputFocused() override;
   bool KeyHeld(Key key) override;
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
-# the main window and its play field, the settings dialog, the about box, play, and Escape's
-# save of the records file.
+# the main window and its play field, the settings dialog and its error box, the about box, a
+# missing help page, keys meant for a menu or for another program, play, and Escape's save of
+# the records file.
 #   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE [SHOTS_FOLDER]
 # ZIP is the game as a player downloads it; SIM_EXE renders the expected title screen.
 # Screenshots of the windows are left in SHOTS_FOLDER (default: a scratch folder).
@@ -77,6 +78,8 @@ cd "$work"
 
 mkdir -p "$work/game"
 (cd "$work/game" && cmake -E tar xf "$zip")
+# F1 must then say that the help cannot be opened.
+rm "$work/game/zaptrail-help.html"
 # Lines with bare LF: read like CR LF, written back with CR LF.
 printf '41\n57\n' >"$work/game/zaptrail.ini"
 "$wine_run" "$prefix" "$work/game/zaptrail.exe" 2>"$work/wine.log" &
@@ -96,15 +99,62 @@ differing=$(compare -metric AE "$work/field.png" "$work/title.png" null: 2>&1 ||
 [ "$HEIGHT" -gt 224 ] || fail "no menu bar above the 224 rows of the play field"
 import -window root "$shots/title.png"
 
-# Alt+Enter: the settings dialog; Tab, Tab and Space press OK, which keeps the period.
+same_as_title() {
+  import -window "$window" "$work/now.png"
+  convert "$work/now.png" -gravity SouthWest -crop 240x224+0+0 +repage "$work/field-now.png"
+  [ "$(compare -metric AE "$work/field-now.png" "$work/title.png" null: 2>&1 || true)" = "0" ]
+}
+
+# Space held while the system menu is open is the menu's: the title screen stays.
+focus "$window"
+xdotool key alt+space
+sleep 0.5
+import -window root "$shots/system-menu.png"
+hold space 0.5
+xdotool mousemove --window "$window" 200 200 click 1
+sleep 0.5
+same_as_title || fail "Space held in the system menu started a level"
+
+# Alt+Enter: the settings dialog. A period that is no number gets the error box; once it is
+# dismissed the main window has the keys again, so Alt+Enter reopens the dialog at once.
 focus "$window"
 xdotool key alt+Return
 settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ")
 sleep 0.5
 import -window root "$shots/settings.png"
 focus "$settings"
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type "abc"
+xdotool key Tab Tab space
+wait_for_window "Zaptrail" >/dev/null
+import -window root "$shots/error-box.png"
+xdotool key Return
+wait_until_gone "Zaptrail"
+xdotool key alt+Return
+settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ" 50)
+# Tab, Tab and Space press OK, which keeps the period typed.
+focus "$settings"
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type "32"
 xdotool key Tab Tab space
 wait_until_gone "ﾌﾟﾛﾊﾟﾃｨ"
+
+# F1 without the help page beside the game: the error box names it.
+focus "$window"
+xdotool key F1
+wait_for_window "Zaptrail" >/dev/null
+import -window root "$shots/no-help.png"
+xdotool key Return
+wait_until_gone "Zaptrail"
+
+# Escape held in another program is that program's: the game goes on.
+"$wine_run" "$prefix" notepad >/dev/null 2>&1 &
+notepad=$(wait_for_window ".*Notepad")
+focus "$notepad"
+hold Escape 1
+kill -0 "$pid" 2>/dev/null || fail "Escape held in Notepad closed the game"
+xdotool key alt+F4
+wait_until_gone ".*Notepad"
 
 # The about box from the Help menu, closed with its OK button.
 focus "$window"
