@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,8 @@ struct Game {
   std::string appDir;                  // the executable's directory, ending in a separator
   RecordsPlace recordsPlace;           // where the best times are read and written
   bool joystickProbePending = false;   // set-up left the probe for after the first frame
+  // Keys that went down while the game did not have the keyboard: they count once let go.
+  std::array<bool, kKeyCount> keysHeldElsewhere{};
   Trace* trace = nullptr;
 };
 

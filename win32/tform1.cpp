@@ -195,6 +195,10 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       Command(LOWORD(wParam));
       return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      platform_.SetMenuOpen(message == WM_ENTERMENULOOP);
+      return 0;
     case WM_CLOSE: {
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game
       // unless the player chooses to quit all the same.

@@ -48,13 +48,8 @@ void MoveTo(HWND window, int32_t left, int32_t top) {
 }  // namespace
 
 bool Win32Platform::InputFocused() {
-  GUITHREADINFO thread{};
-  thread.cbSize = sizeof(thread);
-  if (!GetGUIThreadInfo(GetCurrentThreadId(), &thread)) return false;
-  // A focus window is named only while one of this thread's windows has the keyboard.
-  constexpr DWORD kMenuOpen = GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE;
-  return thread.hwndFocus != nullptr && (thread.flags & kMenuOpen) == 0 &&
-         thread.hwndMenuOwner == nullptr;
+  // GetFocus() names a window only while one of this thread's windows has the keyboard.
+  return GetFocus() != nullptr && !menuOpen_;
 }
 
 bool Win32Platform::KeyHeld(Key key) {
