@@ -134,6 +134,7 @@ wait_for_window "Zaptrail" >/dev/null
 import -window root "$shots/error-box.png"
 xdotool key Return
 wait_until_gone "Zaptrail"
+[ "$(xdotool getactivewindow)" = "$window" ] || fail "the error box left the main window inactive"
 xdotool key alt+Return
 settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ" 50)
 # Tab, Tab and Space press OK, which keeps the period typed.
