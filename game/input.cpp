@@ -41,7 +41,9 @@ InputFlags SampleInput(Game& game) {
   const GameRecord& record = game.record;
   Platform& platform = game.platform;
   if (!platform.InputFocused()) {
-    game.keysHeldElsewhere.fill(true);
+    for (size_t key = 0; key < kKeyCount; ++key) {
+      if (platform.KeyHeld(static_cast<Key>(key))) game.keysHeldElsewhere[key] = true;
+    }
     return flags;
   }
   JoystickState stick;
