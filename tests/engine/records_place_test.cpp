@@ -68,7 +68,7 @@ TEST_F(RecordsPlaceTest, TheExecutablesFolderWhenAFileCanBeMadeThereElseThePlaye
 
 TEST_F(RecordsPlaceTest, AReadOnlyRecordsFileIsLeftAloneLikeAReadOnlyFolder) {
   const std::string appFile = app + kRecordsFileName;
-  std::ofstream(appFile) << "50\r\n";
+  std::ofstream(appFile, std::ios::binary) << "50\r\n";
   fs::permissions(appFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   const RecordsPlace place = ChooseRecordsPlace(app, user);
   EXPECT_EQ(SavePath(place), user + kRecordsFileName);
