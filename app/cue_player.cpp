@@ -6,6 +6,7 @@
 
 #include "app/sdl_library.hpp"
 #include "app/sdl_subsystem.hpp"
+#include "game/own_files.hpp"
 
 namespace zaptrail {
 namespace {
@@ -72,8 +73,10 @@ void CuePlayer::Play(const std::string& path) {
   // Without SDL at all there is neither a device nor a way to read the file: silence.
   const SdlLibrary* sdl = LoadSdl();
   if (sdl == nullptr) return;
-  if (sdl->LoadWAV_RW(sdl->RWFromFile(path.c_str(), "rb"), 1, &fileFormat, &samples, &length) ==
-      nullptr) {
+  std::string file;
+  if (!ReadOwnFile(path, OwnFile::Cue, file) ||
+      sdl->LoadWAV_RW(sdl->RWFromConstMem(file.data(), static_cast<int>(file.size())), 1,
+                      &fileFormat, &samples, &length) == nullptr) {
     return Alert();
   }
   const WaveBuffer wave(samples);

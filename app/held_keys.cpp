@@ -31,6 +31,22 @@ std::optional<Key> GameKey(int qtKey) {
 
 HeldKeys::HeldKeys(QObject* parent) : QObject(parent) {
   qApp->installEventFilter(this);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+    if (!GameHasTheKeyboard()) ReleaseAll();
+  });
+}
+
+bool HeldKeys::GameHasTheKeyboard() const {
+  // A menu is a popup of its own, with the keyboard while it is open.
+  const QWindow* focus = QGuiApplication::focusWindow();
+  return focus != nullptr && QApplication::activePopupWidget() == nullptr && !IsIgnored(focus);
+}
+
+bool HeldKeys::IsIgnored(const QWindow* window) const {
+  for (const QPointer<QWidget>& ignored : ignored_) {
+    if (ignored != nullptr && ignored->windowHandle() == window) return true;
+  }
+  return false;
 }
 
 bool HeldKeys::TypedIntoIgnoredWindow(QObject* watched) const {

@@ -11,13 +11,16 @@
 namespace zaptrail {
 
 // Which game keys are held right now, in any of the game's windows. The tick polls this; a press
-// that begins and ends between two ticks is never seen, as with a real key-state query.
+// that begins and ends between two ticks is never seen, as with a real key-state query. Keys are
+// let go when the keyboard leaves the game's windows, since their releases go elsewhere.
 class HeldKeys : public QObject {
   Q_OBJECT
 
  public:
   explicit HeldKeys(QObject* parent = nullptr);
   bool IsHeld(Key key) const { return held_[static_cast<size_t>(key)]; }
+  // One of the game's windows has the keyboard focus and no menu is open.
+  bool GameHasTheKeyboard() const;
   void ReleaseAll() { held_.fill(false); }
   // Presses typed into this window (the help viewer) are its own, not the game's; a release
   // there still counts, so a key held down before switching windows does not stick.
@@ -28,6 +31,7 @@ class HeldKeys : public QObject {
 
  private:
   bool TypedIntoIgnoredWindow(QObject* watched) const;
+  bool IsIgnored(const QWindow* window) const;
 
   std::array<bool, kKeyCount> held_{};
   std::vector<QPointer<QWidget>> ignored_;

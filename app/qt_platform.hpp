@@ -21,6 +21,7 @@ class QtPlatform : public Platform {
   HeldKeys& Keys() { return keys_; }
   CuePlayer& Cues() { return cues_; }
 
+  bool InputFocused() override { return keys_.GameHasTheKeyboard(); }
   bool KeyHeld(Key key) override { return keys_.IsHeld(key); }
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;

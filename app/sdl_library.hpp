@@ -14,7 +14,8 @@ namespace zaptrail {
   X(GameControllerGetJoystick) X(GameControllerEventState) X(GameControllerGetButton)            \
   X(GameControllerGetAxis) X(OpenAudioDevice) X(CloseAudioDevice) X(PauseAudioDevice)            \
   X(LockAudioDevice) X(UnlockAudioDevice) X(QueueAudio) X(ClearQueuedAudio)                      \
-  X(GetQueuedAudioSize) X(RWFromFile) X(LoadWAV_RW) X(FreeWAV) X(BuildAudioCVT) X(ConvertAudio)
+  X(GetQueuedAudioSize) X(RWFromConstMem) X(LoadWAV_RW) X(FreeWAV) X(BuildAudioCVT)              \
+  X(ConvertAudio)
 // clang-format on
 
 // SDL's functions, found in the library at run time: SDL brings some thirty libraries of its

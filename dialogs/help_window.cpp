@@ -11,8 +11,8 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <fstream>
-#include <iterator>
+
+#include "game/own_files.hpp"
 
 namespace zaptrail {
 namespace {
@@ -55,9 +55,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 void HelpWindow::Open(const std::string& path) {
   status_->clear();
-  std::ifstream file(path, std::ios::binary);
-  const std::string html((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.is_open()) {
+  std::string html;
+  if (ReadOwnFile(path, OwnFile::Help, html)) {
     text_->setHtml(QString::fromStdString(html));
   } else {
     text_->setPlainText(QStringLiteral("The help file is missing.\n\nIt should be here: %1\n\n"

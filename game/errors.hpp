@@ -12,4 +12,14 @@ class GameError : public std::runtime_error {
   explicit GameError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// A file the game reads (the records, the help) cannot be opened.
+inline std::string CannotOpenFileMessage(const std::string& path) {
+  return "ﾌｧｲﾙ " + path + " は開けません";
+}
+
+// No program on the desktop opens the web address.
+inline std::string CannotOpenAddressMessage(const std::string& address) {
+  return "ｱﾄﾞﾚｽ " + address + " は開けません";
+}
+
 }  // namespace zaptrail

@@ -86,6 +86,20 @@ bool IsRegularFile(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+FileKind KindOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0)
+    return errno == ENOENT ? FileKind::Missing : FileKind::Other;
+  if (S_ISREG(info.st_mode)) return FileKind::Regular;
+  return S_ISCHR(info.st_mode) ? FileKind::CharacterDevice : FileKind::Other;
+}
+
+bool CanWriteFile(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) != 0 &&
+         ::access(path.c_str(), W_OK) == 0;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& content) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
@@ -100,6 +114,36 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     }
     content.append(buffer, static_cast<size_t>(n));
   }
+}
+
+bool ReadRegularFile(const std::string& path, uint64_t maxBytes, std::string& content) {
+  // Opening a pipe without O_NONBLOCK would wait for a writer, for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info {};
+  bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              static_cast<uint64_t>(info.st_size) <= maxBytes;
+  content.clear();
+  char buffer[4096];
+  while (read) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      read = n == 0;
+      break;
+    }
+    content.append(buffer, static_cast<size_t>(n));
+    // A file that grows while it is read is held to the same limit.
+    read = content.size() <= maxBytes;
+  }
+  ::close(fd);
+  return read;
+}
+
+bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         static_cast<uint64_t>(info.st_size) <= maxBytes;
 }
 
 bool CanCreateFileIn(const std::string& folder) {
@@ -135,6 +179,16 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
   }
   SyncFolderOf(target);
   return true;
+}
+
+bool WriteInPlace(const std::string& path, const std::string& content) {
+  // A device may wait in its open for a line or a peer; the writes may wait, the open not.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const int flags = ::fcntl(fd, F_GETFL);
+  const bool written =
+      flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 && WriteAll(fd, content);
+  return ::close(fd) == 0 && written;
 }
 
 std::string ExecutableFolder() {

@@ -74,6 +74,21 @@ bool IsRegularFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+FileKind KindOf(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileKind::Missing
+                                                                          : FileKind::Other;
+  }
+  return attributes & FILE_ATTRIBUTE_DIRECTORY ? FileKind::Other : FileKind::Regular;
+}
+
+bool CanWriteFile(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& content) {
   FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -86,6 +101,32 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     if (n == 0) return true;
     content.append(buffer, n);
   }
+}
+
+bool ReadRegularFile(const std::string& path, uint64_t maxBytes, std::string& content) {
+  FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file.IsOpen() || ::GetFileType(file.Get()) != FILE_TYPE_DISK ||
+      !::GetFileSizeEx(file.Get(), &size) || static_cast<uint64_t>(size.QuadPart) > maxBytes) {
+    return false;
+  }
+  content.clear();
+  char buffer[4096];
+  DWORD n = 0;
+  while (content.size() <= maxBytes) {
+    if (!::ReadFile(file.Get(), buffer, sizeof buffer, &n, nullptr)) return false;
+    if (n == 0) return true;
+    content.append(buffer, n);
+  }
+  return false;
+}
+
+bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return false;
+  const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && size <= maxBytes;
 }
 
 bool CanCreateFileIn(const std::string& folder) {
@@ -122,6 +163,12 @@ bool ReplaceFile(const std::string& path, const std::string& content) {
     return false;
   }
   return true;
+}
+
+bool WriteInPlace(const std::string& path, const std::string& content) {
+  FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.IsOpen() && WriteAll(file.Get(), content) && file.Close();
 }
 
 std::wstring ExecutablePath() {

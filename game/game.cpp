@@ -6,17 +6,37 @@
 #include "game/tick.hpp"
 
 namespace zaptrail {
+namespace {
 
-void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath, JoystickProbeTime probe) {
+// The list stays empty when loading throws.
+template <typename LoadBestTimes>
+void SetUp(Game& game, uint32_t seed, LoadBestTimes&& load, JoystickProbeTime probe) {
   GameRecord& record = game.record;
   SetStartSizes(record);
   record.BestTimes.clear();
-  if (RecordsFileExists(recordsPath)) record.BestTimes = LoadRecords(recordsPath);
+  record.BestTimes = load();
   game.random.Seed(seed);
   record.Cells.assign(static_cast<size_t>(record.MazeWidth * record.MazeHeight), CellFloor);
   game.joystickProbePending = true;
   if (probe == JoystickProbeTime::DuringSetUp) ProbePendingJoystick(game);
   NewGame(game);
+}
+
+}  // namespace
+
+void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath, JoystickProbeTime probe) {
+  SetUp(
+      game, seed,
+      [&] {
+        return RecordsFileExists(recordsPath) ? LoadRecords(recordsPath)
+                                              : std::vector<std::string>{};
+      },
+      probe);
+}
+
+void SetUpGame(Game& game, uint32_t seed, const RecordsPlace& place, JoystickProbeTime probe) {
+  SetUp(
+      game, seed, [&] { return LoadBestTimes(place); }, probe);
 }
 
 }  // namespace zaptrail

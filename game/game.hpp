@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,8 @@ struct Game {
   std::string appDir;                  // the executable's directory, ending in a separator
   RecordsPlace recordsPlace;           // where the best times are read and written
   bool joystickProbePending = false;   // set-up left the probe for after the first frame
+  // Keys that went down while the game did not have the keyboard: they count once let go.
+  std::array<bool, kKeyCount> keysHeldElsewhere{};
   Trace* trace = nullptr;
 };
 
@@ -37,8 +40,11 @@ struct Game {
 enum class JoystickProbeTime : uint8_t { DuringSetUp, AfterFirstFrame };
 
 // The game's share of the main window's creation: sizes, records, seed, grid, joystick and
-// the title screen. Throws when an existing records file cannot be read.
+// the title screen. Throws when an existing records file cannot be read. The shells read the
+// records from their place; a replay reads one file.
 void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath,
+               JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
+void SetUpGame(Game& game, uint32_t seed, const RecordsPlace& place,
                JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
 
 }  // namespace zaptrail

@@ -1,5 +1,6 @@
 #include "game/goal.hpp"
 
+#include <optional>
 #include <string>
 
 #include "game/cues.hpp"
@@ -15,7 +16,7 @@ namespace {
 
 constexpr int32_t kItemPower = 30;
 
-const std::string& BestTimeLine(const GameRecord& record, int32_t level) {
+std::string& BestTimeLine(GameRecord& record, int32_t level) {
   // Only a replay started beyond its records can ask for a line that is not there.
   if (static_cast<size_t>(level) >= record.BestTimes.size()) {
     throw GameError("List index out of bounds (" + std::to_string(level) + ")");
@@ -25,6 +26,11 @@ const std::string& BestTimeLine(const GameRecord& record, int32_t level) {
 
 void ShowRecordedTime(Game& game, int32_t time) {
   PutText(game, 0, 1, "ti:" + std::to_string(time) + " recorded.");
+}
+
+void ShowFirstChallenge(Game& game, int32_t time) {
+  PutText(game, 0, 0, "1st challenge");
+  ShowRecordedTime(game, time);
 }
 
 }  // namespace
@@ -53,16 +59,24 @@ void FinishLevel(Game& game) {
   record.Phase = PhaseHalted;
   PlayCue(game, CueGoal);
   DrawView(game, record.ClearTile);
+  // A line that is no number must not hold the game on this goal: the level counts as cleared
+  // for the first time, this time takes the line's place, and the error shows once the level
+  // is finished.
+  std::optional<GameError> badLine;
   if (record.BestTimes.size() == static_cast<size_t>(level)) {
-    PutText(game, 0, 0, "1st challenge");
-    ShowRecordedTime(game, time);
+    ShowFirstChallenge(game, time);
     record.BestTimes.push_back(std::to_string(time));
   } else {
-    const std::string& stored = BestTimeLine(record, level);
-    if (time < TextToInteger(stored)) {
+    std::string& stored = BestTimeLine(record, level);
+    const std::optional<int32_t> best = ParseInteger(stored);
+    if (!best) {
+      badLine.emplace(NotAnIntegerMessage(stored));
+      ShowFirstChallenge(game, time);
+      stored = std::to_string(time);
+    } else if (time < *best) {
       PutText(game, 0, 0, "New record");
       ShowRecordedTime(game, time);
-      record.BestTimes[static_cast<size_t>(level)] = std::to_string(time);
+      stored = std::to_string(time);
     } else {
       PutText(game, 0, 0, "Top:" + stored);
     }
@@ -72,6 +86,7 @@ void FinishLevel(Game& game) {
   game.platform.RepaintPlayField();
   record.Phase = PhaseTitle;
   record.Level += 1;
+  if (badLine) throw *badLine;
 }
 
 void AdvanceClock(Game& game) {

@@ -30,6 +30,10 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
+  // True while one of the game's windows has the keyboard focus and no menu is open: only then
+  // do the keys and the joystick count, so keys meant for another program or for a menu never
+  // move the chick, start a level or close the game.
+  virtual bool InputFocused() = 0;
   // True while the key is held at the moment of the call.
   virtual bool KeyHeld(Key key) = 0;
   // False when there is no first joystick.

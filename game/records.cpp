@@ -32,7 +32,10 @@ bool DecimalLess(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::vector<std::string> ParseRecords(std::string_view content) {
-  content = content.substr(0, content.find('\0'));
+  return ParseRecordLines(content.substr(0, content.find('\0')));
+}
+
+std::vector<std::string> ParseRecordLines(std::string_view content) {
   std::vector<std::string> lines;
   size_t start = 0;
   for (size_t at = 0; at < content.size(); ++at) {
@@ -58,7 +61,7 @@ bool RecordsFileExists(const std::string& path) {
 
 std::vector<std::string> LoadRecords(const std::string& path) {
   std::string content;
-  if (!files::ReadWholeFile(path, content)) throw GameError("ﾌｧｲﾙ " + path + " は開けません");
+  if (!files::ReadWholeFile(path, content)) throw GameError(CannotOpenFileMessage(path));
   return ParseRecords(content);
 }
 
@@ -78,13 +81,29 @@ std::vector<std::string> MergeRecords(const std::vector<std::string>& ours,
 
 void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path) {
   std::vector<std::string> merged = bestTimes;
-  if (RecordsFileExists(path)) {
-    // What cannot be read cannot be merged, and is not written over either.
-    try {
-      merged = MergeRecords(bestTimes, LoadRecords(path));
-    } catch (const GameError&) {
-      throw GameError(CannotCreateMessage(path));
+  switch (files::KindOf(path)) {
+    case files::FileKind::Missing:
+      break;
+    case files::FileKind::Regular: {
+      // What cannot be read cannot be merged, and is not written over either; nor is a file the
+      // player made read-only. The whole file counts here, past a NUL too, so that a damaged
+      // line loses no later level.
+      std::string content;
+      if (!files::CanWriteFile(path) || !files::ReadWholeFile(path, content)) {
+        throw GameError(CannotCreateMessage(path));
+      }
+      merged = MergeRecords(bestTimes, ParseRecordLines(content));
+      break;
     }
+    case files::FileKind::CharacterDevice:
+      // A device is never replaced by a file: it takes the text as it comes (a link to
+      // /dev/null is how a player switches the records off).
+      if (!files::WriteInPlace(path, FormatRecords(bestTimes))) {
+        throw GameError(CannotCreateMessage(path));
+      }
+      return;
+    case files::FileKind::Other:
+      throw GameError(CannotCreateMessage(path));
   }
   if (!files::ReplaceFile(path, FormatRecords(merged))) throw GameError(CannotCreateMessage(path));
 }

@@ -6,8 +6,11 @@
 
 namespace zaptrail {
 
-// The records file holds one best time per cleared level, each line ending in CR LF.
+// The records file holds one best time per cleared level, each line ending in CR LF. Reading
+// stops at the first NUL byte.
 std::vector<std::string> ParseRecords(std::string_view content);
+// The lines of the whole content, a NUL byte being just another character of its line.
+std::vector<std::string> ParseRecordLines(std::string_view content);
 std::string FormatRecords(const std::vector<std::string>& bestTimes);
 
 // A regular file (not a directory) exists at the path.
@@ -20,8 +23,10 @@ std::vector<std::string> LoadRecords(const std::string& path);
 std::vector<std::string> MergeRecords(const std::vector<std::string>& ours,
                                       const std::vector<std::string>& inFile);
 // Merges the list with what the file holds now and replaces the file's content as one step
-// (through a link, if it is one), so a crash or a failed write leaves the old file whole.
-// Raises "ﾌｧｲﾙ %s を作成できません" when the new file cannot be written.
+// (through a link, if it is one), so a crash or a failed write leaves the old file whole. A
+// character device takes the list as it is. Raises "ﾌｧｲﾙ %s を作成できません" when the new file
+// cannot be written, and when the path is read-only or names anything else: a directory, a
+// pipe, a socket or a loop of links.
 void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path);
 
 }  // namespace zaptrail

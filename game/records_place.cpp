@@ -1,25 +1,35 @@
 #include "game/records_place.hpp"
 
 #include "game/file_system.hpp"
+#include "game/records.hpp"
 
 namespace zaptrail {
 namespace {
 
 bool SavesInUserFolder(const RecordsPlace& place) {
-  return !place.userFolder.empty() && (place.userFileFound || !place.appFolderTakesFiles);
+  return !place.userFolder.empty() && !place.appFolderTakesFiles;
 }
 
 }  // namespace
 
 RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string& userFolder) {
   RecordsPlace place{appFolder, userFolder};
-  place.appFolderTakesFiles = files::CanCreateFileIn(appFolder);
-  place.userFileFound = !userFolder.empty() && files::IsRegularFile(userFolder + kRecordsFileName);
+  const std::string appFile = appFolder + kRecordsFileName;
+  // A file the player made read-only is as closed to the game as a folder it cannot write.
+  place.appFolderTakesFiles = files::CanCreateFileIn(appFolder) &&
+                              (!files::IsRegularFile(appFile) || files::CanWriteFile(appFile));
   return place;
 }
 
-std::string LoadPath(const RecordsPlace& place) {
-  return (place.userFileFound ? place.userFolder : place.appFolder) + kRecordsFileName;
+std::vector<std::string> LoadBestTimes(const RecordsPlace& place) {
+  std::vector<std::string> bestTimes;
+  const std::string own = SavePath(place);
+  if (RecordsFileExists(own)) bestTimes = LoadRecords(own);
+  const std::string other = FallbackPath(place);
+  if (!other.empty() && RecordsFileExists(other)) {
+    bestTimes = MergeRecords(bestTimes, LoadRecords(other));
+  }
+  return bestTimes;
 }
 
 std::string SavePath(const RecordsPlace& place) {

@@ -34,7 +34,7 @@ void Session::Start(const SessionOptions& options) {
   game_.recordsPlace =
       ChooseRecordsPlace(game_.appDir, OrDefault(options.userFolder, files::UserDataFolder));
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
-  SetUpGame(game_, seed, LoadPath(game_.recordsPlace), options.probe);
+  SetUpGame(game_, seed, game_.recordsPlace, options.probe);
   StartTicks(shell_, kDesignPeriod);
 }
 

@@ -1,11 +1,10 @@
 #include "win32/tform1.hpp"
 
-#include <shellapi.h>
-
 #include "game/tick.hpp"
 #include "game/wide_text.hpp"
 #include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
+#include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
 #include "win32/main_menu.hpp"
@@ -34,7 +33,7 @@ TForm1::TForm1(HINSTANCE instance)
   window_ =
       CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
                       kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
-  created_ = RunHandler([&] { session_.Start({}); });
+  created_ = RunHandlerOf(nullptr, [&] { session_.Start({}); });
   PlayFieldResized();
 }
 
@@ -82,15 +81,15 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
-  RunHandler([&] { session_.Tick(); });
+  RunHandlerOf(window_, [&] { session_.Tick(); });
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(GameState()); });
+  RunHandlerOf(window_, [&] { NewGame(GameState()); });
 }
 
 void TForm1::Property1Click() {
-  RunHandler([&] {
+  RunHandlerOf(window_, [&] {
     session_.DialogOpens();
     const DialogResult result = form3_->ShowModal(window_);
     session_.SettingsEnd(result, form3_->PeriodText());
@@ -109,8 +108,8 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  ShellExecuteW(window_, L"open", Wide(GameState().appDir + std::string(kHelpFileName)).c_str(),
-                nullptr, nullptr, SW_SHOWNORMAL);
+  RunHandlerOf(window_,
+               [&] { OpenHelpPage(window_, GameState().appDir + std::string(kHelpFileName)); });
 }
 
 void TForm1::Stop() {
@@ -127,7 +126,7 @@ void TForm1::EndProgram(int status) {
 }
 
 void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
-  answer(zaptrail::AskQuitWithoutSaving(message));
+  answer(zaptrail::AskQuitWithoutSaving(window_, message));
 }
 
 void TForm1::Paint() {
@@ -151,10 +150,14 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       // Only the menu and its shortcuts send commands to the main window.
       RunMenuCommand(*this, static_cast<MenuCommand>(LOWORD(wParam)));
       return 0;
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+      platform_.SetMenuOpen(message == WM_ENTERMENULOOP);
+      return 0;
     case WM_CLOSE:
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game
       // unless the player chooses to quit all the same.
-      RunHandler([&] { session_.CloseByPlayer(); });
+      RunHandlerOf(window_, [&] { session_.CloseByPlayer(); });
       return 0;
     case WM_QUERYENDSESSION:
       // Logging off or shutting down is never held up: the save waits for WM_ENDSESSION.

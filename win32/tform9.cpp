@@ -1,13 +1,14 @@
 #include "win32/tform9.hpp"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "game/random.hpp"
 #include "game/session.hpp"
 #include "game/wide_text.hpp"
 #include "game/window_descriptions.hpp"
+#include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"
+#include "win32/error_dialog.hpp"
 #include "win32/window_class.hpp"
 
 namespace zaptrail {
@@ -148,8 +149,7 @@ void TForm9::EndTheProgram() {
 }
 
 void TForm9::Label3Click() {
-  // A browser that cannot be started is not worth a message: the box just stays open.
-  ShellExecuteW(window_, L"open", Wide(Label3.caption).c_str(), nullptr, nullptr, SW_SHOW);
+  RunHandlerOf(window_, [&] { OpenWebAddress(window_, Label3.caption); });
 }
 
 INT_PTR CALLBACK TForm9::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

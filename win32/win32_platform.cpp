@@ -6,6 +6,7 @@
 // The engine's own PlaySound, not the wide-or-narrow macro of that name.
 #undef PlaySound
 
+#include "game/own_files.hpp"
 #include "game/wide_text.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform2.hpp"
@@ -46,9 +47,15 @@ void MoveTo(HWND window, int32_t left, int32_t top) {
 
 }  // namespace
 
+bool Win32Platform::InputFocused() {
+  // GetFocus() names a window only while one of this thread's windows has the keyboard.
+  return GetFocus() != nullptr && !menuOpen_;
+}
+
 bool Win32Platform::KeyHeld(Key key) {
-  // Bit 7 of the key state: held down at the moment the queue last looked.
-  return (GetKeyState(VirtualKey(key)) & 0x80) != 0;
+  // The key as it is now, not as this thread's queue last saw it: a key released while another
+  // program had the focus is up when the game gets it back.
+  return (GetAsyncKeyState(VirtualKey(key)) & 0x8000) != 0;
 }
 
 bool Win32Platform::JoystickCapabilities(JoystickCaps& caps) {
@@ -72,7 +79,12 @@ bool Win32Platform::SoundSwitchOn() {
 void Win32Platform::PlaySound(const std::string& path) {
   // Asynchronous and nothing else: a new cue cuts the one playing, and a file that cannot be
   // played gives the desktop's alert sound.
-  sndPlaySoundW(Wide(path).c_str(), SND_ASYNC);
+  if (OwnFileUsable(path, OwnFile::Cue)) {
+    sndPlaySoundW(Wide(path).c_str(), SND_ASYNC);
+  } else {
+    sndPlaySoundW(nullptr, 0);
+    MessageBeep(MB_OK);
+  }
 }
 
 int32_t Win32Platform::WindowLeft() {

@@ -14,7 +14,10 @@ class Win32Platform : public Platform {
   explicit Win32Platform(TForm1& form1) : form1_(form1) {}
   void AttachCompass(TForm2* form2) { form2_ = form2; }
   void AttachSettings(TForm3* form3) { form3_ = form3; }
+  // The main window's menu bar or system menu opened or closed: keys are the menu's meanwhile.
+  void SetMenuOpen(bool open) { menuOpen_ = open; }
 
+  bool InputFocused() override;
   bool KeyHeld(Key key) override;
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;
@@ -33,6 +36,7 @@ class Win32Platform : public Platform {
   TForm1& form1_;
   TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
+  bool menuOpen_ = false;
 };
 
 }  // namespace zaptrail

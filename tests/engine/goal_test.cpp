@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "game/errors.hpp"
 #include "game/records.hpp"
@@ -70,8 +71,8 @@ TEST_F(GoalAndDeath, TopShowsTheLineAsStoredAndHexLinesCompareByValue) {
   EXPECT_EQ(trace.lines.back(), "0,0 Top: $3A");
 }
 
-TEST_F(GoalAndDeath, ALineThatIsNoIntegerHaltsTheGameWithTheCleardView) {
-  test.record.BestTimes = {"fast"};
+TEST_F(GoalAndDeath, ALineThatIsNoIntegerIsReportedOnceAndTheTimeTakesItsPlace) {
+  test.record.BestTimes = {"fast", "9"};
   StandOnGoal(10);
   try {
     test.Tick();
@@ -79,12 +80,16 @@ TEST_F(GoalAndDeath, ALineThatIsNoIntegerHaltsTheGameWithTheCleardView) {
   } catch (const GameError& error) {
     EXPECT_STREQ(error.what(), "'fast' は整数ではありません");
   }
-  EXPECT_EQ(trace.lines, std::vector<std::string>{"cue 1"});
-  EXPECT_EQ(test.record.Phase, PhaseHalted);
-  EXPECT_EQ(test.record.Level, 0);
-  EXPECT_EQ(test.record.MazeWidth, 21);
+  EXPECT_EQ(trace.lines,
+            (std::vector<std::string>{"cue 1", "0,0 1st challenge", "0,1 ti:10 recorded."}));
+  EXPECT_EQ(test.record.BestTimes, (std::vector<std::string>{"10", "9"}));
+  EXPECT_EQ(test.record.Level, 1);
+  EXPECT_EQ(test.record.MazeWidth, 27);
+  EXPECT_EQ(test.record.Phase, PhaseTitle);
+  // The game goes on to the next level's title and plays it.
+  test.record.TitleDelay = 8;
   test.Tick({Key::Space});
-  EXPECT_EQ(test.record.Phase, PhaseHalted);
+  EXPECT_EQ(test.record.Phase, PhasePlaying);
 }
 
 TEST_F(GoalAndDeath, ALevelBeyondTheRecordsFailsLikeAListIndex) {
@@ -200,6 +205,18 @@ TEST_F(RecordsFile, ADirectoryIsNoRecordsFileAndCannotBeReplaced) {
   } catch (const GameError& error) {
     EXPECT_EQ(std::string(error.what()), "ﾌｧｲﾙ " + path + " を作成できません");
   }
+}
+
+TEST_F(RecordsFile, TheSaveKeepsEveryLineAfterANulByte) {
+  using namespace std::string_literals;
+  const std::string damaged = "41\r\n5\0\0\r\n60\r\n\0\0\r\n70\r\n"s;
+  std::ofstream(path, std::ios::binary) << damaged;
+  EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"41", "5"}));  // reading stops there
+  SaveRecords({"40"}, path);
+  EXPECT_EQ(Content(), "40\r\n5\0\0\r\n60\r\n\0\0\r\n70\r\n"s);
+  // A line holding a NUL is no number: this run's time takes its place.
+  SaveRecords({"40", "8", "61", "3"}, path);
+  EXPECT_EQ(Content(), "40\r\n8\r\n60\r\n3\r\n70\r\n");
 }
 
 TEST_F(RecordsFile, AFileThatCannotBeReadRaisesTheOpenError) {

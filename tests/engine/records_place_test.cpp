@@ -54,23 +54,35 @@ TEST_F(RecordsPlaceTest, ALinkIsWrittenThroughAndStaysALink) {
 
 TEST_F(RecordsPlaceTest, TheExecutablesFolderWhenAFileCanBeMadeThereElseThePlayers) {
   const RecordsPlace writable = ChooseRecordsPlace(app, user);
-  EXPECT_EQ(LoadPath(writable), app + kRecordsFileName);
   EXPECT_EQ(SavePath(writable), app + kRecordsFileName);
+  EXPECT_EQ(FallbackPath(writable), user + kRecordsFileName);
   EXPECT_EQ(fs::directory_iterator(app), fs::directory_iterator());  // the probe is gone
 
   // A file where the folder's entries should go refuses every user, root included.
   const std::string blocked = app + "not-a-folder/";
   std::ofstream(scratch.File("app/not-a-folder")) << "x";
   const RecordsPlace readOnly = ChooseRecordsPlace(blocked, user);
-  EXPECT_EQ(LoadPath(readOnly), blocked + kRecordsFileName);  // records lying beside it still show
   EXPECT_EQ(SavePath(readOnly), user + kRecordsFileName);
+  EXPECT_EQ(FallbackPath(readOnly), blocked + kRecordsFileName);
+}
 
-  // Once the player's file exists it is the one read and written.
-  fs::create_directories(user);
-  std::ofstream(user + kRecordsFileName) << "5\r\n";
-  const RecordsPlace found = ChooseRecordsPlace(app, user);
-  EXPECT_EQ(LoadPath(found), user + kRecordsFileName);
-  EXPECT_EQ(SavePath(found), user + kRecordsFileName);
+TEST_F(RecordsPlaceTest, AReadOnlyRecordsFileIsLeftAloneLikeAReadOnlyFolder) {
+  const std::string appFile = app + kRecordsFileName;
+  std::ofstream(appFile, std::ios::binary) << "50\r\n";
+  fs::permissions(appFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const RecordsPlace place = ChooseRecordsPlace(app, user);
+  EXPECT_EQ(SavePath(place), user + kRecordsFileName);
+
+  const CloseSave save = SaveBeforeClosing({"50", "7"}, place, CloseAsker::Player);
+  EXPECT_EQ(save.next, AfterSave::Close);
+  EXPECT_EQ(ReadWholeFile(appFile), "50\r\n");
+  EXPECT_EQ(ReadWholeFile(user + kRecordsFileName), "50\r\n7\r\n");
+  // Nor does a close that nobody answers write it when the player's folder fails.
+  fs::remove_all(scratch.Path() / "home");
+  std::ofstream(scratch.File("home")) << "x";
+  EXPECT_EQ(SaveBeforeClosing({"1"}, place, CloseAsker::Nobody).next, AfterSave::ExitFailed);
+  EXPECT_EQ(ReadWholeFile(appFile), "50\r\n");
+  fs::permissions(appFile, fs::perms::owner_write, fs::perm_options::add);
 }
 
 TEST_F(RecordsPlaceTest, OnlyACloseNobodyAnswersFallsBackToThePlayersFolder) {

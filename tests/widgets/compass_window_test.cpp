@@ -40,6 +40,7 @@ class CompassWindowTest : public QObject {
     Game& game = shell.form1->GameState();
     QCOMPARE(game.compass.Pixel(32, 32), kBlack);  // black until the first playing tick
     shell.form1->TickTimer().stop();
+    QVERIFY(shell.FocusMainWindow());
     game.record.TitleDelay = 8;
     QTest::keyPress(shell.form1.get(), Qt::Key_Space);
     shell.form1->Timer1Timer();

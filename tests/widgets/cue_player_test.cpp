@@ -8,6 +8,7 @@
 
 #include "app/cue_player.hpp"
 #include "app/sdl_library.hpp"
+#include "tests/widgets/stuck_pipe.hpp"
 
 namespace zaptrail::testing {
 namespace {
@@ -117,6 +118,22 @@ class CuePlayerTest : public QObject {
     garbage.close();
     player->Play(Path(garbage.fileName()));
     QCOMPARE(beeps_, 2);
+  }
+
+  // A pipe is opened without waiting and, like a huge file, stands in for a missing cue.
+  void OnlyARegularFileOfASaneSizePlays() {
+    const std::unique_ptr<CuePlayer> player = StartPlayer();
+    QVERIFY(player->WaitForDevice());
+    {
+      const StuckPipe pipe(Path(directory_.filePath(QStringLiteral("PIPE.WAV"))));
+      QVERIFY(pipe.Made());
+      player->Play(Path(directory_.filePath(QStringLiteral("PIPE.WAV"))));
+      QVERIFY(!pipe.HadToRelease());
+    }
+    QCOMPARE(beeps_, 1);
+    player->Play(Path(WriteWave(directory_, QStringLiteral("HUGE.WAV"), 22050, 1, 120000)));
+    QCOMPARE(beeps_, 2);
+    QCOMPARE(player->PendingBytes(), 0);
   }
 
   void WithoutADeviceCuesAreSilent_data() {

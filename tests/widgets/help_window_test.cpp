@@ -9,6 +9,7 @@
 
 #include "dialogs/help_window.hpp"
 #include "tests/widgets/shell_fixture.hpp"
+#include "tests/widgets/stuck_pipe.hpp"
 
 namespace zaptrail::testing {
 namespace {
@@ -108,6 +109,32 @@ class HelpWindowTest : public QObject {
     HelpWindow* again = PressF1(shell, true);
     QCOMPARE(again, help);
     QVERIFY(!Sections(*help).isEmpty());
+  }
+
+  // Whatever stands in the help file's place, F1 comes back at once and the help says the file
+  // is missing: a pipe, a file far too large, a link to an endless device.
+  void OnlyARegularFileOfASaneSizeIsOpened() {
+    Shell shell;
+    const QString path = shell.directory.filePath(QStringLiteral("zaptrail-help.html"));
+    const auto showsMissing = [](HelpWindow* help) {
+      return help != nullptr &&
+             help->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("missing"));
+    };
+    {
+      const StuckPipe pipe(QFile::encodeName(path).toStdString());
+      QVERIFY(pipe.Made());
+      QVERIFY(showsMissing(PressF1(shell, false)));
+      QVERIFY(!pipe.HadToRelease());
+    }
+    QFile::remove(path);
+    QFile huge(path);
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write("<h2>Huge</h2>" + QByteArray(1 << 20, 'x'));
+    huge.close();
+    QVERIFY(showsMissing(PressF1(shell, false)));
+    QFile::remove(path);
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    QVERIFY(showsMissing(PressF1(shell, false)));
   }
 
   void TypingInTheHelpDoesNotPlayTheGame() {

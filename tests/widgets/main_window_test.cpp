@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/error_dialog.hpp"
@@ -156,6 +158,37 @@ class MainWindowTest : public QObject {
     QCOMPARE(saved.readAll(), QByteArray("1\r\n2\r\n"));
   }
 
+  // A copy whose folder takes files keeps its own file; a time another copy (or this one,
+  // falling back on a close nobody answered) left in the player's file still shows at the start.
+  void AStartReadsItsOwnFileAndMergesInThePlayersSoNoTimeIsHidden() {
+    QTemporaryDir directory;
+    const QString user = directory.filePath(QStringLiteral("user"));
+    QVERIFY(QDir().mkpath(user));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+      QFile file(path);
+      return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const auto read = [](const QString& path) {
+      QFile file(path);
+      return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString own = directory.filePath(QStringLiteral("zaptrail.ini"));
+    QVERIFY(write(own, "50\r\n60\r\n"));
+    QVERIFY(write(user + QStringLiteral("/zaptrail.ini"), "45\r\n"));
+    SessionOptions options;
+    options.seed = 1;
+    options.appDir = directory.path().toStdString();
+    options.userFolder = user.toStdString();
+    TForm1 form(options);
+    QCOMPARE(form.GameState().record.BestTimes, (std::vector<std::string>{"45", "60"}));
+    form.GameState().record.BestTimes.push_back("70");
+    bool closed = false;
+    QCOMPARE(RunUntilTheProgramEnds([&] { closed = form.close(); }), 0);
+    QVERIFY(closed);
+    QCOMPARE(read(own), QByteArray("45\r\n60\r\n70\r\n"));
+    QCOMPARE(read(user + QStringLiteral("/zaptrail.ini")), QByteArray("45\r\n"));
+  }
+
   void ErrorCaptionComesFromTheExecutableName() {
     QCOMPARE(ApplicationTitle(QStringLiteral("/usr/games/zaptrail")), QStringLiteral("Zaptrail"));
     QCOMPARE(ApplicationTitle(QStringLiteral("ZAPTRAIL.EXE")), QStringLiteral("Zaptrail"));
@@ -180,10 +213,36 @@ class MainWindowTest : public QObject {
     QVERIFY(!keys.IsHeld(Key::Space));
   }
 
+  // Keys typed into a menu are the menu's, and a key let go in another window (here the help)
+  // is not left held when the game gets the keyboard back.
+  void KeysCountOnlyWhileAGameWindowHasTheKeyboardAndNoMenuIsOpen() {
+    Shell shell;
+    Game& game = shell.form1->GameState();
+    shell.form1->TickTimer().stop();
+    QVERIFY(shell.FocusMainWindow());
+    game.record.TitleDelay = 8;
+    QMenu* file = shell.form1->menuBar()->actions()[0]->menu();
+    file->popup(shell.form1->mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(QApplication::activePopupWidget() == file);
+    QTest::keyPress(file, Qt::Key_Space);
+    shell.form1->Timer1Timer();
+    QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
+    QTest::keyRelease(file, Qt::Key_Space);
+    file->close();
+
+    QTest::keyPress(shell.form1.get(), Qt::Key_Space);
+    shell.form1->SearchforHelpOn1Click();
+    QTRY_VERIFY(QApplication::activeWindow() != shell.form1.get());
+    QVERIFY(shell.FocusMainWindow());
+    shell.form1->Timer1Timer();
+    QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
+  }
+
   void APressBetweenTwoTicksIsNotSeen() {
     Shell shell;
     Game& game = shell.form1->GameState();
     shell.form1->TickTimer().stop();
+    QVERIFY(shell.FocusMainWindow());
     game.record.TitleDelay = 8;
     QTest::keyPress(shell.form1.get(), Qt::Key_Space);
     QTest::keyRelease(shell.form1.get(), Qt::Key_Space);

@@ -1,6 +1,7 @@
 #include "tests/widgets/shell_fixture.hpp"
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 
 namespace zaptrail::testing {
@@ -17,6 +18,11 @@ Shell::Shell(uint32_t seed) {
   form3 = std::make_unique<TForm3>(form1.get());
   form1->AttachWindows(form2.get(), form3.get(), form9.get());
   form1->show();
+}
+
+bool Shell::FocusMainWindow() {
+  form1->activateWindow();
+  return QTest::qWaitForWindowActive(form1.get());
 }
 
 void WhenModalShows(std::function<void(QWidget*)> action) {

@@ -16,6 +16,8 @@ namespace zaptrail::testing {
 struct Shell {
   explicit Shell(uint32_t seed = 1);
   QString UserFolder() const { return directory.filePath(QStringLiteral("user")); }
+  // Gives the main window the keyboard, as the player's click does: keys count only then.
+  bool FocusMainWindow();
 
   QTemporaryDir directory;
   std::unique_ptr<TForm1> form1;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
-# the main window and its play field, the settings dialog, the about box, play, and Escape's
-# save of the records file; then logging off with the records saved and with a save that fails
-# (Windows must not be kept waiting), and the question after a failed save of the player's own.
+# the main window and its play field, the settings dialog and its error box, the about box, a
+# missing help page, keys meant for a menu or for another program, play, and Escape's save of the
+# records file; then logging off with the records saved and with a save that fails (Windows must
+# not be kept waiting), and the question after a failed save of the player's own.
 #   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE END_SESSION_EXE [SHOTS_FOLDER]
 # ZIP is the game as a player downloads it; SIM_EXE renders the expected title screen;
 # END_SESSION_EXE sends the game the messages of logging off.
@@ -40,7 +41,10 @@ fail() {
 
 # openbox's log and the sound system's client settings go to scratch folders, not the user's.
 export XDG_CACHE_HOME="$work/cache" XDG_CONFIG_HOME="$work/config"
-openbox --sm-disable >/dev/null 2>&1 &
+# No key bindings of its own, so that Alt+Space reaches the game's system menu.
+printf '<openbox_config xmlns="http://openbox.org/3.4/rc"><keyboard/></openbox_config>\n' \
+  >"$work/openbox.xml"
+openbox --sm-disable --config-file "$work/openbox.xml" >/dev/null 2>&1 &
 manager=$!
 for _ in $(seq 1 50); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
@@ -123,6 +127,8 @@ cd "$work"
 mkdir -p "$work/download"
 (cd "$work/download" && cmake -E tar xf "$zip")
 game=$(echo "$work"/download/zaptrail-*)
+# F1 must then say that the help cannot be opened.
+rm "$game/zaptrail-help.html"
 # Lines with bare LF: read like CR LF, written back with CR LF.
 printf '41\n57\n' >"$game/zaptrail.ini"
 start_game
@@ -139,7 +145,25 @@ differing=$(compare -metric AE "$work/field.png" "$work/title.png" null: 2>&1 ||
 [ "$HEIGHT" -gt 224 ] || fail "no menu bar above the 224 rows of the play field"
 import -window root "$shots/title.png"
 
-# Alt+Enter: the settings dialog; Tab, Tab and Space press OK, which keeps the period.
+same_as_title() {
+  import -window "$window" "$work/now.png"
+  convert "$work/now.png" -gravity SouthWest -crop 240x224+0+0 +repage "$work/field-now.png"
+  [ "$(compare -metric AE "$work/field-now.png" "$work/title.png" null: 2>&1 || true)" = "0" ]
+}
+
+# Alt+Space opens the system menu with Space still down: that Space is the menu's, and the title
+# screen stays.
+focus "$window"
+xdotool keydown alt keydown space
+sleep 0.5
+import -window root "$shots/system-menu.png"
+xdotool keyup space keyup alt
+xdotool mousemove --window "$window" 200 200 click 1
+sleep 0.5
+same_as_title || fail "Space held in the system menu started a level"
+
+# Alt+Enter: the settings dialog. A period that is no number gets the error box; once it is
+# dismissed the main window has the keys again, so Alt+Enter reopens the dialog at once.
 focus "$window"
 xdotool key alt+Return
 settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ")
@@ -147,8 +171,39 @@ sleep 0.5
 expect_window "$settings" "ﾌﾟﾛﾊﾟﾃｨ" 201 86
 import -window root "$shots/settings.png"
 focus "$settings"
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type "abc"
+xdotool key Tab Tab space
+wait_for_window "Zaptrail" >/dev/null
+import -window root "$shots/error-box.png"
+xdotool key Return
+wait_until_gone "Zaptrail"
+[ "$(xdotool getactivewindow)" = "$window" ] || fail "the error box left the main window inactive"
+xdotool key alt+Return
+settings=$(wait_for_window "ﾌﾟﾛﾊﾟﾃｨ" 50)
+# Tab, Tab and Space press OK, which keeps the period typed.
+focus "$settings"
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type "32"
 xdotool key Tab Tab space
 wait_until_gone "ﾌﾟﾛﾊﾟﾃｨ"
+
+# F1 without the help page beside the game: the error box names it.
+focus "$window"
+xdotool key F1
+wait_for_window "Zaptrail" >/dev/null
+import -window root "$shots/no-help.png"
+xdotool key Return
+wait_until_gone "Zaptrail"
+
+# Escape held in another program is that program's: the game goes on.
+"$wine_run" "$prefix" notepad >/dev/null 2>&1 &
+notepad=$(wait_for_window ".*Notepad")
+focus "$notepad"
+hold Escape 1
+kill -0 "$pid" 2>/dev/null || fail "Escape held in Notepad closed the game"
+xdotool key alt+F4
+wait_until_gone ".*Notepad"
 
 # The about box from the Help menu, closed with its OK button.
 focus "$window"

@@ -19,6 +19,7 @@ class ScriptedPlatform : public Platform {
   void HoldOnly(const std::vector<Key>& keys);
   void Hold(Key key, bool held) { held_[static_cast<size_t>(key)] = held; }
 
+  bool InputFocused() override { return focused; }
   bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;
@@ -36,6 +37,7 @@ class ScriptedPlatform : public Platform {
 
   std::optional<JoystickCaps> joystickCaps;
   std::optional<JoystickState> joystick;
+  bool focused = true;
   bool soundOn = true;
   int32_t left = kMainWindowStartLeft;
   int32_t top = kMainWindowStartTop;
