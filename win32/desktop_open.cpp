@@ -4,7 +4,7 @@
 
 #include "game/errors.hpp"
 #include "game/own_files.hpp"
-#include "win32/wide_text.hpp"
+#include "game/wide_text.hpp"
 
 namespace zaptrail {
 namespace {
