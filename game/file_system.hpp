@@ -4,7 +4,7 @@
 #include <string>
 
 // The few file operations the records need from the operating system, one file per system
-// (file_system_posix.cpp, file_system_win32.cpp). Paths are the system's bytes
+// (file_system_posix.cpp, file_system_win32.cpp, file_system_web.cpp). Paths are the system's bytes
 // on POSIX and UTF-8 on Windows, so any folder name works; folders end in the path separator.
 namespace zaptrail::files {
 

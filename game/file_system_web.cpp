@@ -74,6 +74,22 @@ bool IsRegularFile(const std::string& path) {
   return zt_storage_has(EntryName(path).c_str()) == 1;
 }
 
+// Storage that refuses to be read is no place a file can be made either.
+FileKind KindOf(const std::string& path) {
+  switch (zt_storage_has(EntryName(path).c_str())) {
+    case 0:
+      return FileKind::Missing;
+    case 1:
+      return FileKind::Regular;
+    default:
+      return FileKind::Other;
+  }
+}
+
+bool CanWriteFile(const std::string&) {
+  return zt_storage_writable() == 1;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& content) {
   int size = 0;
   char* bytes = zt_storage_read(EntryName(path).c_str(), &size);
@@ -81,6 +97,16 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
   content.assign(bytes, static_cast<size_t>(size));
   std::free(bytes);
   return true;
+}
+
+// Every entry is plain bytes: nothing to wait on, only the size to mind.
+bool ReadRegularFile(const std::string& path, uint64_t maxBytes, std::string& content) {
+  return ReadWholeFile(path, content) && content.size() <= maxBytes;
+}
+
+bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
+  std::string content;
+  return ReadRegularFile(path, maxBytes, content);
 }
 
 bool CanCreateFileIn(const std::string&) {
@@ -94,6 +120,11 @@ bool MakeFolders(const std::string&) {
 bool ReplaceFile(const std::string& path, const std::string& content) {
   return zt_storage_write(EntryName(path).c_str(), content.data(),
                           static_cast<int>(content.size())) == 1;
+}
+
+// Storage holds no devices, so writing in place is replacing.
+bool WriteInPlace(const std::string& path, const std::string& content) {
+  return ReplaceFile(path, content);
 }
 
 // The page's own folder: cues and help are fetched beside it, the records kept in its storage.

@@ -33,6 +33,8 @@ class TForm1 : private SessionShell {
   void DialogClosed(bool quit);
   // After a run ended: a fresh one from the title screen.
   void PlayAgain();
+  // True while the page shows one of its own dialogs, which takes the keys.
+  bool DialogOpen() const { return dialogOpen_; }
   // The page's size changed, and the panels with it.
   void PlaceCompass();
   // The records as this run holds them, in the file's text.

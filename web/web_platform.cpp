@@ -27,6 +27,10 @@ void WebPlatform::PlaceMainPanelAtStart() {
   page::ShiftMainPanel(0, 0);
 }
 
+bool WebPlatform::InputFocused() {
+  return !form1_.DialogOpen();
+}
+
 bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {
   caps = JoystickCaps{0, kGamepadAxisMax, 0, kGamepadAxisMax};
   return true;
