@@ -129,8 +129,9 @@ mkdir -p "$work/download"
 game=$(echo "$work"/download/zaptrail-*)
 # F1 must then say that the help cannot be opened.
 rm "$game/zaptrail-help.html"
-# Lines with bare LF: read like CR LF, written back with CR LF.
-printf '41\n57\n' >"$game/zaptrail.ini"
+# Lines with bare LF: read like CR LF, written back with CR LF. Times no run can beat, as the maze
+# comes from the clock and the play below may clear a level by chance.
+printf '0\n0\n' >"$game/zaptrail.ini"
 start_game
 wait_for_window "ｺﾝﾊﾟｽ" >/dev/null
 sleep 1
@@ -226,7 +227,7 @@ hold Down 0.5
 import -window root "$shots/playing.png"
 hold Escape 0.5
 expect_end 0
-[ "$(records_bytes)" = " 4 1 \r \n 5 7 \r \n" ] ||
+[ "$(records_bytes)" = " 0 \r \n 0 \r \n" ] ||
   fail "zaptrail.ini is not the two records with CR LF: $(od -c "$game/zaptrail.ini")"
 
 # Logging off: the game agrees at once, saves when the session ends, and ends with status 0.
