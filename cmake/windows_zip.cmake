@@ -13,38 +13,17 @@ set(zip_staging "${CMAKE_BINARY_DIR}/zip-staging")
 set(zip_assets ${ZAPTRAIL_BESIDE_GAME})
 set(zip_asset_paths ${ZAPTRAIL_BESIDE_GAME_SOURCES})
 
-# The texts, with Windows line ends so that Notepad shows them as lines. The notices are the
-# licence texts Debian ships with the compiler's runtime libraries, so they follow its packages.
+# The texts, with Windows line ends. The notices are the licence texts Debian ships with the
+# compiler's runtime libraries, so they follow its packages.
+include(cmake/notice_text.cmake)
 set(windows_texts "${CMAKE_SOURCE_DIR}/packaging/windows")
-set(runtime_notices /usr/share/doc/gcc-mingw-w64-base/copyright
-                    /usr/share/doc/mingw-w64-x86-64-dev/copyright /usr/share/common-licenses/GPL-3)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/LICENSE"
-  "${windows_texts}/README.txt.in" "${windows_texts}/THIRD-PARTY-NOTICES.txt.in" ${runtime_notices})
-
-function(zaptrail_write_windows_text output)
-  set(text "")
-  foreach(input IN LISTS ARGN)
-    file(READ "${input}" part)
-    if(input MATCHES "\\.in$")
-      string(CONFIGURE "${part}" part @ONLY)
-    elseif(NOT text STREQUAL "")
-      string(REPEAT "=" 78 rule)
-      string(APPEND text "\n${rule}\n\n")
-    endif()
-    string(APPEND text "${part}")
-  endforeach()
-  string(REPLACE "\r\n" "\n" text "${text}")
-  string(REPLACE "\n" "\r\n" text "${text}")
-  # Rewritten only when changed, so that configuring again does not repack the zip.
-  file(WRITE "${zip_staging}/${output}.new" "${text}")
-  file(COPY_FILE "${zip_staging}/${output}.new" "${zip_staging}/${output}" ONLY_IF_DIFFERENT)
-  file(REMOVE "${zip_staging}/${output}.new")
-endfunction()
-
-zaptrail_write_windows_text(README.txt "${windows_texts}/README.txt.in")
-zaptrail_write_windows_text(LICENSE.txt "${CMAKE_SOURCE_DIR}/LICENSE")
-zaptrail_write_windows_text(THIRD-PARTY-NOTICES.txt "${windows_texts}/THIRD-PARTY-NOTICES.txt.in"
-                            ${runtime_notices})
+zaptrail_write_text("${zip_staging}/README.txt" LINE_ENDS CRLF
+                    INPUTS "${windows_texts}/README.txt.in")
+zaptrail_write_text("${zip_staging}/LICENSE.txt" LINE_ENDS CRLF
+                    INPUTS "${CMAKE_SOURCE_DIR}/LICENSE")
+zaptrail_write_text("${zip_staging}/THIRD-PARTY-NOTICES.txt" LINE_ENDS CRLF
+  INPUTS "${windows_texts}/THIRD-PARTY-NOTICES.txt.in" /usr/share/doc/gcc-mingw-w64-base/copyright
+         /usr/share/doc/mingw-w64-x86-64-dev/copyright /usr/share/common-licenses/GPL-3)
 set(zip_texts README.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
 list(TRANSFORM zip_texts PREPEND "${zip_staging}/")
 
