@@ -28,8 +28,9 @@ packages_of() {
       ;;
     web)
       # npm comes inside some builds of Node.js and conflicts with Debian's npm there.
-      echo "${compiler[@]}" emscripten chromium nodejs python3 python3-fonttools \
-        "$(command -v npm >/dev/null && echo nodejs || echo npm)"
+      # The dialogs' web font is cut from the desktop's face with fontTools, as WOFF2 (brotli).
+      echo "${compiler[@]}" emscripten chromium nodejs python3 python3-fonttools python3-brotli \
+        fonts-ipafont-gothic "$(command -v npm >/dev/null && echo nodejs || echo npm)"
       ;;
     package)
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \

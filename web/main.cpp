@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "web/dialog_face.hpp"
 #include "web/tform1.hpp"
 
 namespace {
@@ -23,6 +24,7 @@ EMSCRIPTEN_KEEPALIVE void zt_start(int hasSeed, uint32_t seed, int manualTicks) 
   if (hasSeed != 0) options.seed = seed;
   form1 = std::make_unique<zaptrail::TForm1>(options, manualTicks != 0);
   form1->FormCreate();
+  zaptrail::page::AddDialogFace();
 }
 
 EMSCRIPTEN_KEEPALIVE void zt_step(int ticks) {

@@ -8,9 +8,10 @@ import { launchBrowser, openPage, serveSite, siteFolder } from "./browser.mjs";
 
 const kRuns = 5;
 const kTicks = 300;
-// What the page fetches before its first frame and for its cues; the help only on F1.
+// What the page fetches before its first frame, and after it for its cues and the dialogs'
+// font; the help only on F1.
 const kDownload = ["index.html", "page.css", "page.js", "zaptrail.js", "zaptrail.wasm", "TAK.WAV",
-                   "CLIA.WAV", "WIN.WAV"];
+                   "CLIA.WAV", "WIN.WAV", "zaptrail-dialog.woff2"];
 
 // A page that paints one picture of the play field's size as soon as it can.
 const kBarePage = `<!DOCTYPE html><html><body><canvas id="c" width="240" height="224"></canvas>
