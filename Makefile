@@ -138,10 +138,10 @@ windows-zip:
 test-windows: windows
 	cd build-windows && ctest --output-on-failure -j$(JOBS)
 
-# The package and the zip built twice, each from its own copy of the source in its own scratch
+# The package and the zips built twice, each from its own copy of the source in its own scratch
 # folder, and compared byte for byte.
 reproducible:
-	$(DEPS) package windows
+	$(DEPS) package windows web
 	scripts/check-reproducible.sh $(JOBS)
 
 # Every C++ source as the repository's .clang-format lays it out.

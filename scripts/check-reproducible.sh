@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package and the Windows zip twice from this checkout and compares them byte
-# for byte. Each build gets its own copy of the source (the files git knows, as they are now) in
-# a folder of a different name, and runs later than the other with another time zone and umask,
-# so a path, a clock, a zone or a permission that leaks into the result shows up as a
-# difference. On a difference it names the first file that differs and keeps both builds.
-# The scratch folders lie under $TMPDIR (default /tmp).
+# Builds the Debian package, the Windows zip and the page's zip twice from this checkout and
+# compares them byte for byte. Each build gets its own copy of the source (the files git knows,
+# as they are now) in a folder of a different name, and runs later than the other with another
+# time zone and umask, so a path, a clock, a zone or a permission that leaks into the result
+# shows up as a difference. On a difference it names the first file that differs and keeps both
+# builds. The scratch folders lie under $TMPDIR (default /tmp).
 # Usage: check-reproducible.sh [JOBS]
 set -euo pipefail
 jobs=${1:-$(nproc)}
@@ -17,7 +17,7 @@ keep=0
 trap '[ $keep -eq 1 ] || rm -rf "$scratch"' EXIT
 
 artifacts=(build-release/zaptrail_*_amd64.deb build-windows/zaptrail.exe
-           build-windows/zaptrail-windows-x64.zip)
+           build-windows/zaptrail-windows-x64.zip build-web/zaptrail-web.zip)
 
 build() { # FOLDER TZ UMASK
   local source=$scratch/$1
@@ -27,7 +27,7 @@ build() { # FOLDER TZ UMASK
      tar --null -T - -cf -) | tar -xf - -C "$source"
   echo "reproducible: building in $source"
   (umask "$3" && cd "$source" &&
-   TZ=$2 SOURCE_DATE_EPOCH=$epoch make --no-print-directory deb windows-zip JOBS="$jobs") \
+   TZ=$2 SOURCE_DATE_EPOCH=$epoch make --no-print-directory deb windows-zip web JOBS="$jobs") \
     >"$scratch/$1.log" 2>&1 || {
     keep=1
     tail -30 "$scratch/$1.log"
