@@ -47,6 +47,7 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
   emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
   page::SetCaption("main-window", kMainWindowCaption);
   page::SetCaption("compass-window", kCompassCaption);
+  page::SetDialogFace(kDialogFace);
 }
 
 TForm1::~TForm1() {
@@ -60,6 +61,7 @@ void TForm1::FormCreate() {
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
+  form3_.FormCreate();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
   RunHandler([&] { session_->Start(options_); });
   // The compass panel shows its picture, black until the first needle, from the start.
@@ -83,6 +85,19 @@ void TForm1::StepTicks(int32_t count) {
 
 void TForm1::Reset1Click() {
   RunHandler([&] { NewGame(GameState()); });
+}
+
+void TForm1::Property1Click() {
+  if (ended_ || DialogOpen()) return;
+  session_->DialogOpens();
+  // Keys let go while the dialog has them would otherwise stay held afterwards.
+  platform_.ReleaseAll();
+  form3_.ShowModal();
+}
+
+void TForm1::SettingsClosed(int code) {
+  form3_.Hidden();
+  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_.PeriodText()); });
 }
 
 void TForm1::SearchforHelpOn1Click() {
@@ -126,7 +141,7 @@ void TForm1::VisibilityChanged(bool hidden) {
 
 bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   // An open dialog takes the keys as the browser gives them to it.
-  if (dialogOpen_ || ended_) return false;
+  if (DialogOpen() || ended_) return false;
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   const std::string_view code(event.code);
   Key key;
@@ -142,8 +157,11 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
     if (down && !event.repeat) SearchforHelpOn1Click();
     return true;
   }
-  // The settings dialog's shortcut: no browser action either way.
-  return event.altKey && (code == "Enter" || code == "NumpadEnter");
+  if (event.altKey && (code == "Enter" || code == "NumpadEnter")) {
+    if (down && !event.repeat) Property1Click();
+    return true;
+  }
+  return false;
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {

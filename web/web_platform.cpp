@@ -45,6 +45,10 @@ bool WebPlatform::ReadJoystick(JoystickState& state) {
   return true;
 }
 
+bool WebPlatform::SoundSwitchOn() {
+  return form1_.Form3().SoundOutputOn();
+}
+
 void WebPlatform::PlaySound(const std::string& path) {
   zt_play_cue(path.c_str());
 }

@@ -33,7 +33,8 @@ class WebPlatform : public Platform {
   // it fails while there is none.
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;
-  bool SoundSwitchOn() override { return true; }
+  // The settings dialog's check box, as it is now.
+  bool SoundSwitchOn() override;
   void PlaySound(const std::string& path) override;
   int32_t WindowLeft() override { return left_; }
   int32_t WindowTop() override { return top_; }
