@@ -27,9 +27,16 @@ const zaptrailSettings = (() => {
     return element;
   }
 
+  // The module hears of the end as soon as the dialog has gone, before any key that follows.
+  let showing = false;
+  function closed(result) {
+    if (!showing) return;
+    showing = false;
+    Module._zt_settings_closed(result);
+  }
   function end(result) {
-    dialog.returnValue = String(result);
     dialog.close();
+    closed(result);
   }
 
   // The text box keeps the focus while an arrow is pressed; a held arrow steps again and again.
@@ -99,13 +106,17 @@ const zaptrailSettings = (() => {
   };
 
   // Neither button is the default or the cancel one: Enter presses only a focused button, and
-  // Escape closes nothing.
+  // Escape closes nothing. Refusing the key itself keeps the browser from asking to close at all,
+  // which it would do regardless after a second Escape in a row.
   dialog.addEventListener("keydown", (event) => {
     if (event.code === "Escape") event.preventDefault();
   });
   dialog.addEventListener("cancel", (event) => event.preventDefault());
-  // However it closed; the module makes Cancel of anything but OK.
-  dialog.addEventListener("close", () => Module._zt_settings_closed(Number(dialog.returnValue)));
+  // Closed some other way, by the browser itself: the module makes Cancel of that. The event
+  // comes late, also after an end above, and the dialog may be showing again by then.
+  dialog.addEventListener("close", () => {
+    if (!dialog.open) closed(0);
+  });
 
   return {
     build(captionText, width, height, closeResult) {
@@ -128,7 +139,7 @@ const zaptrailSettings = (() => {
       check.checked = soundOn;
     },
     show() {
-      dialog.returnValue = "";
+      showing = true;
       dialog.showModal();
       edit.focus();
     },
