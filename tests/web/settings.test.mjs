@@ -1,0 +1,233 @@
+// The page's settings dialog and error dialog in headless Chromium: the dialog's place and size,
+// the game halted while it is open, the period it applies, and the sound switch.
+import assert from "node:assert/strict";
+import { after, before, describe, test } from "node:test";
+
+import { canvasRgb, kTimeout, launchBrowser, openPage, serveSite, simSnapshot } from "./browser.mjs";
+
+let site;
+let chromium;
+before(async () => {
+  site = await serveSite();
+  chromium = await launchBrowser();
+});
+after(async () => {
+  await chromium?.close();
+  site?.close();
+});
+
+// Holds `key` (none when null) for `ticks` ticks.
+async function hold(page, key, ticks) {
+  if (key) await page.keyboard.down(key);
+  await page.evaluate((count) => window.zaptrail.step(count), ticks);
+  if (key) await page.keyboard.up(key);
+}
+
+async function openSettings(page) {
+  await page.keyboard.down("Alt");
+  await page.keyboard.press("Enter");
+  await page.keyboard.up("Alt");
+  // A frame for the top layer, where the mouse's hit test can miss a dialog that just opened.
+  await page.evaluate(() => new Promise(requestAnimationFrame));
+  assert.equal(await isOpen(page, "settings-dialog"), true, "Alt+Enter opens the settings dialog");
+}
+
+const isOpen = (page, id) => page.evaluate((dialogId) => document.getElementById(dialogId).open, id);
+const control = (name) => `#settings-dialog [data-name=${name}]`;
+const periodText = (page) => page.$eval(control("Edit1"), (edit) => edit.value);
+const period = (page) => page.evaluate(() => window.zaptrail.period());
+
+async function typePeriod(page, text) {
+  await page.$eval(control("Edit1"), (edit) => edit.select());
+  await page.keyboard.type(text);
+}
+
+// Leaves the dialog with a click on one of its buttons or its close box, as the mouse does it.
+async function leave(page, selector) {
+  await page.click(selector);
+  await page.waitForFunction(() => !document.getElementById("settings-dialog").open);
+}
+
+// OK on the error dialog, once the page has told the module it has gone.
+function dismissError(page) {
+  return page.evaluate(() => {
+    const dialog = document.getElementById("error-dialog");
+    const closed = new Promise((resolve) => dialog.addEventListener("close", resolve, { once: true }));
+    dialog.querySelector("button[value=ok]").click();
+    return closed;
+  });
+}
+
+describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
+  test("Alt+Enter shows it centred at its design size with the game halted, and only OK applies",
+    async () => {
+      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+      await hold(page, "Space", 9);
+      await hold(page, "ArrowUp", 4);
+      await openSettings(page);
+      const look = await page.evaluate(() => {
+        const dialog = document.getElementById("settings-dialog");
+        const client = dialog.querySelector(".client");
+        const box = client.getBoundingClientRect();
+        const frame = dialog.getBoundingClientRect();
+        const zoom = document.getElementById("play-field").clientWidth / 240;
+        return {
+          caption: dialog.querySelector(".caption").textContent,
+          size: [client.offsetWidth, client.offsetHeight],
+          zoomed: [box.width / zoom, box.height / zoom],
+          centre: [Math.round(frame.left + frame.width / 2 - innerWidth / 2),
+                   Math.round(frame.top + frame.height / 2 - innerHeight / 2)],
+          face: getComputedStyle(client).fontFamily,
+          controls: [...client.children].map((element) => [element.dataset.name, element.offsetLeft,
+            element.offsetTop, element.offsetWidth, element.offsetHeight, element.textContent]),
+        };
+      });
+      assert.equal(look.caption, "ﾌﾟﾛﾊﾟﾃｨ");
+      assert.deepEqual(look.size, [201, 86]);
+      assert.deepEqual(look.zoomed, [201, 86]);
+      assert.deepEqual(look.centre, [0, 0]);
+      assert.match(look.face, /^"ＭＳ Ｐゴシック"/);
+      assert.deepEqual(look.controls, [
+        ["Label1", 8, 8, 27, 12, "ｳｪｲﾄ"], ["Edit1", 39, 4, 66, 20, ""], ["Label2", 128, 8, 41, 12, "ﾐﾘｾｺﾝﾄﾞ"],
+        ["UpDown1", 105, 4, 15, 20, ""], ["CheckBox1", 16, 32, 97, 17, "ｻｳﾝﾄﾞ出力"],
+        ["Button1", 56, 56, 65, 25, "OK"], ["Button2", 128, 56, 65, 25, "ｷｬﾝｾﾙ"]]);
+      assert.equal(await periodText(page), "32");
+
+      // The focus starts in the text box and Tab passes over the labels and the arrows.
+      const focusOrder = [];
+      for (let i = 0; i < 4; ++i) {
+        focusOrder.push(await page.evaluate(() => document.activeElement.closest("[data-name]")?.dataset.name));
+        await page.keyboard.press("Tab");
+      }
+      assert.deepEqual(focusOrder, ["Edit1", "CheckBox1", "Button1", "Button2"]);
+
+      // Ticks go on while it is open and move nothing; neither Enter nor Escape in the text box
+      // closes it, and Cancel applies nothing.
+      await hold(page, "ArrowUp", 30);
+      await page.focus(control("Edit1"));
+      await typePeriod(page, "48");
+      await page.keyboard.press("Enter");
+      // Twice: the browser lets a page keep its dialog open only once without a click or a key
+      // of another kind between.
+      await page.keyboard.press("Escape");
+      await page.keyboard.press("Escape");
+      assert.equal(await isOpen(page, "settings-dialog"), true);
+      await leave(page, control("Button2"));
+      assert.equal(await period(page), 32);
+      // The text typed stays for the next showing; the close box is Cancel too.
+      await openSettings(page);
+      assert.equal(await periodText(page), "48");
+      await leave(page, "#settings-dialog .close-box");
+      assert.equal(await period(page), 32);
+      // A focused button takes Enter.
+      await openSettings(page);
+      await page.focus(control("Button1"));
+      await page.keyboard.press("Enter");
+      await page.waitForFunction(() => !document.getElementById("settings-dialog").open);
+      assert.equal(await period(page), 48);
+
+      await hold(page, "ArrowUp", 4);
+      const { picture } = await simSnapshot(5, [...Array(9).fill("F"), ...Array(8).fill("U")]);
+      assert.ok((await canvasRgb(page)).rgb.equals(picture.rgb), "the game went on as if never halted");
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
+
+  test("the arrows and Up and Down step by 16 within 16..30000; OK takes hexadecimal and refuses " +
+       "what is no whole number with the error dialog after the settings dialog has gone", async () => {
+    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    await openSettings(page);
+    await page.click(`${control("UpDown1")} .up`);
+    await page.click(`${control("UpDown1")} .up`);
+    assert.equal(await periodText(page), "64");
+    await page.click(`${control("UpDown1")} .down`);
+    // The arrows leave the focus in the text box, whose keys step the same way.
+    for (const key of ["ArrowDown", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
+    assert.equal(await periodText(page), "16");
+    await typePeriod(page, "29990");
+    await page.keyboard.press("ArrowUp");
+    await page.click(`${control("UpDown1")} .up`);
+    assert.equal(await periodText(page), "30000");
+    await typePeriod(page, "$30");
+    await leave(page, control("Button1"));
+    assert.equal(await period(page), 48);
+    await openSettings(page);
+    await typePeriod(page, "0x40");
+    await leave(page, control("Button1"));
+    assert.equal(await period(page), 64);
+
+    const errorShown = () => page.evaluate(() => {
+      const dialog = document.getElementById("error-dialog");
+      return dialog.open ? [dialog.querySelector(".caption").textContent,
+                            dialog.querySelector(".message").textContent] : null;
+    });
+    for (const refused of ["abc", "-16"]) {
+      await openSettings(page);
+      await typePeriod(page, refused);
+      await leave(page, control("Button1"));
+      assert.deepEqual(await errorShown(), ["Zaptrail", `'${refused}' は整数ではありません.`]);
+      assert.equal(await isOpen(page, "settings-dialog"), false);
+      assert.equal(await period(page), 64);
+      await dismissError(page);
+      // The refused text is what the next showing shows.
+      await openSettings(page);
+      assert.equal(await periodText(page), refused);
+      await leave(page, control("Button2"));
+    }
+    // The game is not left halted by a refused text: Space still starts a level.
+    await hold(page, "Space", 10);
+    const { picture } = await simSnapshot(5, Array(10).fill("F"));
+    assert.ok((await canvasRgb(page)).rgb.equals(picture.rgb), "the level started");
+
+    await openSettings(page);
+    await typePeriod(page, "0");
+    await leave(page, control("Button1"));
+    assert.equal(await period(page), 0, "0 stops the ticks");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("the sound box, read whenever a cue falls due, silences it even when left with Cancel",
+    async () => {
+      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`, {
+        beforeLoad: () => {
+          window.cuesDecoded = 0;
+          window.cuesStarted = 0;
+          window.AudioContext = class {
+            state = "running";
+            destination = {};
+            decodeAudioData() {
+              ++window.cuesDecoded;
+              return Promise.resolve({});
+            }
+            createBufferSource() {
+              return { connect() {}, stop() {}, start() { ++window.cuesStarted; } };
+            }
+          };
+        },
+      });
+      // A key lets the page make sound; all three cues are ready before the first falls due.
+      await page.keyboard.press("ShiftLeft");
+      await page.waitForFunction(() => window.cuesDecoded === 3);
+      const started = () => page.evaluate(() => window.cuesStarted);
+      // Standing still from the start, the chick's power runs out and the death cue falls due.
+      const { report } = await simSnapshot(5, [...Array(9).fill("F"), ...Array(1100).fill("")]);
+      const deathTick = report.slice(0, report.search(/^cue 2$/m)).match(/^tick /gm).length + 1;
+      await hold(page, "Space", 9);
+      await hold(page, null, deathTick - 10);
+      await openSettings(page);
+      await page.click(control("CheckBox1"));
+      await leave(page, control("Button2"));
+      await hold(page, null, 1);
+      assert.equal(await started(), 0, "no death cue with the box cleared");
+      // Ticked again, the next death is heard.
+      await openSettings(page);
+      await page.click(control("CheckBox1"));
+      await leave(page, control("Button2"));
+      await hold(page, "Space", 20);
+      await hold(page, null, 1010);
+      assert.equal(await started(), 1);
+      assert.deepEqual(errors, []);
+      await page.close();
+    });
+});
