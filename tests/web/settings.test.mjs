@@ -27,8 +27,6 @@ async function openSettings(page) {
   await page.keyboard.down("Alt");
   await page.keyboard.press("Enter");
   await page.keyboard.up("Alt");
-  // A frame for the top layer, where the mouse's hit test can miss a dialog that just opened.
-  await page.evaluate(() => new Promise(requestAnimationFrame));
   assert.equal(await isOpen(page, "settings-dialog"), true, "Alt+Enter opens the settings dialog");
 }
 
@@ -42,9 +40,18 @@ async function typePeriod(page, text) {
   await page.keyboard.type(text);
 }
 
-// Leaves the dialog with a click on one of its buttons or its close box, as the mouse does it.
+// The element's own click: the mouse's hit test can miss a dialog for a while after it opens.
+const click = (page, selector) => page.$eval(selector, (element) => element.click());
+
+// A press and release of one of the spin arrows, which step as they are pressed.
+const pressArrow = (page, which) => page.$eval(`${control("UpDown1")} .${which}`, (arrow) => {
+  arrow.dispatchEvent(new PointerEvent("pointerdown", { bubbles: true, cancelable: true, button: 0 }));
+  arrow.dispatchEvent(new PointerEvent("pointerup", { bubbles: true }));
+});
+
+// Leaves the dialog with one of its buttons or its close box.
 async function leave(page, selector) {
-  await page.click(selector);
+  await click(page, selector);
   await page.waitForFunction(() => !document.getElementById("settings-dialog").open);
 }
 
@@ -137,16 +144,16 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
        "what is no whole number with the error dialog after the settings dialog has gone", async () => {
     const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
     await openSettings(page);
-    await page.click(`${control("UpDown1")} .up`);
-    await page.click(`${control("UpDown1")} .up`);
+    await pressArrow(page, "up");
+    await pressArrow(page, "up");
     assert.equal(await periodText(page), "64");
-    await page.click(`${control("UpDown1")} .down`);
+    await pressArrow(page, "down");
     // The arrows leave the focus in the text box, whose keys step the same way.
     for (const key of ["ArrowDown", "ArrowDown", "ArrowDown"]) await page.keyboard.press(key);
     assert.equal(await periodText(page), "16");
     await typePeriod(page, "29990");
     await page.keyboard.press("ArrowUp");
-    await page.click(`${control("UpDown1")} .up`);
+    await pressArrow(page, "up");
     assert.equal(await periodText(page), "30000");
     await typePeriod(page, "$30");
     await leave(page, control("Button1"));
@@ -216,13 +223,13 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
       await hold(page, "Space", 9);
       await hold(page, null, deathTick - 10);
       await openSettings(page);
-      await page.click(control("CheckBox1"));
+      await click(page, `${control("CheckBox1")} input`);
       await leave(page, control("Button2"));
       await hold(page, null, 1);
       assert.equal(await started(), 0, "no death cue with the box cleared");
       // Ticked again, the next death is heard.
       await openSettings(page);
-      await page.click(control("CheckBox1"));
+      await click(page, `${control("CheckBox1")} input`);
       await leave(page, control("Button2"));
       await hold(page, "Space", 20);
       await hold(page, null, 1010);
@@ -230,4 +237,54 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
       assert.deepEqual(errors, []);
       await page.close();
     });
+});
+
+describe("the error dialog", { timeout: kTimeout * 2 }, () => {
+  test("shown over the settings dialog leaves it the keys; it speaks the dialog face, and Alt with " +
+       "its underlined key quits without saving", async () => {
+    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`, {
+      beforeLoad: () => {
+        Storage.prototype.setItem = () => {
+          throw new DOMException("full", "QuotaExceededError");
+        };
+      },
+    });
+    const spaceReachesGame = async () => {
+      await page.evaluate(() => window.addEventListener("keydown", (event) => {
+        window.spaceTaken = event.defaultPrevented;
+      }, { once: true }));
+      await page.keyboard.press("Space");
+      return page.evaluate(() => window.spaceTaken);
+    };
+    await openSettings(page);
+    // Hiding the page saves, which fails here.
+    await page.evaluate(() => {
+      Object.defineProperty(document, "hidden", { value: true, configurable: true });
+      document.dispatchEvent(new Event("visibilitychange"));
+    });
+    assert.equal(await isOpen(page, "error-dialog"), true);
+    await dismissError(page);
+    assert.equal(await isOpen(page, "settings-dialog"), true);
+    assert.equal(await spaceReachesGame(), false);
+    await leave(page, control("Button2"));
+    assert.equal(await spaceReachesGame(), true);
+
+    await hold(page, "Escape", 1);
+    const look = await page.evaluate(() => {
+      const dialog = document.getElementById("error-dialog");
+      const quit = dialog.querySelector(".quit");
+      return [dialog.open, getComputedStyle(dialog.querySelector(".message")).fontFamily,
+              dialog.querySelector(".error-icon").offsetWidth > 0, quit.textContent,
+              quit.querySelector("u")?.textContent];
+    });
+    assert.equal(look[0], true);
+    assert.match(look[1], /^"ＭＳ Ｐゴシック"/);
+    assert.deepEqual(look.slice(2), [true, "ｾｰﾌﾞせずに終了(Q)", "Q"]);
+    await page.keyboard.down("Alt");
+    await page.keyboard.press("KeyQ", { text: "q" });
+    await page.keyboard.up("Alt");
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
 });
