@@ -143,6 +143,11 @@ const zaptrailSettings = (() => {
       dialog.showModal();
       edit.focus();
     },
+    // Without telling the module, which has ended the showing itself.
+    close() {
+      showing = false;
+      dialog.close();
+    },
     periodText: () => edit.value,
     setPeriodText(text) {
       edit.value = text;

@@ -88,10 +88,8 @@ void TForm1::Reset1Click() {
 }
 
 void TForm1::Property1Click() {
-  if (ended_ || DialogOpen()) return;
+  if (ended_ || errorShown_ || form3_.Showing()) return;
   session_->DialogOpens();
-  // Keys let go while the dialog has them would otherwise stay held afterwards.
-  platform_.ReleaseAll();
   form3_.ShowModal();
 }
 
@@ -109,7 +107,7 @@ std::string TForm1::BestTimesText() {
 }
 
 void TForm1::DialogClosed(bool quit) {
-  dialogOpen_ = false;
+  errorShown_ = false;
   if (!answer_) return;
   const auto answer = std::move(answer_);
   answer_ = nullptr;
@@ -140,15 +138,18 @@ void TForm1::VisibilityChanged(bool hidden) {
 }
 
 bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
-  // An open dialog takes the keys as the browser gives them to it.
-  if (DialogOpen() || ended_) return false;
+  // The error dialog takes the keys as the browser gives them to it.
+  if (errorShown_ || ended_) return false;
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   const std::string_view code(event.code);
   Key key;
   if (KeyOf(code, key)) {
     platform_.Hold(key, down);
-    return true;
+    // In the settings dialog they are also the dialog's: its arrows, its buttons, its check box.
+    return !form3_.Showing();
   }
+  // The main window takes no shortcut while the settings dialog is open.
+  if (form3_.Showing()) return false;
   if (code == "F2") {
     if (down && !event.repeat) Reset1Click();
     return true;
@@ -165,7 +166,7 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {
-  dialogOpen_ = true;
+  errorShown_ = true;
   platform_.ReleaseAll();
   page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
                         offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
@@ -220,6 +221,8 @@ void TForm1::EndProgram(int) {
   ended_ = true;
   DisarmTimer();
   platform_.ReleaseAll();
+  // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
+  form3_.Close();
   page::ShowEnded();
 }
 

@@ -39,8 +39,9 @@ class TForm1 : private SessionShell {
   void Property1Click();
   // `code` is the showing's result: OK applies the period text.
   void SettingsClosed(int code);
-  // True while the page shows one of its own dialogs, which takes the keys.
-  bool DialogOpen() const { return dialogOpen_ || form3_.Showing(); }
+  // True while the error dialog is shown: it holds the keys, and the game sees none. The settings
+  // dialog is one of the game's windows, whose keys count as on the desktop.
+  bool ErrorShown() const { return errorShown_; }
   // The page's size changed, and the panels with it.
   void PlaceCompass();
   // The records as this run holds them, in the file's text.
@@ -86,7 +87,7 @@ class TForm1 : private SessionShell {
   long timerId_ = 0;
   bool timerArmed_ = false;
   bool pageHidden_ = false;
-  bool dialogOpen_ = false;  // the error dialog
+  bool errorShown_ = false;
   bool ended_ = false;
   std::function<void(bool quit)> answer_;
 };

@@ -19,6 +19,7 @@ EM_JS(void, zt_settings_add,
 EM_JS(void, zt_settings_reset, (const char* periodText, int soundOn),
       { zaptrailSettings.reset(UTF8ToString(periodText), soundOn != 0); });
 EM_JS(void, zt_settings_show, (), { zaptrailSettings.show(); });
+EM_JS(void, zt_settings_close, (), { zaptrailSettings.close(); });
 // The text box's text, in memory from malloc that the caller frees.
 EM_JS(char*, zt_settings_period_text, (), {
   const text = zaptrailSettings.periodText();
@@ -72,6 +73,12 @@ void TForm3::FormCreate() {
 void TForm3::ShowModal() {
   showing_ = true;
   zt_settings_show();
+}
+
+void TForm3::Close() {
+  if (!showing_) return;
+  showing_ = false;
+  zt_settings_close();
 }
 
 std::string TForm3::PeriodText() const {

@@ -22,6 +22,8 @@ class TForm3 {
   // Modal and centred, the text box focused. The page does not wait for the answer.
   void ShowModal();
   void Hidden() { showing_ = false; }
+  // Hides it with no answer, when the run ends under it.
+  void Close();
   bool Showing() const { return showing_; }
 
   std::string PeriodText() const;

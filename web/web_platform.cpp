@@ -28,7 +28,7 @@ void WebPlatform::PlaceMainPanelAtStart() {
 }
 
 bool WebPlatform::InputFocused() {
-  return !form1_.DialogOpen();
+  return !form1_.ErrorShown();
 }
 
 bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {

@@ -128,6 +128,15 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
       await hold(page, "ArrowUp", 4);
       const { picture } = await simSnapshot(5, [...Array(9).fill("F"), ...Array(8).fill("U")]);
       assert.ok((await canvasRgb(page)).rgb.equals(picture.rgb), "the game went on as if never halted");
+
+      // Escape held while it is open is seen by the tick, as on the desktop: the run ends, and the
+      // dialog with it, applying nothing.
+      await openSettings(page);
+      await typePeriod(page, "64");
+      await hold(page, "Escape", 1);
+      assert.equal(await isOpen(page, "settings-dialog"), false);
+      assert.equal(await page.$eval("#ended", (ended) => ended.hidden), false);
+      assert.equal(await period(page), 32);
       assert.deepEqual(errors, []);
       await page.close();
     });
