@@ -66,7 +66,8 @@ function dismissError(page) {
 }
 
 describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
-  test("Alt+Enter shows it centred at its design size with the game halted, and only OK applies",
+  test("Alt+Enter shows it centred at its design size with the game halted; Cancel, the close box " +
+       "and Escape apply nothing",
     async () => {
       const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
       await hold(page, "Space", 9);
