@@ -35,6 +35,21 @@ EMSCRIPTEN_KEEPALIVE void zt_dialog_closed(int quit) {
   form1->DialogClosed(quit != 0);
 }
 
+// The settings dialog has closed with this result.
+EMSCRIPTEN_KEEPALIVE void zt_settings_closed(int result) {
+  form1->SettingsClosed(result);
+}
+
+// One step of the settings dialog's spin arrows, +1 up and -1 down.
+EMSCRIPTEN_KEEPALIVE void zt_settings_step(int direction) {
+  form1->Form3().Step(direction);
+}
+
+// The tick period in force in milliseconds, 0 while the ticks are stopped.
+EMSCRIPTEN_KEEPALIVE int32_t zt_tick_period() {
+  return form1->GameSession().TickPeriod();
+}
+
 EMSCRIPTEN_KEEPALIVE void zt_play_again() {
   form1->PlayAgain();
 }

@@ -18,6 +18,8 @@ EM_JS(void, zt_show_error, (const char* caption, const char* text, const char* q
 });
 EM_JS(void, zt_set_caption, (const char* panelId, const char* caption),
       { zaptrailPage.setCaption(UTF8ToString(panelId), UTF8ToString(caption)); });
+EM_JS(void, zt_set_dialog_face, (const char* family, int pixels),
+      { zaptrailPage.setDialogFace(UTF8ToString(family), pixels); });
 EM_JS(void, zt_show_ended, (), { zaptrailPage.showEnded(); });
 EM_JS(void, zt_open_in_new_tab, (const char* url), { window.open(UTF8ToString(url), "_blank"); });
 
@@ -53,6 +55,10 @@ void PlaceCompassPanel(int32_t left, int32_t top) {
 
 void SetCaption(const char* panelId, std::string_view caption) {
   zt_set_caption(panelId, std::string(caption).c_str());
+}
+
+void SetDialogFace(const DialogFace& face) {
+  zt_set_dialog_face(std::string(face.family).c_str(), face.pixels);
 }
 
 void ShowErrorDialog(const std::string& caption, const std::string& text,

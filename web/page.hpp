@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/window_descriptions.hpp"
 #include "view/surface.hpp"
 
 // What the shell shows in the page, through the page's own script (page.js).
@@ -24,6 +25,8 @@ void PlaceCompassPanel(int32_t left, int32_t top);
 // The caption of the panel with this id.
 void SetCaption(const char* panelId, std::string_view caption);
 
+// The face of every text in the page's dialogs.
+void SetDialogFace(const DialogFace& face);
 // The default error dialog, with a second button when `quitButton` names one. The page tells the
 // module through zt_dialog_closed when the dialog has gone and whether that button ended it.
 void ShowErrorDialog(const std::string& caption, const std::string& text,

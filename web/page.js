@@ -27,6 +27,8 @@ const zaptrailPage = (() => {
       canvas.style.width = `${canvas.width * zoom}px`;
       canvas.style.height = `${canvas.height * zoom}px`;
     }
+    // The dialogs keep their design pixels and take the same zoom.
+    document.documentElement.style.setProperty("--zoom", zoom);
     showShift();
     if (typeof Module._zt_layout === "function" && Module.started) Module._zt_layout();
   }
@@ -109,13 +111,22 @@ const zaptrailPage = (() => {
       compassWindow.style.left = `${left}px`;
       compassWindow.style.top = `${top}px`;
     },
+    // Every text of the dialogs, not their captions.
+    setDialogFace(family, pixels) {
+      document.documentElement.style.setProperty("--dialog-font", `${pixels}px "${family}", sans-serif`);
+    },
     showError(caption, text, quitButton) {
       dialog.querySelector(".caption").textContent = caption;
       dialog.querySelector(".message").textContent = text;
       const quit = dialog.querySelector(".quit");
-      // "&Q" marks the access key, as on the desktop.
-      quit.textContent = quitButton.replace("&", "");
-      quit.accessKey = quitButton.includes("&") ? quitButton[quitButton.indexOf("&") + 1] : "";
+      // "&Q" marks the access key, underlined as on the desktop.
+      const marker = quitButton.indexOf("&");
+      const key = marker < 0 ? "" : quitButton[marker + 1];
+      const underlined = document.createElement("u");
+      underlined.textContent = key;
+      quit.replaceChildren(...(marker < 0 ? [quitButton] : [quitButton.slice(0, marker), underlined,
+                                                            quitButton.slice(marker + 2)]));
+      quit.accessKey = key;
       quit.hidden = quitButton === "";
       dialog.returnValue = "";
       dialog.showModal();

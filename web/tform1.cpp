@@ -47,6 +47,7 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
   emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
   page::SetCaption("main-window", kMainWindowCaption);
   page::SetCaption("compass-window", kCompassCaption);
+  page::SetDialogFace(kDialogFace);
 }
 
 TForm1::~TForm1() {
@@ -60,6 +61,7 @@ void TForm1::FormCreate() {
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
+  form3_.FormCreate();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
   RunHandler([&] { session_->Start(options_); });
   // The compass panel shows its picture, black until the first needle, from the start.
@@ -85,6 +87,17 @@ void TForm1::Reset1Click() {
   RunHandler([&] { NewGame(GameState()); });
 }
 
+void TForm1::Property1Click() {
+  if (ended_ || errorShown_ || form3_.Showing()) return;
+  session_->DialogOpens();
+  form3_.ShowModal();
+}
+
+void TForm1::SettingsClosed(int code) {
+  form3_.Hidden();
+  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_.PeriodText()); });
+}
+
 void TForm1::SearchforHelpOn1Click() {
   page::OpenInNewTab(GameState().appDir + "zaptrail-help.html");
 }
@@ -94,7 +107,7 @@ std::string TForm1::BestTimesText() {
 }
 
 void TForm1::DialogClosed(bool quit) {
-  dialogOpen_ = false;
+  errorShown_ = false;
   if (!answer_) return;
   const auto answer = std::move(answer_);
   answer_ = nullptr;
@@ -125,15 +138,18 @@ void TForm1::VisibilityChanged(bool hidden) {
 }
 
 bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
-  // An open dialog takes the keys as the browser gives them to it.
-  if (dialogOpen_ || ended_) return false;
+  // The error dialog takes the keys as the browser gives them to it.
+  if (errorShown_ || ended_) return false;
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   const std::string_view code(event.code);
   Key key;
   if (KeyOf(code, key)) {
     platform_.Hold(key, down);
-    return true;
+    // In the settings dialog they are also the dialog's: its arrows, its buttons, its check box.
+    return !form3_.Showing();
   }
+  // The main window takes no shortcut while the settings dialog is open.
+  if (form3_.Showing()) return false;
   if (code == "F2") {
     if (down && !event.repeat) Reset1Click();
     return true;
@@ -142,12 +158,15 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
     if (down && !event.repeat) SearchforHelpOn1Click();
     return true;
   }
-  // The settings dialog's shortcut: no browser action either way.
-  return event.altKey && (code == "Enter" || code == "NumpadEnter");
+  if (event.altKey && (code == "Enter" || code == "NumpadEnter")) {
+    if (down && !event.repeat) Property1Click();
+    return true;
+  }
+  return false;
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {
-  dialogOpen_ = true;
+  errorShown_ = true;
   platform_.ReleaseAll();
   page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
                         offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
@@ -202,6 +221,8 @@ void TForm1::EndProgram(int) {
   ended_ = true;
   DisarmTimer();
   platform_.ReleaseAll();
+  // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
+  form3_.Close();
   page::ShowEnded();
 }
 

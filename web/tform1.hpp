@@ -8,6 +8,7 @@
 #include <string>
 
 #include "game/session.hpp"
+#include "web/tform3.hpp"
 #include "web/tick_schedule.hpp"
 #include "web/web_platform.hpp"
 
@@ -24,6 +25,7 @@ class TForm1 : private SessionShell {
   TForm1& operator=(const TForm1&) = delete;
 
   Session& GameSession() { return *session_; }
+  TForm3& Form3() { return form3_; }
   Game& GameState() { return session_->GameState(); }
 
   // Starts a run: the session's start-up, then the first pictures.
@@ -33,8 +35,13 @@ class TForm1 : private SessionShell {
   void DialogClosed(bool quit);
   // After a run ended: a fresh one from the title screen.
   void PlayAgain();
-  // True while the page shows one of its own dialogs, which takes the keys.
-  bool DialogOpen() const { return dialogOpen_; }
+  // The settings dialog with the game halted; the page tells of its end through SettingsClosed.
+  void Property1Click();
+  // `code` is the showing's result: OK applies the period text.
+  void SettingsClosed(int code);
+  // True while the error dialog is shown: it holds the keys, and the game sees none. The settings
+  // dialog is one of the game's windows, whose keys count as on the desktop.
+  bool ErrorShown() const { return errorShown_; }
   // The page's size changed, and the panels with it.
   void PlaceCompass();
   // The records as this run holds them, in the file's text.
@@ -72,6 +79,7 @@ class TForm1 : private SessionShell {
 
   SessionOptions options_;
   bool manualTicks_;
+  TForm3 form3_;
   WebPlatform platform_;
   std::unique_ptr<Session> session_;
   TickSchedule schedule_;
@@ -79,7 +87,7 @@ class TForm1 : private SessionShell {
   long timerId_ = 0;
   bool timerArmed_ = false;
   bool pageHidden_ = false;
-  bool dialogOpen_ = false;
+  bool errorShown_ = false;
   bool ended_ = false;
   std::function<void(bool quit)> answer_;
 };

@@ -28,7 +28,7 @@ void WebPlatform::PlaceMainPanelAtStart() {
 }
 
 bool WebPlatform::InputFocused() {
-  return !form1_.DialogOpen();
+  return !form1_.ErrorShown();
 }
 
 bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {
@@ -43,6 +43,10 @@ bool WebPlatform::ReadJoystick(JoystickState& state) {
   if (mapping < 0) return false;
   state = JoystickFromGamepad(GamepadReading{mapping == 1, axes[0], axes[1], pressed});
   return true;
+}
+
+bool WebPlatform::SoundSwitchOn() {
+  return form1_.Form3().SoundOutputOn();
 }
 
 void WebPlatform::PlaySound(const std::string& path) {

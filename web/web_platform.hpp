@@ -26,14 +26,15 @@ class WebPlatform : public Platform {
   void PlaceMainPanelAtStart();
 
   // Key events reach only the page that has the focus, and losing it lets go of every key; what
-  // is left is a dialog of the page's own.
+  // is left is the error dialog, which holds them.
   bool InputFocused() override;
   bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
   // A page learns of a gamepad only once a button is pressed, so it always offers one; reading
   // it fails while there is none.
   bool JoystickCapabilities(JoystickCaps& caps) override;
   bool ReadJoystick(JoystickState& state) override;
-  bool SoundSwitchOn() override { return true; }
+  // The settings dialog's check box, as it is now.
+  bool SoundSwitchOn() override;
   void PlaySound(const std::string& path) override;
   int32_t WindowLeft() override { return left_; }
   int32_t WindowTop() override { return top_; }
