@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "game/records_import.hpp"
+#include "web/records_transfer.hpp"
 #include "web/tform1.hpp"
 
 namespace {
@@ -46,6 +49,22 @@ EMSCRIPTEN_KEEPALIVE const char* zt_best_times() {
   static std::string text;
   text = form1->BestTimesText();
   return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_records_download() {
+  zaptrail::OfferRecordsDownload(*form1);
+}
+
+// The most of a picked file worth reading: one byte more than a records file may hold.
+EMSCRIPTEN_KEEPALIVE double zt_records_load_limit() {
+  return static_cast<double>(zaptrail::kImportedRecordsMaxBytes + 1);
+}
+
+// `size` is -1 when the browser could not read the file.
+EMSCRIPTEN_KEEPALIVE void zt_records_load(const char* fileName, const char* bytes, int size) {
+  zaptrail::LoadPickedRecords(*form1, fileName,
+                              std::string_view(bytes, static_cast<size_t>(size < 0 ? 0 : size)),
+                              size >= 0);
 }
 
 }  // extern "C"

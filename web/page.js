@@ -20,7 +20,9 @@ const zaptrailPage = (() => {
       mainWindow.offsetWidth - playField.offsetWidth + compassWindow.offsetWidth - compass.offsetWidth;
     const frameHeight = mainWindow.offsetHeight - playField.offsetHeight;
     const spareWidth = window.innerWidth - 2 * desk.offsetLeft - frameWidth;
-    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight;
+    // The records' row keeps the bottom of the page.
+    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight -
+                        document.getElementById("records").offsetHeight;
     zoom = Math.max(1, Math.floor(Math.min(spareWidth / (playField.width + compass.width),
                                            spareHeight / playField.height)));
     for (const canvas of [playField, compass]) {

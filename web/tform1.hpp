@@ -39,6 +39,8 @@ class TForm1 : private SessionShell {
   void PlaceCompass();
   // The records as this run holds them, in the file's text.
   std::string BestTimesText();
+  // The error dialog with the text, and a button that quits without saving when `offerQuit`.
+  void ShowError(const std::string& text, bool offerQuit = false);
 
  private:
   void Timer1Timer();
@@ -52,7 +54,6 @@ class TForm1 : private SessionShell {
   void SaveAsPageGoes(bool pageStays);
   bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
   void VisibilityChanged(bool hidden);
-  void ShowError(const std::string& text, bool offerQuit);
   template <typename Handler>
   void RunHandler(Handler&& handler);
 

@@ -1,0 +1,162 @@
+// The page's records file moved to and from the player's files.
+import assert from "node:assert/strict";
+import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import path from "node:path";
+import { after, afterEach, before, beforeEach, describe, test } from "node:test";
+
+import { kTimeout, launchBrowser, openPage, serveSite } from "./browser.mjs";
+
+let site;
+let chromium;
+before(async () => {
+  site = await serveSite();
+  chromium = await launchBrowser();
+});
+after(async () => {
+  await chromium?.close();
+  site?.close();
+});
+
+const bestTimes = (page) => page.evaluate(() => window.zaptrail.bestTimes());
+const stored = (page) => page.evaluate(() => localStorage.getItem("zaptrail.ini"));
+// What another page of the game, or an earlier run, left in storage; the page reads it back.
+async function storeAndReload(page, text) {
+  await page.evaluate((content) => localStorage.setItem("zaptrail.ini", content), text);
+  await page.reload({ waitUntil: "load" });
+  await page.evaluate(() => window.zaptrail.ready);
+}
+
+const errorDialog = (page) => page.evaluate(() => {
+  const dialog = document.getElementById("error-dialog");
+  return dialog.open ? [dialog.querySelector(".caption").textContent,
+                        dialog.querySelector(".message").textContent] : null;
+});
+async function dismissError(page) {
+  await page.$eval("#error-dialog button[value=ok]", (button) => button.click());
+  await page.waitForFunction(() => !document.getElementById("error-dialog").open);
+}
+
+// Each test in a browser context of its own, whose storage starts empty, with its downloads
+// and the files it picks in a folder of its own.
+describe("the records file between the page and the player's files", { timeout: kTimeout * 4 }, () => {
+  let context;
+  let folder;
+  let cdp;
+  beforeEach(async () => {
+    context = await chromium.browser.createBrowserContext();
+    folder = await mkdtemp(path.join(tmpdir(), "zaptrail-records-"));
+    cdp = await chromium.browser.target().createCDPSession();
+    await cdp.send("Browser.setDownloadBehavior", {
+      behavior: "allow", downloadPath: folder, browserContextId: context.id, eventsEnabled: true,
+    });
+  });
+  afterEach(async () => {
+    await cdp.detach();
+    await context.close();
+    await rm(folder, { recursive: true, force: true });
+  });
+
+  // The download the page's control starts, as the browser saved it.
+  async function download(page) {
+    let name = null;
+    const done = new Promise((resolve) => {
+      const begins = (event) => { name = event.suggestedFilename; };
+      const progresses = (event) => {
+        if (event.state === "inProgress") return;
+        cdp.off("Browser.downloadWillBegin", begins);
+        cdp.off("Browser.downloadProgress", progresses);
+        resolve(event);
+      };
+      cdp.on("Browser.downloadWillBegin", begins);
+      cdp.on("Browser.downloadProgress", progresses);
+    });
+    await page.click("#records-download");
+    const { state, filePath } = await done;
+    assert.equal(state, "completed");
+    assert.equal(name, "zaptrail.ini");
+    return readFile(filePath, "latin1");
+  }
+
+  // Picks the file through the page's control and waits until the module has it.
+  async function load(page, name, content) {
+    const file = path.join(folder, name);
+    await writeFile(file, content);
+    const loads = await page.evaluate(() => zaptrailRecords.loadsDone);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click("#records-load")]);
+    await chooser.accept([file]);
+    await page.waitForFunction((before) => zaptrailRecords.loadsDone > before, {}, loads);
+  }
+
+  test("the download is what a save would write now: the run's times merged with storage's", async () => {
+    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    // Nothing cleared anywhere: an empty file.
+    assert.equal(await download(page), "");
+    await storeAndReload(page, "99\r\n");
+    // Another page saved since: a worse level 0 and a level this run never cleared.
+    await page.evaluate(() => localStorage.setItem("zaptrail.ini", "120\r\n70\r\n"));
+    assert.equal(await download(page), "99\r\n70\r\n");
+    // Offering the records writes nothing.
+    assert.equal(await stored(page), "120\r\n70\r\n");
+    assert.equal(await bestTimes(page), "99\r\n");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("a desktop file loads whole and comes back byte for byte; a later one merges level by level", async () => {
+    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    await load(page, "zaptrail.ini", "57\r\n130\r\n");
+    assert.equal(await bestTimes(page), "57\r\n130\r\n");
+    assert.equal(await stored(page), "57\r\n130\r\n");
+    assert.equal(await download(page), "57\r\n130\r\n");
+    // The page's level 0 is better, the file's level 1; level 2 only the file has. Its lines
+    // are read as the desktop reads them: a lone LF, and a last line without a break.
+    await load(page, "from-laptop.ini", "60\n100\r\n15");
+    assert.equal(await bestTimes(page), "57\r\n100\r\n15\r\n");
+    assert.equal(await stored(page), "57\r\n100\r\n15\r\n");
+    // A reload starts from what was saved.
+    await page.reload({ waitUntil: "load" });
+    await page.evaluate(() => window.zaptrail.ready);
+    assert.equal(await bestTimes(page), "57\r\n100\r\n15\r\n");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("a file that is no records file is refused in the error dialog and changes nothing", async () => {
+    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    await storeAndReload(page, "57\r\n130\r\n");
+    const refused = [
+      ["big.ini", "1\r\n".repeat(349526), "ﾌｧｲﾙ big.ini は開けません."],
+      ["picture.png", Buffer.from([0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 13]),
+       "ﾌｧｲﾙ picture.png は開けません."],
+      ["notes.txt", "40\r\nfast\r\n", "'fast' は整数ではありません."],
+      ["gap.ini", "40\r\n\r\n60\r\n", "'' は整数ではありません."],
+      ["huge.ini", "40\r\n99999999999\r\n", "'99999999999' は整数ではありません."],
+    ];
+    for (const [name, content, message] of refused) {
+      await load(page, name, content);
+      assert.deepEqual(await errorDialog(page), ["Zaptrail", message], name);
+      await dismissError(page);
+      assert.equal(await bestTimes(page), "57\r\n130\r\n", name);
+      assert.equal(await stored(page), "57\r\n130\r\n", name);
+    }
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("where storage refuses every write, a loaded file still reaches the run and its download", async () => {
+    const { page } = await openPage(context, `${site.url}?seed=5&ticks=manual`, {
+      beforeLoad: () => {
+        Storage.prototype.setItem = () => {
+          throw new DOMException("full", "QuotaExceededError");
+        };
+      },
+    });
+    await load(page, "zaptrail.ini", "57\r\n130\r\n");
+    assert.deepEqual(await errorDialog(page), ["Zaptrail", "ﾌｧｲﾙ ./zaptrail.ini を作成できません."]);
+    await dismissError(page);
+    assert.equal(await bestTimes(page), "57\r\n130\r\n");
+    assert.equal(await download(page), "57\r\n130\r\n");
+    await page.close();
+  });
+});
