@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/level.hpp"
 #include "game/records_import.hpp"
 #include "web/records_transfer.hpp"
 #include "web/tform1.hpp"
@@ -14,6 +15,8 @@
 namespace {
 
 std::unique_ptr<zaptrail::TForm1> form1;
+// The hook goes as far as the strong shakes of levels 10 and 20, and no further.
+constexpr int kLastHookLevel = 20;
 
 }  // namespace
 
@@ -65,6 +68,19 @@ EMSCRIPTEN_KEEPALIVE void zt_records_load(const char* fileName, const char* byte
   zaptrail::LoadPickedRecords(*form1, fileName,
                               std::string_view(bytes, static_cast<size_t>(size < 0 ? 0 : size)),
                               size >= 0);
+}
+
+// The tests' hooks: the ticks run so far, and the level the title screen starts, as the sim's
+// LEVEL sets it.
+EMSCRIPTEN_KEEPALIVE double zt_ticks_run() {
+  return static_cast<double>(form1->TicksRun());
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_set_level(int level) {
+  zaptrail::GameRecord& record = form1->GameState().record;
+  if (record.Phase == zaptrail::PhaseTitle && level >= 0 && level <= kLastHookLevel) {
+    zaptrail::SetLevel(record, level);
+  }
 }
 
 }  // extern "C"

@@ -198,3 +198,5 @@ window.zaptrail = {};
 window.zaptrail.ready = new Promise((resolve) => { window.zaptrail.resolveReady = resolve; });
 window.zaptrail.step = (ticks) => Module._zt_step(ticks);
 window.zaptrail.bestTimes = () => Module.UTF8ToString(Module._zt_best_times());
+window.zaptrail.ticks = () => Module._zt_ticks_run();
+window.zaptrail.startAtLevel = (level) => Module._zt_set_level(level);

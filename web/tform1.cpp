@@ -74,6 +74,7 @@ void TForm1::PlaceCompass() {
 }
 
 void TForm1::Timer1Timer() {
+  ++ticksRun_;
   RunHandler([&] { session_->Tick(); });
 }
 

@@ -1,11 +1,13 @@
-// The page's records file moved to and from the player's files.
+// The page's records file moved to and from the player's files, and the page in play: a hidden
+// page standing still and the shaking main panel.
 import assert from "node:assert/strict";
 import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
-import { kTimeout, launchBrowser, openPage, serveSite } from "./browser.mjs";
+import { kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot, wanderingRun }
+  from "./browser.mjs";
 
 let site;
 let chromium;
@@ -158,5 +160,65 @@ describe("the records file between the page and the player's files", { timeout: 
     assert.equal(await bestTimes(page), "57\r\n130\r\n");
     assert.equal(await download(page), "57\r\n130\r\n");
     await page.close();
+  });
+});
+
+describe("the page in play", { timeout: kTimeout * 4 }, () => {
+  test("a hidden page runs no tick however long it stays hidden, and goes on when shown", async () => {
+    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5`);
+    const ticks = () => page.evaluate(() => window.zaptrail.ticks());
+    // A browser timer fires after every timer due before it, so the game's ticks of this span
+    // run before it ends unless the game has none armed.
+    const twentyPeriods = () => page.evaluate(() => new Promise((resolve) => setTimeout(resolve, 20 * 32)));
+    const show = (hidden) => page.evaluate((hide) => {
+      Object.defineProperty(document, "hidden", { value: hide, configurable: true });
+      Object.defineProperty(document, "visibilityState", { value: hide ? "hidden" : "visible", configurable: true });
+      document.dispatchEvent(new Event("visibilitychange"));
+    }, hidden);
+
+    const shownAt = await ticks();
+    await twentyPeriods();
+    assert.ok((await ticks()) - shownAt >= 10, "a shown page ticks through the span");
+    await show(true);
+    const hiddenAt = await ticks();
+    await twentyPeriods();
+    await twentyPeriods();
+    assert.equal(await ticks(), hiddenAt);
+    await show(false);
+    await page.waitForFunction((before) => window.zaptrail.ticks() > before + 5, {}, hiddenAt);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("the shaking levels move the main panel as the engine moves the window, and not the compass", async () => {
+    const lines = wanderingRun(240);
+    for (const [seed, level] of [[11, 7], [12, 10]]) {
+      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=${seed}&ticks=manual`);
+      await page.evaluate((start) => window.zaptrail.startAtLevel(start), level);
+      const { report } = await simSnapshot(seed, lines, level);
+      const windows = [...report.matchAll(/^tick \d+ .* level (\d+) .* window (-?\d+) (-?\d+) /gm)]
+        .map(([, atLevel, left, top]) => ({ level: Number(atLevel), left: Number(left), top: Number(top) }));
+      assert.ok(windows.every((window) => window.level === level), "the run stays on its level");
+      const places = () => page.evaluate(() => {
+        const zoom = document.getElementById("play-field").clientWidth / 240;
+        const [main, compass] = ["main-window", "compass-window"]
+          .map((id) => document.getElementById(id).getBoundingClientRect());
+        return { zoom, main: [main.left, main.top], compass: [compass.left, compass.top] };
+      });
+      const start = await places();
+      let moved = false;
+      for (let end = 60; end <= lines.length; end += 60) {
+        await playLines(page, lines.slice(end - 60, end));
+        const now = await places();
+        const shift = [windows[end - 1].left - windows[0].left, windows[end - 1].top - windows[0].top];
+        assert.deepEqual([now.main[0] - start.main[0], now.main[1] - start.main[1]],
+                         shift.map((pixels) => pixels * start.zoom), `level ${level}, tick ${end}`);
+        assert.deepEqual(now.compass, start.compass);
+        moved ||= shift.some((pixels) => pixels !== 0);
+      }
+      assert.ok(moved, `level ${level} shakes`);
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
   });
 });
