@@ -54,8 +54,23 @@ const zaptrailPage = (() => {
           }, () => {});
     }
   }
+  // The last cue asked for before its sound was ready plays once it is, so the first cue after
+  // the first key is not lost to a decoding still running.
+  let waiting = null;
   function decodeCue(name, bytes) {
-    audio.decodeAudioData(bytes.slice(0)).then((buffer) => cueBuffers.set(name, buffer), () => {});
+    audio.decodeAudioData(bytes.slice(0)).then((buffer) => {
+      cueBuffers.set(name, buffer);
+      if (waiting === name) startCue(name);
+    }, () => {});
+  }
+  // A new cue cuts off the one still playing.
+  function startCue(name) {
+    waiting = null;
+    if (playing) playing.stop();
+    playing = audio.createBufferSource();
+    playing.buffer = cueBuffers.get(name);
+    playing.connect(audio.destination);
+    playing.start();
   }
   function allowSound() {
     if (audio) {
@@ -142,13 +157,13 @@ const zaptrailPage = (() => {
       return pad.mapping === "standard" ? 1 : 0;
     },
     playCue(path) {
-      const buffer = cueBuffers.get(path.replace(/^\.\//, ""));
-      if (!audio || !buffer) return;
-      if (playing) playing.stop();
-      playing = audio.createBufferSource();
-      playing.buffer = buffer;
-      playing.connect(audio.destination);
-      playing.start();
+      if (!audio) return;
+      const name = path.replace(/^\.\//, "");
+      if (cueBuffers.has(name)) {
+        startCue(name);
+      } else {
+        waiting = name;
+      }
     },
   };
 })();

@@ -1,12 +1,12 @@
 // The page's records file moved to and from the player's files, and the page in play: a hidden
-// page standing still and the shaking main panel.
+// page standing still, the shaking main panel and the cues through Web Audio.
 import assert from "node:assert/strict";
-import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
+import { mkdtemp, readFile, rm, stat, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
-import { kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot, wanderingRun }
+import { kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot, siteFolder, wanderingRun }
   from "./browser.mjs";
 
 let site;
@@ -220,5 +220,68 @@ describe("the page in play", { timeout: kTimeout * 4 }, () => {
       assert.deepEqual(errors, []);
       await page.close();
     }
+  });
+
+  test("the cues through Web Audio: the first after the first key waits for its sound, a new one cuts the last off", async () => {
+    // An audio context that logs which sound starts and stops, each known by its file's size,
+    // and decodes only when the test lets it.
+    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=32&ticks=manual`, {
+      beforeLoad: () => {
+        window.audioLog = [];
+        window.decodesAsked = 0;
+        const held = [];
+        window.finishDecoding = () => held.splice(0).forEach((finish) => finish());
+        window.AudioContext = class {
+          constructor() {
+            this.state = "running";
+            this.destination = {};
+          }
+          decodeAudioData(bytes) {
+            ++window.decodesAsked;
+            return new Promise((resolve) => held.push(() => resolve({ size: bytes.byteLength })));
+          }
+          createBufferSource() {
+            return {
+              connect() {},
+              start() { window.audioLog.push(["start", this.buffer.size]); },
+              stop() { window.audioLog.push(["stop", this.buffer.size]); },
+            };
+          }
+        };
+      },
+    });
+    const size = {};
+    for (const [index, name] of ["TAK.WAV", "CLIA.WAV", "WIN.WAV"].entries()) {
+      size[index] = (await stat(path.join(siteFolder, name))).size;
+    }
+    // The sim's cues, each with the tick that asks for it.
+    const lines = wanderingRun(1100);
+    const { report } = await simSnapshot(32, lines);
+    const cues = [];
+    let tick = 1;
+    for (const [, cue, tickLine] of report.matchAll(/^(?:cue (\d)|(tick) \d+)/gm)) {
+      if (tickLine) ++tick;
+      else cues.push({ tick, size: size[cue] });
+    }
+    assert.ok(cues.length >= 3, "the run plays cues");
+
+    // The first key (Space) lets the page make sound; the first cue falls due while the
+    // sounds are still decoding.
+    await playLines(page, lines.slice(0, cues[0].tick));
+    await page.waitForFunction(() => window.decodesAsked === 3);
+    assert.deepEqual(await page.evaluate(() => window.audioLog), []);
+    await page.evaluate(() => {
+      window.finishDecoding();
+      // Once the decodings' own continuations have run.
+      return new Promise((resolve) => setTimeout(resolve, 0));
+    });
+    assert.deepEqual(await page.evaluate(() => window.audioLog), [["start", cues[0].size]]);
+
+    await playLines(page, lines.slice(cues[0].tick));
+    const expected = cues.flatMap(({ size: cueSize }, index) =>
+      (index === 0 ? [["start", cueSize]] : [["stop", cues[index - 1].size], ["start", cueSize]]));
+    assert.deepEqual(await page.evaluate(() => window.audioLog), expected);
+    assert.deepEqual(errors, []);
+    await page.close();
   });
 });
