@@ -1,9 +1,9 @@
-'use strict';
+"use strict";
 // The records between the page and the player's files: the module offers the records as a
 // download, and a file the player picks goes to the module as bytes, which decides what it
 // holds.
 const zaptrailRecords = (() => {
-  const picker = document.getElementById('records-file');
+  const picker = document.getElementById("records-file");
   let offered = null;
   let loadsDone = 0;
 
@@ -11,13 +11,13 @@ const zaptrailRecords = (() => {
   // otherwise press it again.
   function onClick(id, action) {
     const button = document.getElementById(id);
-    button.addEventListener('click', () => {
+    button.addEventListener("click", () => {
       button.blur();
       if (Module.started) action();
     });
   }
-  onClick('records-download', () => Module._zt_records_download());
-  onClick('records-load', () => picker.click());
+  onClick("records-download", () => Module._zt_records_download());
+  onClick("records-load", () => picker.click());
 
   // At most one byte more than a records file may hold is read, enough for the module to see a
   // file too big.
@@ -35,9 +35,9 @@ const zaptrailRecords = (() => {
     return address;
   }
 
-  picker.addEventListener('change', async () => {
+  picker.addEventListener("change", async () => {
     const file = picker.files[0];
-    picker.value = '';
+    picker.value = "";
     if (!file) return;
     const bytes = await readPicked(file);
     const name = toModule(new TextEncoder().encode(`${file.name}\0`));
@@ -50,11 +50,13 @@ const zaptrailRecords = (() => {
 
   return {
     // For the tests: how many picked files the module has been given.
-    get loadsDone() { return loadsDone; },
+    get loadsDone() {
+      return loadsDone;
+    },
     offerDownload(name, bytes) {
       if (offered) URL.revokeObjectURL(offered);
-      offered = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
-      const link = document.createElement('a');
+      offered = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
+      const link = document.createElement("a");
       link.href = offered;
       link.download = name;
       link.click();

@@ -197,9 +197,10 @@ describe("the page in play", { timeout: kTimeout * 4 }, () => {
       const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=${seed}&ticks=manual`);
       await page.evaluate((start) => window.zaptrail.startAtLevel(start), level);
       const { report } = await simSnapshot(seed, lines, level);
+      // The main window's place after each tick; the first is a title tick, where it has not moved.
       const windows = [...report.matchAll(/^tick \d+ .* level (\d+) .* window (-?\d+) (-?\d+) /gm)]
         .map(([, atLevel, left, top]) => ({ level: Number(atLevel), left: Number(left), top: Number(top) }));
-      assert.ok(windows.every((window) => window.level === level), "the run stays on its level");
+      assert.ok(windows.every((place) => place.level === level), "the run stays on its level");
       const places = () => page.evaluate(() => {
         const zoom = document.getElementById("play-field").clientWidth / 240;
         const [main, compass] = ["main-window", "compass-window"]
