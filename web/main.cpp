@@ -5,13 +5,19 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "game/level.hpp"
+#include "game/records_import.hpp"
 #include "web/dialog_face.hpp"
+#include "web/records_transfer.hpp"
 #include "web/tform1.hpp"
 
 namespace {
 
 std::unique_ptr<zaptrail::TForm1> form1;
+// The hook goes as far as the strong shakes of levels 10 and 20, and no further.
+constexpr int kLastHookLevel = 20;
 
 }  // namespace
 
@@ -63,6 +69,35 @@ EMSCRIPTEN_KEEPALIVE const char* zt_best_times() {
   static std::string text;
   text = form1->BestTimesText();
   return text.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_records_download() {
+  zaptrail::OfferRecordsDownload(*form1);
+}
+
+// The most of a picked file worth reading: one byte more than a records file may hold.
+EMSCRIPTEN_KEEPALIVE double zt_records_load_limit() {
+  return static_cast<double>(zaptrail::kImportedRecordsMaxBytes + 1);
+}
+
+// `size` is -1 when the browser could not read the file.
+EMSCRIPTEN_KEEPALIVE void zt_records_load(const char* fileName, const char* bytes, int size) {
+  zaptrail::LoadPickedRecords(*form1, fileName,
+                              std::string_view(bytes, static_cast<size_t>(size < 0 ? 0 : size)),
+                              size >= 0);
+}
+
+// The tests' hooks: the ticks run so far, and the level the title screen starts, as the sim's
+// LEVEL sets it.
+EMSCRIPTEN_KEEPALIVE double zt_ticks_run() {
+  return static_cast<double>(form1->TicksRun());
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_set_level(int level) {
+  zaptrail::GameRecord& record = form1->GameState().record;
+  if (record.Phase == zaptrail::PhaseTitle && level >= 0 && level <= kLastHookLevel) {
+    zaptrail::SetLevel(record, level);
+  }
 }
 
 }  // extern "C"

@@ -20,7 +20,9 @@ const zaptrailPage = (() => {
       mainWindow.offsetWidth - playField.offsetWidth + compassWindow.offsetWidth - compass.offsetWidth;
     const frameHeight = mainWindow.offsetHeight - playField.offsetHeight;
     const spareWidth = window.innerWidth - 2 * desk.offsetLeft - frameWidth;
-    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight;
+    // The records' row keeps the bottom of the page.
+    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight -
+                        document.getElementById("records").offsetHeight;
     zoom = Math.max(1, Math.floor(Math.min(spareWidth / (playField.width + compass.width),
                                            spareHeight / playField.height)));
     for (const canvas of [playField, compass]) {
@@ -54,8 +56,23 @@ const zaptrailPage = (() => {
           }, () => {});
     }
   }
+  // The last cue asked for before its sound was ready plays once it is, so the first cue after
+  // the first key is not lost to a decoding still running.
+  let waiting = null;
   function decodeCue(name, bytes) {
-    audio.decodeAudioData(bytes.slice(0)).then((buffer) => cueBuffers.set(name, buffer), () => {});
+    audio.decodeAudioData(bytes.slice(0)).then((buffer) => {
+      cueBuffers.set(name, buffer);
+      if (waiting === name) startCue(name);
+    }, () => {});
+  }
+  // A new cue cuts off the one still playing.
+  function startCue(name) {
+    waiting = null;
+    if (playing) playing.stop();
+    playing = audio.createBufferSource();
+    playing.buffer = cueBuffers.get(name);
+    playing.connect(audio.destination);
+    playing.start();
   }
   function allowSound() {
     if (audio) {
@@ -151,13 +168,13 @@ const zaptrailPage = (() => {
       return pad.mapping === "standard" ? 1 : 0;
     },
     playCue(path) {
-      const buffer = cueBuffers.get(path.replace(/^\.\//, ""));
-      if (!audio || !buffer) return;
-      if (playing) playing.stop();
-      playing = audio.createBufferSource();
-      playing.buffer = buffer;
-      playing.connect(audio.destination);
-      playing.start();
+      if (!audio) return;
+      const name = path.replace(/^\.\//, "");
+      if (cueBuffers.has(name)) {
+        startCue(name);
+      } else {
+        waiting = name;
+      }
     },
   };
 })();
@@ -207,3 +224,5 @@ window.zaptrail = {};
 window.zaptrail.ready = new Promise((resolve) => { window.zaptrail.resolveReady = resolve; });
 window.zaptrail.step = (ticks) => Module._zt_step(ticks);
 window.zaptrail.bestTimes = () => Module.UTF8ToString(Module._zt_best_times());
+window.zaptrail.ticks = () => Module._zt_ticks_run();
+window.zaptrail.startAtLevel = (level) => Module._zt_set_level(level);

@@ -76,6 +76,7 @@ void TForm1::PlaceCompass() {
 }
 
 void TForm1::Timer1Timer() {
+  ++ticksRun_;
   RunHandler([&] { session_->Tick(); });
 }
 

@@ -46,6 +46,10 @@ class TForm1 : private SessionShell {
   void PlaceCompass();
   // The records as this run holds them, in the file's text.
   std::string BestTimesText();
+  // Ticks run since the page started, for the tests' hook.
+  int64_t TicksRun() const { return ticksRun_; }
+  // The error dialog with the text, and a button that quits without saving when `offerQuit`.
+  void ShowError(const std::string& text, bool offerQuit = false);
 
  private:
   void Timer1Timer();
@@ -59,7 +63,6 @@ class TForm1 : private SessionShell {
   void SaveAsPageGoes(bool pageStays);
   bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
   void VisibilityChanged(bool hidden);
-  void ShowError(const std::string& text, bool offerQuit);
   template <typename Handler>
   void RunHandler(Handler&& handler);
 
@@ -89,6 +92,7 @@ class TForm1 : private SessionShell {
   bool pageHidden_ = false;
   bool errorShown_ = false;
   bool ended_ = false;
+  int64_t ticksRun_ = 0;
   std::function<void(bool quit)> answer_;
 };
 

@@ -75,6 +75,36 @@ export async function openPage(browser, url, { beforeLoad } = {}) {
   return { page, errors };
 }
 
+const kKeyOfLetter = { U: "ArrowUp", R: "ArrowRight", D: "ArrowDown", L: "ArrowLeft", F: "Space", E: "Escape" };
+
+// Holds each line's keys (the sim's letters) for one tick, as the sim does.
+export async function playLines(page, lines) {
+  const held = new Set();
+  for (const line of lines) {
+    const wanted = new Set([...line].map((letter) => kKeyOfLetter[letter]));
+    for (const key of held) if (!wanted.has(key)) await page.keyboard.up(key);
+    for (const key of wanted) if (!held.has(key)) await page.keyboard.down(key);
+    held.clear();
+    for (const key of wanted) held.add(key);
+    await page.evaluate(() => window.zaptrail.step(1));
+  }
+  for (const key of held) await page.keyboard.up(key);
+}
+
+// A long, varied run from a fixed generator: the title screen left with fire, then bursts of
+// held directions, some with fire, through deaths and restarts alike.
+export function wanderingRun(ticks) {
+  let state = 12345;
+  const lines = Array(9).fill("F");
+  while (lines.length < ticks) {
+    state = (state * 1103515245 + 12345) >>> 0;
+    const direction = "URDL"[state >>> 30];
+    const line = (state & 0x100) !== 0 ? `${direction}F` : direction;
+    for (let i = (state >>> 8) % 7; i >= 0; --i) lines.push(line);
+  }
+  return lines.slice(0, ticks);
+}
+
 // The play field as the page's canvas holds it, RGB bytes row by row.
 export async function canvasRgb(page, id = "play-field") {
   const { width, height, data } = await page.evaluate((canvasId) => {
@@ -135,13 +165,13 @@ function paeth(a, b, c) {
   return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
 }
 
-// Runs `zaptrail-sim play SEED 0 --snapshot` on the key lines (one line a tick) and gives back
-// its report and its picture.
-export async function simSnapshot(seed, keyLines) {
+// Runs `zaptrail-sim play SEED LEVEL --snapshot` on the key lines (one line a tick) and gives
+// back its report and its picture.
+export async function simSnapshot(seed, keyLines, level = 0) {
   const folder = await mkdtemp(path.join(tmpdir(), "zaptrail-sim-"));
   try {
     const snapshot = path.join(folder, "field.png");
-    const child = execFile(simPath, ["play", String(seed), "0", "--snapshot", snapshot]);
+    const child = execFile(simPath, ["play", String(seed), String(level), "--snapshot", snapshot]);
     let report = "";
     child.stdout.on("data", (chunk) => { report += chunk; });
     child.stdin.end(keyLines.map((line) => `${line}\n`).join(""));

@@ -4,8 +4,8 @@ import assert from "node:assert/strict";
 import { readdir } from "node:fs/promises";
 import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
-import { canvasRgb, execFileAsync, kTimeout, launchBrowser, openPage, serveSite, simSnapshot, siteFolder }
-  from "./browser.mjs";
+import { canvasRgb, execFileAsync, kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot,
+         siteFolder, wanderingRun } from "./browser.mjs";
 
 let site;
 let chromium;
@@ -17,36 +17,6 @@ after(async () => {
   await chromium?.close();
   site?.close();
 });
-
-const kKeyOfLetter = { U: "ArrowUp", R: "ArrowRight", D: "ArrowDown", L: "ArrowLeft", F: "Space", E: "Escape" };
-
-// Holds each line's keys (the sim's letters) for one tick, as the sim does.
-async function playLines(page, lines) {
-  const held = new Set();
-  for (const line of lines) {
-    const wanted = new Set([...line].map((letter) => kKeyOfLetter[letter]));
-    for (const key of held) if (!wanted.has(key)) await page.keyboard.up(key);
-    for (const key of wanted) if (!held.has(key)) await page.keyboard.down(key);
-    held.clear();
-    for (const key of wanted) held.add(key);
-    await page.evaluate(() => window.zaptrail.step(1));
-  }
-  for (const key of held) await page.keyboard.up(key);
-}
-
-// A long, varied run from a fixed generator: the title screen left with fire, then bursts of
-// held directions, some with fire, through deaths and restarts alike.
-function wanderingRun(ticks) {
-  let state = 12345;
-  const lines = Array(9).fill("F");
-  while (lines.length < ticks) {
-    state = (state * 1103515245 + 12345) >>> 0;
-    const direction = "URDL"[state >>> 30];
-    const line = (state & 0x100) !== 0 ? `${direction}F` : direction;
-    for (let i = (state >>> 8) % 7; i >= 0; --i) lines.push(line);
-  }
-  return lines.slice(0, ticks);
-}
 
 async function assertSameField(page, seed, lines, what) {
   const { picture } = await simSnapshot(seed, lines);
