@@ -1,5 +1,6 @@
 // What every page test needs: the built page served on 127.0.0.1, Debian's Chromium driven
 // headless, the native sim beside it, and the PNG pictures the sim writes.
+import assert from "node:assert/strict";
 import { execFile } from "node:child_process";
 import { mkdtemp, readFile, rm } from "node:fs/promises";
 import { createServer } from "node:http";
@@ -154,3 +155,28 @@ export async function simSnapshot(seed, keyLines) {
 }
 
 export const execFileAsync = promisify(execFile);
+
+const kKeyOfLetter = { U: "ArrowUp", R: "ArrowRight", D: "ArrowDown", L: "ArrowLeft", F: "Space", E: "Escape" };
+
+// Holds each line's keys (the sim's letters) for one tick, as the sim does.
+export async function playLines(page, lines) {
+  const held = new Set();
+  for (const line of lines) {
+    const wanted = new Set([...line].map((letter) => kKeyOfLetter[letter]));
+    for (const key of held) if (!wanted.has(key)) await page.keyboard.up(key);
+    for (const key of wanted) if (!held.has(key)) await page.keyboard.down(key);
+    held.clear();
+    for (const key of wanted) held.add(key);
+    await page.evaluate(() => window.zaptrail.step(1));
+  }
+  for (const key of held) await page.keyboard.up(key);
+}
+
+// The canvas against the sim's picture after the same key lines.
+export async function assertSameField(page, seed, lines, what) {
+  const { picture } = await simSnapshot(seed, lines);
+  const shown = await canvasRgb(page);
+  assert.equal(shown.width, picture.width, `${what}: width`);
+  assert.equal(shown.height, picture.height, `${what}: height`);
+  assert.ok(shown.rgb.equals(picture.rgb), `${what}: the canvas differs from the sim's picture`);
+}

@@ -4,8 +4,8 @@ import assert from "node:assert/strict";
 import { readdir } from "node:fs/promises";
 import { after, afterEach, before, beforeEach, describe, test } from "node:test";
 
-import { canvasRgb, execFileAsync, kTimeout, launchBrowser, openPage, serveSite, simSnapshot, siteFolder }
-  from "./browser.mjs";
+import { assertSameField, execFileAsync, kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot,
+         siteFolder } from "./browser.mjs";
 
 let site;
 let chromium;
@@ -17,22 +17,6 @@ after(async () => {
   await chromium?.close();
   site?.close();
 });
-
-const kKeyOfLetter = { U: "ArrowUp", R: "ArrowRight", D: "ArrowDown", L: "ArrowLeft", F: "Space", E: "Escape" };
-
-// Holds each line's keys (the sim's letters) for one tick, as the sim does.
-async function playLines(page, lines) {
-  const held = new Set();
-  for (const line of lines) {
-    const wanted = new Set([...line].map((letter) => kKeyOfLetter[letter]));
-    for (const key of held) if (!wanted.has(key)) await page.keyboard.up(key);
-    for (const key of wanted) if (!held.has(key)) await page.keyboard.down(key);
-    held.clear();
-    for (const key of wanted) held.add(key);
-    await page.evaluate(() => window.zaptrail.step(1));
-  }
-  for (const key of held) await page.keyboard.up(key);
-}
 
 // A long, varied run from a fixed generator: the title screen left with fire, then bursts of
 // held directions, some with fire, through deaths and restarts alike.
@@ -46,14 +30,6 @@ function wanderingRun(ticks) {
     for (let i = (state >>> 8) % 7; i >= 0; --i) lines.push(line);
   }
   return lines.slice(0, ticks);
-}
-
-async function assertSameField(page, seed, lines, what) {
-  const { picture } = await simSnapshot(seed, lines);
-  const shown = await canvasRgb(page);
-  assert.equal(shown.width, picture.width, `${what}: width`);
-  assert.equal(shown.height, picture.height, `${what}: height`);
-  assert.ok(shown.rgb.equals(picture.rgb), `${what}: the canvas differs from the sim's picture`);
 }
 
 describe("the play field", { timeout: kTimeout * 4 }, () => {
