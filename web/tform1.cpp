@@ -9,6 +9,7 @@
 #include "game/tick.hpp"
 #include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
+#include "web/main_menu.hpp"
 #include "web/page.hpp"
 
 namespace zaptrail {
@@ -47,6 +48,7 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
   emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
   page::SetCaption("main-window", kMainWindowCaption);
   page::SetCaption("compass-window", kCompassCaption);
+  BuildMainMenu();
 }
 
 TForm1::~TForm1() {
@@ -60,7 +62,10 @@ void TForm1::FormCreate() {
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
+  form9_.reset();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
+  // A new run's about box, as the desktop's at start-up: design captions, colours and places.
+  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
   RunHandler([&] { session_->Start(options_); });
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
@@ -81,8 +86,25 @@ void TForm1::StepTicks(int32_t count) {
   for (int32_t i = 0; i < count && !ended_; ++i) Timer1Timer();
 }
 
+void TForm1::MenuCommand(zaptrail::MenuCommand command) {
+  // An ended run only offers another.
+  if (ended_) return;
+  RunMenuCommand(*this, command);
+}
+
 void TForm1::Reset1Click() {
   RunHandler([&] { NewGame(GameState()); });
+}
+
+void TForm1::Quit1Click() {
+  // The player's close, as Escape's: the records are saved, or the player is asked.
+  RunHandler([&] { session_->CloseByPlayer(); });
+}
+
+void TForm1::K1Click() {
+  session_->DialogOpens();
+  platform_.ReleaseAll();
+  form9_->ShowModal([this] { session_->AboutBoxEnds(); });
 }
 
 void TForm1::SearchforHelpOn1Click() {
@@ -91,6 +113,10 @@ void TForm1::SearchforHelpOn1Click() {
 
 std::string TForm1::BestTimesText() {
   return FormatRecords(GameState().record.BestTimes);
+}
+
+bool TForm1::DialogOpen() const {
+  return dialogOpen_ || (form9_ && form9_->Showing());
 }
 
 void TForm1::DialogClosed(bool quit) {
@@ -126,7 +152,7 @@ void TForm1::VisibilityChanged(bool hidden) {
 
 bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   // An open dialog takes the keys as the browser gives them to it.
-  if (dialogOpen_ || ended_) return false;
+  if (DialogOpen() || ended_) return false;
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   const std::string_view code(event.code);
   Key key;
@@ -151,6 +177,14 @@ void TForm1::ShowError(const std::string& text, bool offerQuit) {
   platform_.ReleaseAll();
   page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
                         offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
+}
+
+void TForm1::ShowMessageBox(const std::string& caption, const std::string& text,
+                            std::function<void()> dismissed) {
+  answer_ = [dismissed = std::move(dismissed)](bool) { dismissed(); };
+  dialogOpen_ = true;
+  platform_.ReleaseAll();
+  page::ShowErrorDialog(caption, text, "");
 }
 
 template <typename Handler>
@@ -232,5 +266,8 @@ const char* TForm1::OnUnload(int, const void*, void* form) {
 void TForm1::OnTimer(void* form) {
   static_cast<TForm1*>(form)->TimerFired();
 }
+
+// The settings dialog comes with its own change.
+void TForm1::Property1Click() {}
 
 }  // namespace zaptrail

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "game/session.hpp"
+#include "game/window_descriptions.hpp"
+#include "web/tform9.hpp"
 #include "web/tick_schedule.hpp"
 #include "web/web_platform.hpp"
 
@@ -34,25 +36,38 @@ class TForm1 : private SessionShell {
   // After a run ended: a fresh one from the title screen.
   void PlayAgain();
   // True while the page shows one of its own dialogs, which takes the keys.
-  bool DialogOpen() const { return dialogOpen_; }
+  bool DialogOpen() const;
   // The page's size changed, and the panels with it.
   void PlaceCompass();
   // The records as this run holds them, in the file's text.
   std::string BestTimesText();
+  TForm9& AboutBox() { return *form9_; }
+
+  // The menu's items, by the handlers named after them.
+  void MenuCommand(zaptrail::MenuCommand command);
+  void Reset1Click();
+  void Property1Click();
+  void Quit1Click();
+  void SearchforHelpOn1Click();
+  void K1Click();
+
+  // The default error dialog with this text, and a second button that quits without saving when
+  // `offerQuit`.
+  void ShowError(const std::string& text, bool offerQuit);
+  // A box with an OK button alone; `dismissed` runs once the player has closed it.
+  void ShowMessageBox(const std::string& caption, const std::string& text,
+                      std::function<void()> dismissed);
 
  private:
   void Timer1Timer();
   void TimerFired();
   void ArmTimer();
   void DisarmTimer();
-  void Reset1Click();
-  void SearchforHelpOn1Click();
   // The page is hidden or going away: the records are saved, and the player hears of a failure
   // when there is still a page to show it in.
   void SaveAsPageGoes(bool pageStays);
   bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
   void VisibilityChanged(bool hidden);
-  void ShowError(const std::string& text, bool offerQuit);
   template <typename Handler>
   void RunHandler(Handler&& handler);
 
@@ -74,6 +89,7 @@ class TForm1 : private SessionShell {
   bool manualTicks_;
   WebPlatform platform_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<TForm9> form9_;
   TickSchedule schedule_;
   int32_t period_ = 0;  // 0 while the session keeps the timer stopped
   long timerId_ = 0;

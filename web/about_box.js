@@ -1,0 +1,110 @@
+"use strict";
+// The about box as the module builds it: a modal dialog whose client area keeps the design's
+// pixels and is scaled whole by the panels' zoom, so the labels' places stay the module's. Every
+// event goes to the module, which moves and recolours the labels.
+const zaptrailAbout = (() => {
+  const dialog = document.createElement("dialog");
+  dialog.id = "about-box";
+  dialog.className = "window";
+  dialog.setAttribute("aria-labelledby", "about-caption");
+  const caption = document.createElement("header");
+  caption.className = "caption";
+  const title = document.createElement("span");
+  title.id = "about-caption";
+  const closeBox = document.createElement("button");
+  closeBox.type = "button";
+  closeBox.className = "close-box";
+  closeBox.tabIndex = -1;
+  closeBox.textContent = "×";
+  caption.append(title, closeBox);
+  const client = document.createElement("div");
+  client.className = "client";
+  dialog.append(caption, client);
+  document.body.append(dialog);
+  let labels = [];
+  let button = null;
+  // Set while the module closes the box, whose close event is then no player's.
+  let closing = false;
+
+  // The panels' whole zoom, as the play field shows it.
+  function zoom() {
+    const field = document.getElementById("play-field");
+    return Math.max(1, Math.round(field.clientWidth / field.width));
+  }
+  function fit() {
+    dialog.style.transform = `scale(${zoom()})`;
+  }
+  window.addEventListener("resize", fit);
+
+  client.addEventListener("pointermove", (event) => {
+    if (event.target === client) Module._zt_about_form_move();
+  });
+  closeBox.addEventListener("click", () => dialog.close());
+  // Escape and the close box end the showing as the desktop's close box does.
+  dialog.addEventListener("close", () => {
+    if (closing) {
+      closing = false;
+      return;
+    }
+    Module._zt_about_closed(2);
+  });
+
+  const kLooks = ["", "bold", "underlined"];
+
+  return {
+    build(text, width, height, family, pixels) {
+      title.textContent = text;
+      client.replaceChildren();
+      labels = [];
+      client.style.width = `${width}px`;
+      client.style.height = `${height}px`;
+      dialog.style.font = `${pixels}px "${family}", sans-serif`;
+    },
+    // Returns the label's width in client pixels.
+    addLabel(index, text, left, top, look, colour, link) {
+      const label = document.createElement("span");
+      label.className = `label ${kLooks[look]}`;
+      label.style.top = `${top}px`;
+      label.style.color = colour;
+      if (link !== 0) {
+        label.setAttribute("role", "link");
+        label.addEventListener("click", () => Module._zt_about_link_click());
+      }
+      label.addEventListener("pointermove", (event) => {
+        // x in client pixels, whatever the zoom.
+        const box = label.getBoundingClientRect();
+        Module._zt_about_label_move(index, Math.floor((event.clientX - box.left) * label.offsetWidth / box.width));
+      });
+      client.append(label);
+      labels[index] = label;
+      return this.setLabel(index, left, text);
+    },
+    addButton(text, left, top, width, height) {
+      button = document.createElement("button");
+      button.type = "button";
+      button.textContent = text;
+      Object.assign(button.style, { left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px` });
+      button.addEventListener("click", () => Module._zt_about_closed(1));
+      client.append(button);
+    },
+    setLabel(index, left, text) {
+      const label = labels[index];
+      label.style.left = `${left}px`;
+      label.textContent = text;
+      return label.offsetWidth;
+    },
+    setLabelColour(index, colour) {
+      labels[index].style.color = colour;
+    },
+    show() {
+      fit();
+      dialog.showModal();
+      button?.focus();
+    },
+    hide() {
+      if (!dialog.open) return;
+      closing = true;
+      dialog.close();
+    },
+  };
+})();
