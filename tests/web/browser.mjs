@@ -8,6 +8,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { promisify } from "node:util";
 import { inflateSync } from "node:zlib";
+import { after, before } from "node:test";
 
 import puppeteer from "puppeteer-core";
 
@@ -61,6 +62,25 @@ export async function launchBrowser() {
       await rm(profile, { recursive: true, force: true });
     },
   };
+}
+
+// For the test file that calls it: the page's folder served and Chromium launched before its
+// tests, both gone after them; `url` and `browser` once they are up.
+export function serveToBrowser() {
+  const served = {};
+  let site;
+  let chromium;
+  before(async () => {
+    site = await serveSite();
+    chromium = await launchBrowser();
+    served.url = site.url;
+    served.browser = chromium.browser;
+  });
+  after(async () => {
+    await chromium?.close();
+    site?.close();
+  });
+  return served;
 }
 
 // Opens the page with every console error and uncaught exception collected in `errors`.

@@ -1,20 +1,11 @@
 // The main panel's menu bar and the about box in headless Chromium: by mouse and by keyboard,
 // the game's keys while a menu has them, Quit, the link, and the label game to its end.
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 
-import { assertSameField, kTimeout, launchBrowser, openPage, playLines, serveSite } from "./browser.mjs";
+import { assertSameField, kTimeout, openPage, playLines, serveToBrowser } from "./browser.mjs";
 
-let site;
-let chromium;
-before(async () => {
-  site = await serveSite();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  site?.close();
-});
+const served = serveToBrowser();
 
 const kStart = [...Array(9).fill("F"), "R", "R", "D"];
 const titleSelector = (menu) => `.menu:nth-child(${menu + 1}) .menu-title`;
@@ -55,7 +46,7 @@ const ended = (page) => page.evaluate(() => !document.getElementById("ended").hi
 
 describe("the menu bar", { timeout: kTimeout * 3 }, () => {
   test("works by mouse and by keyboard, and its dialog is the about box", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     const bar = await page.evaluate(() => [...document.querySelectorAll("[role=menubar] > .menu")].map((menu) =>
       [menu.querySelector(".menu-title u").textContent,
        [...menu.querySelectorAll("[role=menu] > [role=menuitem]")].map((item) => item.textContent)]));
@@ -71,7 +62,8 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
       labels: [["zap trail", 8, "rgb(0, 0, 0)"], ["(C) 2026 lumlum works inc.", 8, "rgb(0, 0, 0)"],
                ["https://lumlum.example/zaptrail/", 8, "rgb(0, 0, 255)"], ["ｻﾎﾟｰﾄﾍﾟｰｼﾞ", 8, "rgb(0, 0, 0)"]],
     });
-    await page.click("#about-box .client button");
+    // OK has the focus: Enter presses it.
+    await page.keyboard.press("Enter");
     assert.equal(await aboutBox(page), null);
 
     await playLines(page, kStart);
@@ -99,7 +91,7 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
   });
 
   test("keys pressed while a menu is open never reach the game, whose ticks go on", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await playLines(page, [...Array(9).fill("F"), "D", "D"]);
     await page.click(titleSelector(0));
     // Left moves to the next menu and Space does nothing there; neither moves the chick.
@@ -121,8 +113,8 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
   });
 
   test("Quit saves the best times and ends the run as Escape does", async () => {
-    const context = await chromium.browser.createBrowserContext();
-    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    const context = await served.browser.createBrowserContext();
+    const { page, errors } = await openPage(context, `${served.url}?seed=5&ticks=manual`);
     await page.evaluate(() => localStorage.setItem("zaptrail.ini", "99\r\n"));
     await page.reload({ waitUntil: "load" });
     await page.evaluate(() => window.zaptrail.ready);
@@ -157,7 +149,7 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
   });
 
   test("the link turns cyan under the pointer and opens in a new tab, or says why not", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await choose(page, 1, 1);
     const link = await page.$("#about-box .label[role=link]");
     const colour = () => link.evaluate((element) => getComputedStyle(element).color);
@@ -167,7 +159,7 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
     const client = await (await page.$("#about-box .client")).boundingBox();
     await page.mouse.move(client.x + client.width - 4, client.y + client.height - 4);
     assert.equal(await colour(), "rgb(0, 0, 255)");
-    const opened = chromium.browser.waitForTarget((target) => target.url() === "https://lumlum.example/zaptrail/");
+    const opened = served.browser.waitForTarget((target) => target.url() === "https://lumlum.example/zaptrail/");
     await link.click();
     await (await (await opened).page())?.close();
     // A browser that refuses the tab: the player is told, and the box stays open.
@@ -184,7 +176,7 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
   });
 
   test("the label game: two stages, each showing at left 8, then GET ANGRY ends the run", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await choose(page, 1, 1);
     assert.ok(await pushAllOut(page) > 50);
     const red = "rgb(255, 0, 0)";
