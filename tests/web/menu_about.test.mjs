@@ -90,7 +90,7 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
     await page.close();
   });
 
-  test("keys pressed while a menu is open never reach the game, whose ticks go on", async () => {
+  test("keys pressed while a menu is open never reach the game, whose ticks go on; the about box halts it", async () => {
     const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await playLines(page, [...Array(9).fill("F"), "D", "D"]);
     await page.click(titleSelector(0));
@@ -106,8 +106,17 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
     await page.evaluate(() => window.zaptrail.step(1));
     await page.keyboard.up("Escape");
     await playLines(page, ["R", "R"]);
+    // The about box halts the game: no tick while it is open counts, nor any key.
+    await altWith(page, "KeyH");
+    await page.keyboard.press("KeyA");
+    await page.keyboard.down("ArrowDown");
+    await page.evaluate(() => window.zaptrail.step(3));
+    await page.keyboard.up("ArrowDown");
+    await page.keyboard.press("Escape");
+    await playLines(page, ["R"]);
     assert.equal(await ended(page), false);
-    await assertSameField(page, 5, [...Array(9).fill("F"), "D", "D", "", "", "", "", "", "R", "R"], "after the menu");
+    await assertSameField(page, 5, [...Array(9).fill("F"), "D", "D", "", "", "", "", "", "R", "R", "R"],
+                          "after the menu and the about box");
     assert.deepEqual(errors, []);
     await page.close();
   });
