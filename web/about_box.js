@@ -23,8 +23,7 @@ const zaptrailAbout = (() => {
   document.body.append(dialog);
   let labels = [];
   let button = null;
-  // Set while the module closes the box, whose close event is then no player's.
-  let closing = false;
+  let showing = false;
 
   // The panels' whole zoom, as the play field shows it.
   function zoom() {
@@ -39,14 +38,18 @@ const zaptrailAbout = (() => {
   client.addEventListener("pointermove", (event) => {
     if (event.target === client) Module._zt_about_form_move();
   });
-  closeBox.addEventListener("click", () => dialog.close());
-  // Escape and the close box end the showing as the desktop's close box does.
-  dialog.addEventListener("close", () => {
-    if (closing) {
-      closing = false;
-      return;
-    }
+  // The close box, and Escape as the desktop's close box: told at once, in the key's own event
+  // (cancel), or by the close a browser may do without one. A close that arrives once the box
+  // is open again is an old one's.
+  function closedByPlayer() {
+    if (!showing) return;
+    showing = false;
     Module._zt_about_closed(2);
+  }
+  closeBox.addEventListener("click", closedByPlayer);
+  dialog.addEventListener("cancel", closedByPlayer);
+  dialog.addEventListener("close", () => {
+    if (!dialog.open) closedByPlayer();
   });
 
   const kLooks = ["", "bold", "underlined"];
@@ -97,14 +100,14 @@ const zaptrailAbout = (() => {
       labels[index].style.color = colour;
     },
     show() {
+      showing = true;
       fit();
       dialog.showModal();
       button?.focus();
     },
     hide() {
-      if (!dialog.open) return;
-      closing = true;
-      dialog.close();
+      showing = false;
+      if (dialog.open) dialog.close();
     },
   };
 })();

@@ -210,8 +210,9 @@ const zaptrailMenu = (() => {
           select(index, true, false);
         }
       });
-      // Moving along the bar with a list open opens the list under the pointer.
-      title.addEventListener("pointerenter", () => {
+      // Moving along the bar with a list open opens the list under the pointer. Only a move counts:
+      // a list that opens under a pointer standing still leaves the keyboard's choice alone.
+      title.addEventListener("pointermove", () => {
         if (listOpen && current !== index) select(index, true, false);
       });
       menus.push({ title, list, key, items: [] });
@@ -230,7 +231,8 @@ const zaptrailMenu = (() => {
       if (shortcut !== "") element.setAttribute("aria-keyshortcuts", shortcut);
       element.append(text, keys);
       const at = menus[menu].items.length;
-      element.addEventListener("pointerenter", () => {
+      element.addEventListener("pointermove", () => {
+        if (chosen === at) return;
         chosen = at;
         show();
       });

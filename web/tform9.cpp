@@ -21,15 +21,15 @@ LabelSpan SpanOf(const auto& label) {
 TForm9::TForm9(TForm1& form1, Session& session, RandomSource& random)
     : form1_(form1), session_(session), random_(random) {
   page::BuildAboutBox(kAboutCaption, about::kClient, kDialogFace);
-  Label1 = AddLabel(0, about::kLabel1);
-  Label2 = AddLabel(1, about::kLabel2);
-  Label3 = AddLabel(2, about::kLabel3);
-  Label4 = AddLabel(3, about::kLabel4);
+  Label1 = AddLabel(0, about::kLabel1, false);
+  Label2 = AddLabel(1, about::kLabel2, false);
+  Label3 = AddLabel(2, about::kLabel3, true);
+  Label4 = AddLabel(3, about::kLabel4, false);
   page::AddAboutButton(about::kButton1);
 }
 
-TForm9::Label TForm9::AddLabel(int32_t index, const about::LabelDescription& description) {
-  const bool link = &description == &about::kLabel3;
+TForm9::Label TForm9::AddLabel(int32_t index, const about::LabelDescription& description,
+                               bool link) {
   return {index, std::string(description.control.text), description.control.place.left,
           page::AddAboutLabel(index, description, link)};
 }

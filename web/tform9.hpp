@@ -42,7 +42,8 @@ class TForm9 {
     int32_t left;
     int32_t width;
   };
-  Label AddLabel(int32_t index, const about::LabelDescription& description);
+  // `link` gives the label the hand pointer and a click.
+  Label AddLabel(int32_t index, const about::LabelDescription& description, bool link);
   void Label1MouseMove(Label& label, int32_t x);
   void Label3MouseMove();
   void BeginSecondStage();
