@@ -108,7 +108,7 @@ void TForm1::K1Click() {
 }
 
 void TForm1::SearchforHelpOn1Click() {
-  page::OpenInNewTab(GameState().appDir + "zaptrail-help.html");
+  page::OpenInNewTab(GameState().appDir + std::string(kHelpFileName));
 }
 
 std::string TForm1::BestTimesText() {
@@ -173,18 +173,21 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {
-  dialogOpen_ = true;
-  platform_.ReleaseAll();
-  page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
-                        offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
+  ShowBox(ApplicationTitle(kModuleFileName), text,
+          offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
 }
 
 void TForm1::ShowMessageBox(const std::string& caption, const std::string& text,
                             std::function<void()> dismissed) {
   answer_ = [dismissed = std::move(dismissed)](bool) { dismissed(); };
+  ShowBox(caption, text, "");
+}
+
+void TForm1::ShowBox(const std::string& caption, const std::string& text,
+                     const std::string& quitButton) {
   dialogOpen_ = true;
   platform_.ReleaseAll();
-  page::ShowErrorDialog(caption, text, "");
+  page::ShowErrorDialog(caption, text, quitButton);
 }
 
 template <typename Handler>

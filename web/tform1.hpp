@@ -68,6 +68,8 @@ class TForm1 : private SessionShell {
   void SaveAsPageGoes(bool pageStays);
   bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
   void VisibilityChanged(bool hidden);
+  // The page's one message box, which tells the module through zt_dialog_closed when it goes.
+  void ShowBox(const std::string& caption, const std::string& text, const std::string& quitButton);
   template <typename Handler>
   void RunHandler(Handler&& handler);
 
