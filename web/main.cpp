@@ -60,6 +60,33 @@ EMSCRIPTEN_KEEPALIVE void zt_play_again() {
   form1->PlayAgain();
 }
 
+// A menu item chosen in the page's menu bar, by its command number.
+EMSCRIPTEN_KEEPALIVE void zt_menu_command(int command) {
+  form1->MenuCommand(static_cast<zaptrail::MenuCommand>(command));
+}
+
+// The about box's events: the pointer over a label (by its index, x pixels from its left) or
+// over the bare client area, the link clicked, and the box closed by OK (1) or its close box (2).
+EMSCRIPTEN_KEEPALIVE void zt_about_label_move(int label, int x) {
+  form1->AboutBox().LabelMouseMove(label, x);
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_about_form_move() {
+  form1->AboutBox().FormMouseMove();
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_about_link_click() {
+  form1->AboutBox().Label3Click();
+}
+
+EMSCRIPTEN_KEEPALIVE void zt_about_closed(int result) {
+  if (result == 1) {
+    form1->AboutBox().Button1Click();
+  } else {
+    form1->AboutBox().CloseBoxClick();
+  }
+}
+
 EMSCRIPTEN_KEEPALIVE void zt_layout() {
   form1->PlaceCompass();
 }

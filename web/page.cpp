@@ -21,7 +21,12 @@ EM_JS(void, zt_set_caption, (const char* panelId, const char* caption),
 EM_JS(void, zt_set_dialog_face, (const char* family, int pixels),
       { zaptrailPage.setDialogFace(UTF8ToString(family), pixels); });
 EM_JS(void, zt_show_ended, (), { zaptrailPage.showEnded(); });
-EM_JS(void, zt_open_in_new_tab, (const char* url), { window.open(UTF8ToString(url), "_blank"); });
+// The new tab gets no hold on this page.
+EM_JS(int, zt_open_in_new_tab, (const char* url), {
+  const opened = window.open(UTF8ToString(url), "_blank");
+  if (opened) opened.opener = null;
+  return opened ? 1 : 0;
+});
 
 namespace zaptrail::page {
 
@@ -70,8 +75,8 @@ void ShowEnded() {
   zt_show_ended();
 }
 
-void OpenInNewTab(const std::string& url) {
-  zt_open_in_new_tab(url.c_str());
+bool OpenInNewTab(const std::string& url) {
+  return zt_open_in_new_tab(url.c_str()) != 0;
 }
 
 }  // namespace zaptrail::page

@@ -33,6 +33,7 @@ void ShowErrorDialog(const std::string& caption, const std::string& text,
                      const std::string& quitButton);
 // The run has ended: the page offers a new one, which it asks for through zt_play_again.
 void ShowEnded();
-void OpenInNewTab(const std::string& url);
+// False when the browser refused to open it.
+bool OpenInNewTab(const std::string& url);
 
 }  // namespace zaptrail::page

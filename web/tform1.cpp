@@ -9,6 +9,7 @@
 #include "game/tick.hpp"
 #include "game/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
+#include "web/main_menu.hpp"
 #include "web/page.hpp"
 
 namespace zaptrail {
@@ -48,6 +49,7 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
   page::SetCaption("main-window", kMainWindowCaption);
   page::SetCaption("compass-window", kCompassCaption);
   page::SetDialogFace(kDialogFace);
+  BuildMainMenu();
 }
 
 TForm1::~TForm1() {
@@ -62,7 +64,10 @@ void TForm1::FormCreate() {
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
   form3_.FormCreate();
+  form9_.reset();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
+  // A new run's about box, as the desktop's at start-up: design captions, colours and places.
+  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
   RunHandler([&] { session_->Start(options_); });
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
@@ -84,12 +89,18 @@ void TForm1::StepTicks(int32_t count) {
   for (int32_t i = 0; i < count && !ended_; ++i) Timer1Timer();
 }
 
+void TForm1::MenuCommand(zaptrail::MenuCommand command) {
+  // An ended run only offers another.
+  if (ended_) return;
+  RunMenuCommand(*this, command);
+}
+
 void TForm1::Reset1Click() {
   RunHandler([&] { NewGame(GameState()); });
 }
 
 void TForm1::Property1Click() {
-  if (ended_ || errorShown_ || form3_.Showing()) return;
+  if (ended_ || errorShown_ || GameDialogShowing()) return;
   session_->DialogOpens();
   form3_.ShowModal();
 }
@@ -99,12 +110,27 @@ void TForm1::SettingsClosed(int code) {
   RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_.PeriodText()); });
 }
 
+void TForm1::Quit1Click() {
+  // The player's close, as Escape's: the records are saved, or the player is asked.
+  RunHandler([&] { session_->CloseByPlayer(); });
+}
+
+void TForm1::K1Click() {
+  if (ended_ || errorShown_ || GameDialogShowing()) return;
+  session_->DialogOpens();
+  form9_->ShowModal([this] { session_->AboutBoxEnds(); });
+}
+
 void TForm1::SearchforHelpOn1Click() {
-  page::OpenInNewTab(GameState().appDir + "zaptrail-help.html");
+  page::OpenInNewTab(GameState().appDir + std::string(kHelpFileName));
 }
 
 std::string TForm1::BestTimesText() {
   return FormatRecords(GameState().record.BestTimes);
+}
+
+bool TForm1::GameDialogShowing() const {
+  return form3_.Showing() || (form9_ && form9_->Showing());
 }
 
 void TForm1::DialogClosed(bool quit) {
@@ -146,11 +172,11 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   Key key;
   if (KeyOf(code, key)) {
     platform_.Hold(key, down);
-    // In the settings dialog they are also the dialog's: its arrows, its buttons, its check box.
-    return !form3_.Showing();
+    // In a dialog they are also the dialog's: its arrows, its buttons, its check box.
+    return !GameDialogShowing();
   }
-  // The main window takes no shortcut while the settings dialog is open.
-  if (form3_.Showing()) return false;
+  // The main window takes no shortcut while one of its dialogs is open.
+  if (GameDialogShowing()) return false;
   if (code == "F2") {
     if (down && !event.repeat) Reset1Click();
     return true;
@@ -167,10 +193,21 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {
+  ShowBox(ApplicationTitle(kModuleFileName), text,
+          offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
+}
+
+void TForm1::ShowMessageBox(const std::string& caption, const std::string& text,
+                            std::function<void()> dismissed) {
+  answer_ = [dismissed = std::move(dismissed)](bool) { dismissed(); };
+  ShowBox(caption, text, "");
+}
+
+void TForm1::ShowBox(const std::string& caption, const std::string& text,
+                     const std::string& quitButton) {
   errorShown_ = true;
   platform_.ReleaseAll();
-  page::ShowErrorDialog(ApplicationTitle(kModuleFileName), text,
-                        offerQuit ? std::string(kQuitWithoutSavingCaption) : "");
+  page::ShowErrorDialog(caption, text, quitButton);
 }
 
 template <typename Handler>

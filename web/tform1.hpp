@@ -8,7 +8,9 @@
 #include <string>
 
 #include "game/session.hpp"
+#include "game/window_descriptions.hpp"
 #include "web/tform3.hpp"
+#include "web/tform9.hpp"
 #include "web/tick_schedule.hpp"
 #include "web/web_platform.hpp"
 
@@ -35,12 +37,11 @@ class TForm1 : private SessionShell {
   void DialogClosed(bool quit);
   // After a run ended: a fresh one from the title screen.
   void PlayAgain();
-  // The settings dialog with the game halted; the page tells of its end through SettingsClosed.
-  void Property1Click();
-  // `code` is the showing's result: OK applies the period text.
+  // `code` is the settings dialog's result: OK applies the period text.
   void SettingsClosed(int code);
-  // True while the error dialog is shown: it holds the keys, and the game sees none. The settings
-  // dialog is one of the game's windows, whose keys count as on the desktop.
+  // True while the error dialog or a message box is shown: it holds the keys, and the game sees
+  // none. The settings dialog and the about box are the game's windows, whose keys count as on
+  // the desktop.
   bool ErrorShown() const { return errorShown_; }
   // The page's size changed, and the panels with it.
   void PlaceCompass();
@@ -48,21 +49,38 @@ class TForm1 : private SessionShell {
   std::string BestTimesText();
   // Ticks run since the page started, for the tests' hook.
   int64_t TicksRun() const { return ticksRun_; }
-  // The error dialog with the text, and a button that quits without saving when `offerQuit`.
+  TForm9& AboutBox() { return *form9_; }
+
+  // The menu's items, by the handlers named after them.
+  void MenuCommand(zaptrail::MenuCommand command);
+  void Reset1Click();
+  // The settings dialog with the game halted; the page tells of its end through SettingsClosed.
+  void Property1Click();
+  void Quit1Click();
+  void SearchforHelpOn1Click();
+  void K1Click();
+
+  // The default error dialog with this text, and a second button that quits without saving when
+  // `offerQuit`.
   void ShowError(const std::string& text, bool offerQuit = false);
+  // A box with an OK button alone; `dismissed` runs once the player has closed it.
+  void ShowMessageBox(const std::string& caption, const std::string& text,
+                      std::function<void()> dismissed);
 
  private:
   void Timer1Timer();
   void TimerFired();
   void ArmTimer();
   void DisarmTimer();
-  void Reset1Click();
-  void SearchforHelpOn1Click();
   // The page is hidden or going away: the records are saved, and the player hears of a failure
   // when there is still a page to show it in.
   void SaveAsPageGoes(bool pageStays);
   bool KeyEvent(int eventType, const EmscriptenKeyboardEvent& event);
   void VisibilityChanged(bool hidden);
+  // The settings dialog or the about box is open: the keys are also theirs.
+  bool GameDialogShowing() const;
+  // The page's one message box, which tells the module through zt_dialog_closed when it goes.
+  void ShowBox(const std::string& caption, const std::string& text, const std::string& quitButton);
   template <typename Handler>
   void RunHandler(Handler&& handler);
 
@@ -85,6 +103,7 @@ class TForm1 : private SessionShell {
   TForm3 form3_;
   WebPlatform platform_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<TForm9> form9_;
   TickSchedule schedule_;
   int32_t period_ = 0;  // 0 while the session keeps the timer stopped
   long timerId_ = 0;

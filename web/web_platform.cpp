@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include "web/gamepad.hpp"
+#include "web/main_menu.hpp"
 #include "web/page.hpp"
 #include "web/tform1.hpp"
 
@@ -28,7 +29,7 @@ void WebPlatform::PlaceMainPanelAtStart() {
 }
 
 bool WebPlatform::InputFocused() {
-  return !form1_.ErrorShown();
+  return !form1_.ErrorShown() && !MainMenuActive();
 }
 
 bool WebPlatform::JoystickCapabilities(JoystickCaps& caps) {

@@ -26,7 +26,7 @@ class WebPlatform : public Platform {
   void PlaceMainPanelAtStart();
 
   // Key events reach only the page that has the focus, and losing it lets go of every key; what
-  // is left is the error dialog, which holds them.
+  // is left is the error dialog, which holds them, or the menu bar.
   bool InputFocused() override;
   bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
   // A page learns of a gamepad only once a button is pressed, so it always offers one; reading

@@ -1,5 +1,6 @@
 // What every page test needs: the built page served on 127.0.0.1, Debian's Chromium driven
 // headless, the native sim beside it, and the PNG pictures the sim writes.
+import assert from "node:assert/strict";
 import { execFile } from "node:child_process";
 import { mkdtemp, readFile, rm } from "node:fs/promises";
 import { createServer } from "node:http";
@@ -7,6 +8,7 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { promisify } from "node:util";
 import { inflateSync } from "node:zlib";
+import { after, before } from "node:test";
 
 import puppeteer from "puppeteer-core";
 
@@ -60,6 +62,25 @@ export async function launchBrowser() {
       await rm(profile, { recursive: true, force: true });
     },
   };
+}
+
+// For the test file that calls it: the page's folder served and Chromium launched before its
+// tests, both gone after them; `url` and `browser` once they are up.
+export function serveToBrowser() {
+  const served = {};
+  let site;
+  let chromium;
+  before(async () => {
+    site = await serveSite();
+    chromium = await launchBrowser();
+    served.url = site.url;
+    served.browser = chromium.browser;
+  });
+  after(async () => {
+    await chromium?.close();
+    site?.close();
+  });
+  return served;
 }
 
 // Opens the page with every console error and uncaught exception collected in `errors`.
@@ -184,3 +205,12 @@ export async function simSnapshot(seed, keyLines, level = 0) {
 }
 
 export const execFileAsync = promisify(execFile);
+
+// The canvas against the sim's picture after the same key lines.
+export async function assertSameField(page, seed, lines, what) {
+  const { picture } = await simSnapshot(seed, lines);
+  const shown = await canvasRgb(page);
+  assert.equal(shown.width, picture.width, `${what}: width`);
+  assert.equal(shown.height, picture.height, `${what}: height`);
+  assert.ok(shown.rgb.equals(picture.rgb), `${what}: the canvas differs from the sim's picture`);
+}
