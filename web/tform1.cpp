@@ -43,7 +43,8 @@ TForm1::TForm1(const SessionOptions& options, bool manualTicks)
     : options_(options), manualTicks_(manualTicks), platform_(*this) {
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
   emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
-  emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnFocusLost);
+  // The window's own blur only: a focus moving between the page's controls keeps the keys.
+  emscripten_set_blur_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, &TForm1::OnFocusLost);
   emscripten_set_visibilitychange_callback(this, true, &TForm1::OnVisibility);
   emscripten_set_beforeunload_callback(this, &TForm1::OnUnload);
   page::SetCaption("main-window", kMainWindowCaption);

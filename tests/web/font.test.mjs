@@ -4,10 +4,10 @@
 import assert from "node:assert/strict";
 import { readFile, readdir } from "node:fs/promises";
 import path from "node:path";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import { gzipSync } from "node:zlib";
 
-import { execFileAsync, launchBrowser, openPage, serveSite, siteFolder } from "./browser.mjs";
+import { execFileAsync, openPage, serveToBrowser, siteFolder } from "./browser.mjs";
 
 const kDialogFamily = "ＭＳ Ｐゴシック";
 const kFaceLicence = "IPA_Font_License_Agreement_v1.0.txt";
@@ -66,21 +66,12 @@ async function moduleTexts() {
   return texts;
 }
 
-let site;
-let chromium;
-before(async () => {
-  site = await serveSite();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  site?.close();
-});
+const served = serveToBrowser();
 
 test("the face has every character the page shows and every text the module holds", async () => {
   // Every text put into the page is recorded, from its first node on; storage that refuses
   // writes brings up the error dialog with its second button when Escape asks to quit.
-  const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=3&ticks=manual`, {
+  const { page, errors } = await openPage(served.browser, `${served.url}?seed=3&ticks=manual`, {
     beforeLoad: () => {
       Storage.prototype.setItem = () => {
         throw new DOMException("full", "QuotaExceededError");
@@ -113,7 +104,7 @@ test("the face has every character the page shows and every text the module hold
 });
 
 test("the face loads under the dialogs' family after the first frame, with no error", async () => {
-  const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=1`);
+  const { page, errors } = await openPage(served.browser, `${served.url}?seed=1`);
   const file = await faceFile();
   const loaded = await page.evaluate(async (family, name) => {
     const faces = await document.fonts.load(`12px "${family}"`, "ﾌﾟﾛﾊﾟﾃｨ");
@@ -151,9 +142,9 @@ test("the face is renamed and its licence is in the folder, with ours and the no
 test("everything the page fetches to play, the face included, is within 300 KB gzip-compressed",
      async () => {
   const fetched = new Set();
-  const page = await chromium.browser.newPage();
+  const page = await served.browser.newPage();
   page.on("requestfinished", (request) => fetched.add(new URL(request.url()).pathname.slice(1)));
-  await page.goto(`${site.url}?seed=1`, { waitUntil: "load" });
+  await page.goto(`${served.url}?seed=1`, { waitUntil: "load" });
   await page.evaluate(() => window.zaptrail.ready);
   await page.waitForNetworkIdle({ idleTime: 200 });
   await page.close();

@@ -4,21 +4,12 @@ import assert from "node:assert/strict";
 import { mkdtemp, readFile, rm, stat, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
-import { after, afterEach, before, beforeEach, describe, test } from "node:test";
+import { afterEach, beforeEach, describe, test } from "node:test";
 
-import { kTimeout, launchBrowser, openPage, playLines, serveSite, simSnapshot, siteFolder, wanderingRun }
+import { kTimeout, openPage, playLines, serveToBrowser, simSnapshot, siteFolder, wanderingRun }
   from "./browser.mjs";
 
-let site;
-let chromium;
-before(async () => {
-  site = await serveSite();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  site?.close();
-});
+const served = serveToBrowser();
 
 const bestTimes = (page) => page.evaluate(() => window.zaptrail.bestTimes());
 const stored = (page) => page.evaluate(() => localStorage.getItem("zaptrail.ini"));
@@ -46,9 +37,9 @@ describe("the records file between the page and the player's files", { timeout: 
   let folder;
   let cdp;
   beforeEach(async () => {
-    context = await chromium.browser.createBrowserContext();
+    context = await served.browser.createBrowserContext();
     folder = await mkdtemp(path.join(tmpdir(), "zaptrail-records-"));
-    cdp = await chromium.browser.target().createCDPSession();
+    cdp = await served.browser.target().createCDPSession();
     await cdp.send("Browser.setDownloadBehavior", {
       behavior: "allow", downloadPath: folder, browserContextId: context.id, eventsEnabled: true,
     });
@@ -91,7 +82,7 @@ describe("the records file between the page and the player's files", { timeout: 
   }
 
   test("the download is what a save would write now: the run's times merged with storage's", async () => {
-    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(context, `${served.url}?seed=5&ticks=manual`);
     // Nothing cleared anywhere: an empty file.
     assert.equal(await download(page), "");
     await storeAndReload(page, "99\r\n");
@@ -106,7 +97,7 @@ describe("the records file between the page and the player's files", { timeout: 
   });
 
   test("a desktop file loads whole and comes back byte for byte; a later one merges level by level", async () => {
-    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(context, `${served.url}?seed=5&ticks=manual`);
     await load(page, "zaptrail.ini", "57\r\n130\r\n");
     assert.equal(await bestTimes(page), "57\r\n130\r\n");
     assert.equal(await stored(page), "57\r\n130\r\n");
@@ -126,7 +117,7 @@ describe("the records file between the page and the player's files", { timeout: 
   });
 
   test("a file that is no records file is refused in the error dialog and changes nothing", async () => {
-    const { page, errors } = await openPage(context, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(context, `${served.url}?seed=5&ticks=manual`);
     await storeAndReload(page, "57\r\n130\r\n");
     const refused = [
       ["big.ini", "1\r\n".repeat(349526), "ﾌｧｲﾙ big.ini は開けません."],
@@ -148,7 +139,7 @@ describe("the records file between the page and the player's files", { timeout: 
   });
 
   test("where storage refuses every write, a loaded file still reaches the run and its download", async () => {
-    const { page } = await openPage(context, `${site.url}?seed=5&ticks=manual`, {
+    const { page } = await openPage(context, `${served.url}?seed=5&ticks=manual`, {
       beforeLoad: () => {
         Storage.prototype.setItem = () => {
           throw new DOMException("full", "QuotaExceededError");
@@ -166,7 +157,7 @@ describe("the records file between the page and the player's files", { timeout: 
 
 describe("the page in play", { timeout: kTimeout * 4 }, () => {
   test("a hidden page runs no tick however long it stays hidden, and goes on when shown", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5`);
     const ticks = () => page.evaluate(() => window.zaptrail.ticks());
     // A browser timer fires after every timer due before it, so the game's ticks of this span
     // run before it ends unless the game has none armed.
@@ -194,7 +185,7 @@ describe("the page in play", { timeout: kTimeout * 4 }, () => {
   test("the shaking levels move the main panel as the engine moves the window, and not the compass", async () => {
     const lines = wanderingRun(240);
     for (const [seed, level] of [[11, 7], [12, 10]]) {
-      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=${seed}&ticks=manual`);
+      const { page, errors } = await openPage(served.browser, `${served.url}?seed=${seed}&ticks=manual`);
       await page.evaluate((start) => window.zaptrail.startAtLevel(start), level);
       const { report } = await simSnapshot(seed, lines, level);
       // The main window's place after each tick; the first is a title tick, where it has not moved.
@@ -227,7 +218,7 @@ describe("the page in play", { timeout: kTimeout * 4 }, () => {
   test("the cues through Web Audio: the first after the first key waits for its sound, a new one cuts the last off", async () => {
     // An audio context that logs which sound starts and stops, each known by its file's size,
     // and decodes only when the test lets it.
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=32&ticks=manual`, {
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=32&ticks=manual`, {
       beforeLoad: () => {
         window.audioLog = [];
         window.decodesAsked = 0;

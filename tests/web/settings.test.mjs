@@ -1,20 +1,11 @@
 // The page's settings dialog and error dialog in headless Chromium: the dialog's place and size,
 // the game halted while it is open, the period it applies, and the sound switch.
 import assert from "node:assert/strict";
-import { after, before, describe, test } from "node:test";
+import { describe, test } from "node:test";
 
-import { canvasRgb, kTimeout, launchBrowser, openPage, serveSite, simSnapshot } from "./browser.mjs";
+import { canvasRgb, kTimeout, openPage, serveToBrowser, simSnapshot } from "./browser.mjs";
 
-let site;
-let chromium;
-before(async () => {
-  site = await serveSite();
-  chromium = await launchBrowser();
-});
-after(async () => {
-  await chromium?.close();
-  site?.close();
-});
+const served = serveToBrowser();
 
 // Holds `key` (none when null) for `ticks` ticks.
 async function hold(page, key, ticks) {
@@ -69,7 +60,7 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
   test("Alt+Enter shows it centred at its design size with the game halted; Cancel, the close box " +
        "and Escape apply nothing",
     async () => {
-      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+      const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
       await hold(page, "Space", 9);
       await hold(page, "ArrowUp", 4);
       await openSettings(page);
@@ -144,7 +135,7 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
 
   test("the arrows and Up and Down step by 16 down to 16; OK takes hexadecimal, and a text that " +
        "is no number shows the error after the dialog has gone and stays", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`);
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await openSettings(page);
     await pressArrow(page, "up");
     await pressArrow(page, "up");
@@ -180,7 +171,7 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
 
   test("the sound box, read whenever a cue falls due, silences it even when left with Cancel",
     async () => {
-      const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`, {
+      const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`, {
         beforeLoad: () => {
           window.cuesDecoded = 0;
           window.cuesStarted = 0;
@@ -220,7 +211,7 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
 describe("the error dialog", { timeout: kTimeout * 2 }, () => {
   test("shown over the settings dialog leaves it the keys; it speaks the dialog face, and Alt with " +
        "its underlined key quits without saving", async () => {
-    const { page, errors } = await openPage(chromium.browser, `${site.url}?seed=5&ticks=manual`, {
+    const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`, {
       beforeLoad: () => {
         Storage.prototype.setItem = () => {
           throw new DOMException("full", "QuotaExceededError");
