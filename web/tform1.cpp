@@ -61,7 +61,11 @@ void TForm1::FormCreate() {
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
-  RunHandler([&] { session_->Start(options_); });
+  // The first reading of the gamepads wakes the browser's gamepad service, which the first
+  // frame need not wait for: the ticks probe before the title screen takes input.
+  SessionOptions options = options_;
+  options.probe = JoystickProbeTime::AfterFirstFrame;
+  RunHandler([&] { session_->Start(options); });
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
   platform_.ShowChangedPictures();
