@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Packs files into a zip that depends on their names and bytes alone: the order given, one fixed
-time, the same permissions for all, no owner and no extra fields.
+"""Packs files into a zip that depends on their names and bytes alone: the order given (without
+names, every other file of the folder in name order), one fixed time, the same permissions for
+all, no owner and no extra fields.
 
-usage: pack_zip.py ARCHIVE FOLDER NAME...
+usage: pack_zip.py ARCHIVE FOLDER [NAME...]
 """
 import os
 import sys
@@ -10,6 +11,8 @@ import zipfile
 
 
 def main(archive, folder, names):
+    if not names:
+        names = sorted(name for name in os.listdir(folder) if name != os.path.basename(archive))
     with zipfile.ZipFile(archive, "w") as packed:
         for name in names:
             entry = zipfile.ZipInfo(name, date_time=(1980, 1, 1, 0, 0, 0))
@@ -21,6 +24,6 @@ def main(archive, folder, names):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 4:
+    if len(sys.argv) < 3:
         sys.exit(__doc__.strip().splitlines()[-1])
     main(sys.argv[1], sys.argv[2], sys.argv[3:])

@@ -159,10 +159,27 @@ function showNotice(text) {
   notice.hidden = false;
 }
 
+// The module's code comes inside the built page, in base64 (web/inline_page.py), so that the
+// first frame waits for no second request. It is compiled from here on, while the module's own
+// script is read and run.
+const zaptrailCode = (() => {
+  const text = document.getElementById("module-code").textContent;
+  if (Uint8Array.fromBase64) return WebAssembly.compile(Uint8Array.fromBase64(text));
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return WebAssembly.compile(bytes);
+})();
+
 var Module = {
   started: false,
-  // The module could not be fetched or started: a page opened from a file, a server that does
-  // not send zaptrail.wasm.
+  instantiateWasm(imports, receiveInstance) {
+    zaptrailCode.then((code) => WebAssembly.instantiate(code, imports)
+        .then((instance) => receiveInstance(instance, code)))
+        .catch((error) => Module.onAbort(String(error)));
+    return {};
+  },
+  // The module could not be compiled or started.
   onAbort(what) {
     showNotice(`zap trail could not start (${what}).`);
   },
