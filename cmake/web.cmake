@@ -1,8 +1,9 @@
 # The browser build: the engine, the sprite sheet from artgen built for this machine, and the
 # web shell that makes the page's folder and its zip. Errors travel as exceptions here too,
-# which emscripten leaves out unless asked.
-add_compile_options(-fexceptions)
-add_link_options(-fexceptions)
+# which emscripten leaves out unless asked: WebAssembly's own, since emscripten's older way
+# sends every call that may throw out to JavaScript and back, and its glue slowed the start.
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions)
 add_subdirectory(view)
 add_subdirectory(game)
 include(cmake/host_sprite_data.cmake)

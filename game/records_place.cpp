@@ -14,6 +14,8 @@ bool SavesInUserFolder(const RecordsPlace& place) {
 
 RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string& userFolder) {
   RecordsPlace place{appFolder, userFolder};
+  // With no second folder there is no choice, and nothing to write to make it (a page's storage).
+  if (userFolder.empty()) return place;
   const std::string appFile = appFolder + kRecordsFileName;
   // A file the player made read-only is as closed to the game as a folder it cannot write.
   place.appFolderTakesFiles = files::CanCreateFileIn(appFolder) &&

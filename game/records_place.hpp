@@ -17,7 +17,8 @@ struct RecordsPlace {
   bool appFolderTakesFiles = true;
 };
 
-// Tries to create a file in the executable's folder and to write the file already there.
+// Tries to create a file in the executable's folder and to write the file already there, when
+// there is a player's folder to fall back to.
 RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string& userFolder);
 
 // The best times at start-up: this run's own file, merged with the other folder's file when

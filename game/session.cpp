@@ -1,6 +1,8 @@
 #include "game/session.hpp"
 
+#include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "game/close_and_save.hpp"
 #include "game/errors.hpp"
@@ -25,8 +27,14 @@ std::string OrDefault(const std::string& overridden, std::string (*system)()) {
 }  // namespace
 
 Session::Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
-                 std::ostream& errors)
-    : game_(platform, spriteSheet), shell_(shell), errors_(errors) {}
+                 ErrorLine errorLine)
+    : game_(platform, spriteSheet), shell_(shell), errorLine_(std::move(errorLine)) {}
+
+// Plain stdio, so that a build without streams (the page's module) leaves them out.
+void Session::WriteToStandardError(const std::string& line) {
+  std::fputs((line + "\n").c_str(), stderr);
+  std::fflush(stderr);
+}
 
 void Session::Start(const SessionOptions& options) {
   game_.appDir = OrDefault(options.appDir, files::ExecutableFolder);
@@ -73,7 +81,7 @@ void Session::CloseUnattended() {
   if (closing_) return;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next != AfterSave::Close) errors_ << kNotSaved << save.error << std::endl;
+  if (save.next != AfterSave::Close) errorLine_(kNotSaved + save.error);
   Finish(save.next == AfterSave::Close ? 0 : 1);
 }
 
@@ -82,10 +90,9 @@ void Session::SaveAsDisplayIsLost() {
   closing_ = true;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  errors_ << "zaptrail: lost the connection to the display; "
-          << (save.next == AfterSave::Close ? "best times saved in " + save.savedTo
-                                            : "best times not saved: " + save.error)
-          << std::endl;
+  errorLine_("zaptrail: lost the connection to the display; " +
+             (save.next == AfterSave::Close ? "best times saved in " + save.savedTo
+                                            : "best times not saved: " + save.error));
 }
 
 std::string Session::SaveWhileRunning() {
@@ -117,7 +124,7 @@ void Session::EndByLabelGame(const std::function<void(std::function<void()>)>& s
   if (closing_) return;
   const CloseSave save =
       SaveBeforeClosing(game_.record.BestTimes, game_.recordsPlace, CloseAsker::Nobody);
-  if (save.next != AfterSave::Close) errors_ << kNotSaved << save.error << std::endl;
+  if (save.next != AfterSave::Close) errorLine_(kNotSaved + save.error);
   showBox([this] {
     if (!closing_) Finish(0);
   });

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,10 +40,11 @@ struct SessionOptions {
 // shell turns its events into these calls and shows what follows.
 class Session {
  public:
-  // `errors` gets the one line that a close nobody watches leaves when it could not save, or
-  // when the display was lost.
+  // Where the one line goes that a close nobody watches leaves when it could not save, or when
+  // the display was lost; the standard error stream unless a test listens.
+  using ErrorLine = std::function<void(const std::string& line)>;
   Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
-          std::ostream& errors = std::cerr);
+          ErrorLine errorLine = WriteToStandardError);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -94,13 +94,14 @@ class Session {
   void EndByLabelGame(const std::function<void(std::function<void()> dismissed)>& showBox);
 
  private:
+  static void WriteToStandardError(const std::string& line);
   void AskPlayer(const std::string& message);
   void Finish(int status);
   void RestorePhase();
 
   Game game_;
   SessionShell& shell_;
-  std::ostream& errors_;
+  ErrorLine errorLine_;
   int32_t period_ = kDesignPeriod;
   std::optional<PlayPhase> haltedFrom_;
   bool asking_ = false;

@@ -38,7 +38,8 @@ packages_of() {
       ;;
     sanitize | fuzz) echo "${sanitizers[@]}" ;;
     bench) echo "${game[@]}" libbenchmark-dev ;;
-    measure) echo "${game[@]}" "${display[@]}" ;;
+    # The browser's figures come last in `make measure`.
+    measure) echo "${game[@]}" "${display[@]}" "$(packages_of web)" ;;
     format) echo clang-format ;;
     *) return 1 ;;
   esac

@@ -1,5 +1,7 @@
 #include "view/sprite_sheet.hpp"
 
+#include <cstddef>
+
 #include "view/sprite_sheet_data.hpp"
 
 namespace zaptrail {
@@ -7,11 +9,10 @@ namespace zaptrail {
 const PixelSurface& SpriteSheet() {
   static const PixelSurface sheet = [] {
     PixelSurface pixels(kSheetSize, kSheetSize);
-    for (int32_t y = 0; y < kSheetSize; ++y) {
-      for (int32_t x = 0; x < kSheetSize; ++x) {
-        const uint32_t rgb = kSheetPalette[kSheetIndices[y * kSheetSize + x]];
-        pixels.SetPixel(x, y, 0xFF000000u | rgb);
-      }
+    // Row-major on both sides, so one pass; it runs on the way to the first frame.
+    uint32_t* out = pixels.Pixels();
+    for (size_t at = 0; at < static_cast<size_t>(kSheetSize * kSheetSize); ++at) {
+      out[at] = 0xFF000000u | kSheetPalette[kSheetIndices[at]];
     }
     return pixels;
   }();

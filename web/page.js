@@ -187,10 +187,33 @@ function showNotice(text) {
   notice.hidden = false;
 }
 
+// The module's code comes inside the built page, in base64 (web/inline_page.py), so that the
+// first frame waits for no second request.
+function moduleCodeBytes() {
+  const text = document.getElementById("module-code").textContent;
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
 var Module = {
   started: false,
-  // The module could not be fetched or started: a page opened from a file, a server that does
-  // not send zaptrail.wasm.
+  // Compiled and started at once, while the module's script runs: code this small compiles in
+  // less time than handing it to the browser's compiler threads and waiting for their answer.
+  instantiateWasm(imports, receiveInstance) {
+    try {
+      const code = new WebAssembly.Module(moduleCodeBytes());
+      const instance = new WebAssembly.Instance(code, imports);
+      receiveInstance(instance, code);
+      return instance.exports;
+    } catch (error) {
+      Module.onAbort(String(error));
+      return {};
+    }
+  },
+  // The module could not be compiled or started.
   onAbort(what) {
     showNotice(`zap trail could not start (${what}).`);
   },

@@ -69,7 +69,11 @@ void TForm1::FormCreate() {
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
   // A new run's about box, as the desktop's at start-up: design captions, colours and places.
   form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
-  RunHandler([&] { session_->Start(options_); });
+  // The first reading of the gamepads wakes the browser's gamepad service, which the first
+  // frame need not wait for: the ticks probe before the title screen takes input.
+  SessionOptions options = options_;
+  options.probe = JoystickProbeTime::AfterFirstFrame;
+  RunHandler([&] { session_->Start(options); });
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
   platform_.ShowChangedPictures();

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,8 +70,9 @@ struct Copy {
   ScriptedPlatform platform;
   PixelSurface sheet{256, 256};
   FakeShell shell;
-  std::ostringstream errors;
-  Session session{platform, sheet, shell, errors};
+  std::string errors;
+  Session session{platform, sheet, shell,
+                  [this](const std::string& line) { errors += line + "\n"; }};
 };
 
 class SessionTest : public ::testing::Test {
@@ -114,7 +114,7 @@ TEST_F(SessionTest, EveryEndingSavesThenEndsOnceWithStatusZero) {
     EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n");
     EXPECT_EQ(run.shell.ended, std::vector<int>{0});
     EXPECT_FALSE(run.shell.ticking);
-    EXPECT_EQ(run.errors.str(), "");
+    EXPECT_EQ(run.errors, "");
     // Everything after the end is ignored: no second save, end or tick.
     run.game().record.BestTimes = {"1"};
     const int32_t titleDelay = run.game().record.TitleDelay;
@@ -192,7 +192,7 @@ TEST_F(SessionTest, AnUnattendedCloseThatSavesNothingEndsWithStatusOne) {
     Copy run(app, user);
     run.session.CloseUnattended();
     EXPECT_EQ(run.shell.ended, std::vector<int>{1});
-    const std::string said = run.errors.str();
+    const std::string said = run.errors;
     EXPECT_EQ(said.rfind("zaptrail: best times not saved: ﾌｧｲﾙ ", 0), 0U) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
     EXPECT_TRUE(run.shell.questions.empty());
@@ -205,7 +205,7 @@ TEST_F(SessionTest, AnUnattendedCloseThatSavesNothingEndsWithStatusOne) {
     dismissed();
   });
   EXPECT_TRUE(shown);
-  EXPECT_NE(run.errors.str().find("best times not saved"), std::string::npos);
+  EXPECT_NE(run.errors.find("best times not saved"), std::string::npos);
   EXPECT_EQ(run.shell.ended, std::vector<int>{0});
 }
 

@@ -36,7 +36,9 @@ async function readFace() {
 // zero-terminated pieces that are whole UTF-8 text with Japanese in it. Short texts the compiler
 // writes into the code instead are found by running the page.
 async function moduleTexts() {
-  const bytes = await readFile(path.join(siteFolder, "zaptrail.wasm"));
+  const page = await readFile(path.join(siteFolder, "index.html"), "utf8");
+  const code = page.match(/<script type="application\/octet-stream" id="module-code">([^<]*)</)[1];
+  const bytes = Buffer.from(code, "base64");
   const number = (at) => {
     let value = 0;
     for (let shift = 0; ; shift += 7) {

@@ -257,5 +257,5 @@ with zipfile.ZipFile(folder / "zaptrail-web.zip") as packed:
   const inFolder = (await readdir(siteFolder)).filter((name) => name !== "zaptrail-web.zip");
   assert.deepEqual(listed.map(([name]) => name).sort(), inFolder.sort());
   assert.ok(listed.every(([, same]) => same === "True"), stdout);
-  assert.ok(inFolder.includes("zaptrail.wasm") && inFolder.includes("TAK.WAV"));
+  assert.ok(inFolder.includes("index.html") && inFolder.includes("TAK.WAV"));
 });
