@@ -3,23 +3,11 @@
 // pixels and is zoomed whole with the panels, so the labels' places stay the module's. Every
 // event goes to the module, which moves and recolours the labels.
 const zaptrailAbout = (() => {
-  const dialog = document.createElement("dialog");
-  dialog.id = "about-box";
-  dialog.className = "window";
+  const { dialog, caption, closeBox, client } = zaptrailPage.dialogWindow("about-box");
   dialog.setAttribute("aria-labelledby", "about-caption");
-  const caption = document.createElement("header");
-  caption.className = "caption";
   const title = document.createElement("span");
   title.id = "about-caption";
-  const closeBox = document.createElement("button");
-  closeBox.type = "button";
-  closeBox.className = "close-box";
-  closeBox.tabIndex = -1;
-  closeBox.setAttribute("aria-label", "close");
   caption.append(title, closeBox);
-  const client = document.createElement("div");
-  client.className = "client";
-  dialog.append(caption, client);
   document.body.append(dialog);
   let labels = [];
   let button = null;

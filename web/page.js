@@ -94,8 +94,27 @@ const zaptrailPage = (() => {
     Module._zt_play_again();
   });
 
+  // A dialog's frame as the page's dialogs share it: caption bar, close box, client area.
+  function dialogWindow(id) {
+    const dialog = document.createElement("dialog");
+    dialog.id = id;
+    dialog.className = "window";
+    const caption = document.createElement("header");
+    caption.className = "caption";
+    const closeBox = document.createElement("button");
+    closeBox.type = "button";
+    closeBox.className = "close-box";
+    closeBox.tabIndex = -1;
+    closeBox.ariaLabel = "close";
+    const client = document.createElement("div");
+    client.className = "client";
+    dialog.append(caption, client);
+    return { dialog, caption, closeBox, client };
+  }
+
   return {
     fitZoom,
+    dialogWindow,
     fetchCues,
     showPicture(canvasId, rgba, width, height) {
       const canvas = document.getElementById(canvasId);

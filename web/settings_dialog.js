@@ -4,19 +4,7 @@
 // box and the check box when it needs them; the page tells it of the arrows and of the closing.
 
 const zaptrailSettings = (() => {
-  const dialog = document.createElement("dialog");
-  dialog.id = "settings-dialog";
-  dialog.className = "window";
-  const caption = document.createElement("header");
-  caption.className = "caption";
-  const closeBox = document.createElement("button");
-  closeBox.type = "button";
-  closeBox.className = "close-box";
-  closeBox.tabIndex = -1;
-  closeBox.ariaLabel = "close";
-  const client = document.createElement("div");
-  client.className = "client";
-  dialog.append(caption, client);
+  const { dialog, caption, closeBox, client } = zaptrailPage.dialogWindow("settings-dialog");
   let edit = null;
   let check = null;
 
