@@ -41,7 +41,6 @@ const zaptrailAbout = (() => {
       client.style.height = `${height}px`;
       dialog.style.font = `${pixels}px "${family}", sans-serif`;
     },
-    // Returns the label's width in client pixels.
     addLabel(index, text, left, top, look, colour, link) {
       const label = document.createElement("span");
       label.className = `label ${kLooks[look]}`;
@@ -58,7 +57,8 @@ const zaptrailAbout = (() => {
       });
       client.append(label);
       labels[index] = label;
-      return this.setLabel(index, left, text);
+      label.style.left = `${left}px`;
+      label.textContent = text;
     },
     addButton(text, left, top, width, height) {
       button = document.createElement("button");

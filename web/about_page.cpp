@@ -7,10 +7,10 @@
 EM_JS(void, zt_build_about,
       (const char* caption, int width, int height, const char* family, int pixels),
       { zaptrailAbout.build(UTF8ToString(caption), width, height, UTF8ToString(family), pixels); });
-EM_JS(int, zt_add_about_label,
+EM_JS(void, zt_add_about_label,
       (int index, const char* text, int left, int top, int look, const char* colour, int link), {
-        return zaptrailAbout.addLabel(index, UTF8ToString(text), left, top, look,
-                                      UTF8ToString(colour), link);
+        zaptrailAbout.addLabel(index, UTF8ToString(text), left, top, look, UTF8ToString(colour),
+                               link);
       });
 EM_JS(void, zt_add_about_button, (const char* text, int left, int top, int width, int height),
       { zaptrailAbout.addButton(UTF8ToString(text), left, top, width, height); });
@@ -36,13 +36,12 @@ void BuildAboutBox(std::string_view caption, ClientSize client, const DialogFace
                  std::string(face.family).c_str(), face.pixels);
 }
 
-int32_t AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link) {
+void AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link) {
   const ControlDescription& control = label.control;
   // An empty colour leaves the dialog's window-text colour.
   const std::string colour = label.ownColour ? Css(label.colour) : "";
-  return zt_add_about_label(index, std::string(control.text).c_str(), control.place.left,
-                            control.place.top, static_cast<int>(label.font), colour.c_str(),
-                            link ? 1 : 0);
+  zt_add_about_label(index, std::string(control.text).c_str(), control.place.left,
+                     control.place.top, static_cast<int>(label.font), colour.c_str(), link ? 1 : 0);
 }
 
 void AddAboutButton(const ControlDescription& button) {

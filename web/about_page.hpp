@@ -12,10 +12,10 @@ namespace zaptrail::page {
 
 // Empties the box and gives it its caption, client size and dialog face.
 void BuildAboutBox(std::string_view caption, ClientSize client, const DialogFace& face);
-// Returns the label's width in client pixels: labels size themselves to their text.
-int32_t AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link);
+void AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link);
 void AddAboutButton(const ControlDescription& button);
-// A new left and caption; returns the width the caption gives the label.
+// A new left and caption; returns the width the caption gives the label, which only a box
+// that is showing can measure.
 int32_t SetAboutLabel(int32_t index, int32_t left, std::string_view caption);
 void SetAboutLabelColour(int32_t index, const Colour& colour);
 void ShowAboutBox();

@@ -30,15 +30,16 @@ TForm9::TForm9(TForm1& form1, Session& session, RandomSource& random)
 
 TForm9::Label TForm9::AddLabel(int32_t index, const about::LabelDescription& description,
                                bool link) {
-  return {index, std::string(description.control.text), description.control.place.left,
-          page::AddAboutLabel(index, description, link)};
+  page::AddAboutLabel(index, description, link);
+  // Measured at each showing: a box that is not showing has no layout.
+  return {index, std::string(description.control.text), description.control.place.left, 0};
 }
 
 void TForm9::ShowModal(std::function<void()> ended) {
   showing_ = true;
   ended_ = std::move(ended);
-  FormShow();
   page::ShowAboutBox();
+  FormShow();
 }
 
 void TForm9::FormShow() {

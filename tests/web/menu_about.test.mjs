@@ -149,7 +149,8 @@ describe("the menu bar", { timeout: kTimeout * 3 }, () => {
 
 describe("the about box", { timeout: kTimeout * 3 }, () => {
   // Pushes Label1, Label2 and Label4 out over the left edge, each with pointer moves over its
-  // right end, until the box changes under them; returns the moves it took.
+  // right end, until the box changes under them; returns the moves it took, and how far the last
+  // label's right end still reached into the box before the move that changed it.
   const pushAllOut = (page) => page.evaluate(() => {
     const labels = [...document.querySelectorAll("#about-box .label")].filter((label) => label.role !== "link");
     const before = labels.map((label) => label.textContent).join();
@@ -157,12 +158,15 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
     for (const label of labels) {
       while (label.offsetLeft > 4 - label.offsetWidth && moves < 5000) {
         const box = label.getBoundingClientRect();
+        const rightEnd = label.offsetLeft + label.offsetWidth;
         label.dispatchEvent(new PointerEvent("pointermove", { bubbles: true, clientX: box.right - 0.5, clientY: box.top + 1 }));
         ++moves;
-        if (labels.map((each) => each.textContent).join() !== before || !label.isConnected) return moves;
+        if (labels.map((each) => each.textContent).join() !== before || !label.isConnected) {
+          return { moves, rightEnd };
+        }
       }
     }
-    return moves;
+    return { moves, rightEnd: null };
   });
 
   test("the link turns cyan under the pointer and opens in a new tab, or says why not", async () => {
@@ -195,7 +199,11 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
   test("the label game: two stages, each showing at left 8, then GET ANGRY ends the run", async () => {
     const { page, errors } = await openPage(served.browser, `${served.url}?seed=5&ticks=manual`);
     await choose(page, 1, 1);
-    assert.ok(await pushAllOut(page) > 50);
+    // A label is out with at most 4 of its pixels left in the box, however wide it is: one jump
+    // of at most 4 before that, its right end reached no further than 8.
+    const firstStage = await pushAllOut(page);
+    assert.ok(firstStage.moves > 50);
+    assert.ok(firstStage.rightEnd <= 8, `the last label still reached ${firstStage.rightEnd}`);
     const red = "rgb(255, 0, 0)";
     const secondStage = (await aboutBox(page)).labels.filter(([, , colour]) => colour === red);
     assert.deepEqual(secondStage, Array(3).fill(["Get Angry", 18, red]));
@@ -205,7 +213,7 @@ describe("the about box", { timeout: kTimeout * 3 }, () => {
     await page.keyboard.press("KeyA");
     assert.deepEqual((await aboutBox(page)).labels.filter(([, , colour]) => colour === red),
                      Array(3).fill(["Get Angry", 8, red]));
-    await pushAllOut(page);
+    assert.ok((await pushAllOut(page)).rightEnd <= 8);
     assert.deepEqual(await page.evaluate(() => {
       const box = document.getElementById("error-dialog");
       return [box.open, box.querySelector(".caption").textContent, box.querySelector(".message").textContent,
