@@ -245,7 +245,8 @@ var Module = {
       showNotice(`?seed= takes a whole number from 0 to 4294967295; ` +
                  `"${seedText}" is not one, so this page plays from the clock.`);
     }
-    zaptrailPage.fitZoom();
+    // The panels take their zoom once the module has built them and drawn the first picture:
+    // one layout of the whole page, and none before the first frame.
     Module._zt_start(seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0,
                      params.get("ticks") === "manual" ? 1 : 0);
     Module.started = true;
