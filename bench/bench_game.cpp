@@ -7,7 +7,7 @@
 namespace zaptrail::bench {
 
 BenchGame::BenchGame(uint32_t seed) : game(platform, SpriteSheet()) {
-  SetUpGame(game, seed, "");
+  SetUpGame(game, seed, {});
 }
 
 void BenchGame::SetLevel(int32_t level) {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/cue_player.hpp"
+#include "qt/cue_player.hpp"
 
 namespace zaptrail {
 namespace {

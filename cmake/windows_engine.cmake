@@ -1,3 +1,3 @@
 # What the Windows build makes differently: the sprite sheet's data comes from artgen built for
-# this machine. (The engine's file primitives are chosen in game/.)
+# this machine. (The file primitives are chosen in files/.)
 include(cmake/host_sprite_data.cmake)

@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/game_record.hpp"
 #include "game/platform.hpp"
 #include "game/random.hpp"
-#include "game/records_place.hpp"
 #include "game/trace.hpp"
 #include "view/compass_needle.hpp"
 #include "view/surface.hpp"
@@ -28,7 +28,6 @@ struct Game {
   PixelSurface compass{kCompassSize,
                        kCompassSize};  // the compass window's Image1, black until the first needle
   std::string appDir;                  // the executable's directory, ending in a separator
-  RecordsPlace recordsPlace;           // where the best times are read and written
   bool joystickProbePending = false;   // set-up left the probe for after the first frame
   // Keys that went down while the game did not have the keyboard: they count once let go.
   std::array<bool, kKeyCount> keysHeldElsewhere{};
@@ -39,12 +38,9 @@ struct Game {
 // (ProbePendingJoystick), which keeps starting the joystick library off the way to it.
 enum class JoystickProbeTime : uint8_t { DuringSetUp, AfterFirstFrame };
 
-// The game's share of the main window's creation: sizes, records, seed, grid, joystick and
-// the title screen. Throws when an existing records file cannot be read. The shells read the
-// records from their place; a replay reads one file.
-void SetUpGame(Game& game, uint32_t seed, const std::string& recordsPath,
-               JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
-void SetUpGame(Game& game, uint32_t seed, const RecordsPlace& place,
+// The game's share of the main window's creation: sizes, the best times already read, seed,
+// grid, joystick and the title screen.
+void SetUpGame(Game& game, uint32_t seed, std::vector<std::string> bestTimes,
                JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
 
 }  // namespace zaptrail

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 // The about box as the page shows it (about_box.js): a modal dialog whose client area keeps the
 // design's pixels. Labels are known by their index in the box's declaration order; the page

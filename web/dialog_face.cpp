@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 // Text in the face stays hidden for the short time the font may still be on its way, rather than
 // showing in another face first and changing under the player's eyes.

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "game/level.hpp"
-#include "game/records_import.hpp"
+#include "session/records_import.hpp"
 #include "web/dialog_face.hpp"
 #include "web/records_transfer.hpp"
 #include "web/tform1.hpp"

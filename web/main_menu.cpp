@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 EM_JS(void, zt_add_menu, (const char* caption), { zaptrailMenu.addMenu(UTF8ToString(caption)); });
 EM_JS(void, zt_add_menu_item, (const char* caption, const char* shortcut, int command),

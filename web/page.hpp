@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 #include "view/surface.hpp"
 
 // What the shell shows in the page, through the page's own script (page.js).

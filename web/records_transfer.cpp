@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "game/close_and_save.hpp"
+#include "files/file_system.hpp"
 #include "game/errors.hpp"
-#include "game/file_system.hpp"
 #include "game/records.hpp"
-#include "game/records_import.hpp"
-#include "game/run_handler.hpp"
+#include "session/close_and_save.hpp"
+#include "session/records_import.hpp"
+#include "session/run_handler.hpp"
 #include "web/tform1.hpp"
 
 EM_JS(void, zt_offer_download, (const char* name, const char* bytes, int size),
@@ -30,7 +30,7 @@ std::vector<std::string> StoredRecords(const std::string& path) {
 void OfferRecordsDownload(TForm1& form1) {
   const Game& game = form1.GameState();
   const std::string text = FormatRecords(
-      MergeRecords(game.record.BestTimes, StoredRecords(SavePath(game.recordsPlace))));
+      MergeRecords(game.record.BestTimes, StoredRecords(SavePath(form1.GameSession().Records()))));
   zt_offer_download(kRecordsFileName, text.data(), static_cast<int>(text.size()));
 }
 
@@ -47,7 +47,7 @@ void LoadPickedRecords(TForm1& form1, const std::string& fileName, std::string_v
   // Saved at once, also after Escape ended the run, whose next run starts from storage.
   const Game& game = form1.GameState();
   const CloseSave save =
-      SaveBeforeClosing(game.record.BestTimes, game.recordsPlace, CloseAsker::Nobody);
+      SaveBeforeClosing(game.record.BestTimes, form1.GameSession().Records(), CloseAsker::Nobody);
   if (save.next != AfterSave::Close) form1.ShowError(ErrorDialogText(save.error));
 }
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "game/records.hpp"
-#include "game/run_handler.hpp"
 #include "game/tick.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/run_handler.hpp"
+#include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "web/main_menu.hpp"
 #include "web/page.hpp"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "game/session.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/session.hpp"
+#include "session/window_descriptions.hpp"
 #include "web/tform3.hpp"
 #include "web/tform9.hpp"
 #include "web/tick_schedule.hpp"

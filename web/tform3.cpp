@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "game/halted_dialog.hpp"
+#include "session/halted_dialog.hpp"
 
 EM_JS(void, zt_settings_build, (const char* caption, int width, int height, int closeResult),
       { zaptrailSettings.build(UTF8ToString(caption), width, height, closeResult); });

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 

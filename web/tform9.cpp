@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "game/errors.hpp"
-#include "game/label_game.hpp"
-#include "game/session.hpp"
+#include "session/label_game.hpp"
+#include "session/session.hpp"
 #include "web/about_page.hpp"
 #include "web/page.hpp"
 #include "web/tform1.hpp"

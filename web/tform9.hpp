@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "game/platform.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 

@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
+#include "files/wide_text.hpp"
 #include "game/errors.hpp"
-#include "game/own_files.hpp"
-#include "game/wide_text.hpp"
+#include "session/own_files.hpp"
 
 namespace zaptrail {
 namespace {

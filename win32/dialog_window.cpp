@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "game/wide_text.hpp"
+#include "files/wide_text.hpp"
 
 namespace zaptrail {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 

@@ -3,8 +3,8 @@
 // After windows.h, which it builds on.
 #include <commctrl.h>
 
-#include "game/file_system_win32.hpp"
-#include "game/wide_text.hpp"
+#include "files/file_system_win32.hpp"
+#include "files/wide_text.hpp"
 
 namespace zaptrail {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "game/run_handler.hpp"
+#include "session/run_handler.hpp"
 
 namespace zaptrail {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "files/wide_text.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 namespace {

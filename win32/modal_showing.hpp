@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "game/halted_dialog.hpp"
+#include "session/halted_dialog.hpp"
 
 namespace zaptrail {
 

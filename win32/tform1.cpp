@@ -1,8 +1,8 @@
 #include "win32/tform1.hpp"
 
+#include "files/wide_text.hpp"
 #include "game/tick.hpp"
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "game/session.hpp"
+#include "session/session.hpp"
 #include "win32/dib_picture.hpp"
 #include "win32/win32_platform.hpp"
 

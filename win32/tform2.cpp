@@ -1,7 +1,7 @@
 #include "win32/tform2.hpp"
 
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "files/wide_text.hpp"
+#include "session/window_descriptions.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/window_class.hpp"
 

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "files/wide_text.hpp"
+#include "session/window_descriptions.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/window_class.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 #include "win32/modal_showing.hpp"
 
 namespace zaptrail {

@@ -2,10 +2,10 @@
 
 #include <windowsx.h>
 
+#include "files/wide_text.hpp"
 #include "game/random.hpp"
-#include "game/session.hpp"
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/session.hpp"
+#include "session/window_descriptions.hpp"
 #include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"

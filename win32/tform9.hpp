@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "game/label_game.hpp"
+#include "session/label_game.hpp"
 #include "win32/modal_showing.hpp"
 
 namespace zaptrail {

@@ -6,8 +6,8 @@
 // The engine's own PlaySound, not the wide-or-narrow macro of that name.
 #undef PlaySound
 
-#include "game/own_files.hpp"
-#include "game/wide_text.hpp"
+#include "files/wide_text.hpp"
+#include "session/own_files.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform2.hpp"
 #include "win32/tform3.hpp"

@@ -7,7 +7,7 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "app/measure_log.hpp"
+#include "qt/measure_log.hpp"
 
 namespace {
 

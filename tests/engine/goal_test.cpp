@@ -5,6 +5,7 @@
 
 #include "game/errors.hpp"
 #include "game/records.hpp"
+#include "session/records_file.hpp"
 #include "tests/engine/records_file_fixture.hpp"
 #include "tests/engine/test_game.hpp"
 
@@ -233,7 +234,7 @@ TEST_F(RecordsFile, AFileThatCannotBeReadRaisesTheOpenError) {
 TEST_F(RecordsFile, StartUpLoadsAThreeLineFileForTheLevelsItHolds) {
   SaveRecords({"30", "40", "50"}, path);
   TestGame test;
-  SetUpGame(test.game, 1, path);
+  SetUpGame(test.game, 1, LoadRecordsIfPresent(path));
   ASSERT_EQ(test.record.BestTimes.size(), 3u);
   RecordingTrace trace;
   test.game.trace = &trace;

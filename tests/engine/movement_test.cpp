@@ -171,7 +171,7 @@ TEST(Joystick, AProbeLeftForAfterTheFirstFrameIsDoneBeforeInputCounts) {
   TestGame test;
   test.platform.joystickCaps = JoystickCaps{0, 65535, 0, 65535};
   test.platform.joystick = JoystickState{0, 0, 1};  // Fire held on the stick
-  SetUpGame(test.game, 1, "", JoystickProbeTime::AfterFirstFrame);
+  SetUpGame(test.game, 1, {}, JoystickProbeTime::AfterFirstFrame);
   EXPECT_EQ(test.record.JoystickPresent, 0);
   for (int32_t tick = 0; tick < 8; ++tick) test.Tick();
   EXPECT_EQ(test.record.JoystickPresent, 0);
@@ -182,7 +182,7 @@ TEST(Joystick, AProbeLeftForAfterTheFirstFrameIsDoneBeforeInputCounts) {
   // Probed once only: a joystick gone afterwards is not asked for again.
   TestGame early;
   early.platform.joystickCaps = JoystickCaps{0, 65535, 0, 65535};
-  SetUpGame(early.game, 1, "", JoystickProbeTime::AfterFirstFrame);
+  SetUpGame(early.game, 1, {}, JoystickProbeTime::AfterFirstFrame);
   ProbePendingJoystick(early.game);
   EXPECT_EQ(early.record.JoystickPresent, 1);
   early.platform.joystickCaps.reset();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/records.hpp"
+#include "session/records_file.hpp"
 #include "tests/engine/scratch_directory.hpp"
 
 namespace zaptrail::testing {

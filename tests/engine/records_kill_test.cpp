@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/file_system.hpp"
+#include "files/file_system.hpp"
 #include "game/records.hpp"
 #include "tests/engine/scratch_directory.hpp"
 

@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game/close_and_save.hpp"
 #include "game/records.hpp"
-#include "game/records_place.hpp"
+#include "session/close_and_save.hpp"
+#include "session/records_file.hpp"
+#include "session/records_place.hpp"
 #include "tests/engine/scratch_directory.hpp"
 
 namespace zaptrail {
@@ -60,7 +61,7 @@ TEST_F(RecordsPlaceTest, TheExecutablesFolderWhenAFileCanBeMadeThereElseThePlaye
 
   // A file where the folder's entries should go refuses every user, root included.
   const std::string blocked = app + "not-a-folder/";
-  std::ofstream(scratch.File("app/not-a-folder")) << "x";
+  std::ofstream(scratch.File("qt/not-a-folder")) << "x";
   const RecordsPlace readOnly = ChooseRecordsPlace(blocked, user);
   EXPECT_EQ(SavePath(readOnly), user + kRecordsFileName);
   EXPECT_EQ(FallbackPath(readOnly), blocked + kRecordsFileName);

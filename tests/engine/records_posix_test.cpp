@@ -13,6 +13,7 @@
 
 #include "game/errors.hpp"
 #include "game/records.hpp"
+#include "session/records_file.hpp"
 #include "tests/engine/records_file_fixture.hpp"
 
 // The records file against what only POSIX systems have: resource limits and permission bits.

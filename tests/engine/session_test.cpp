@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "game/errors.hpp"
-#include "game/session.hpp"
+#include "session/session.hpp"
 #include "tests/engine/scratch_directory.hpp"
 #include "tools/sim/scripted_platform.hpp"
 
@@ -97,7 +97,7 @@ TEST_F(SessionTest, EveryEndingSavesThenEndsOnceWithStatusZero) {
        [](Copy& run) {
          run.session.EndByLabelGame([&](const std::function<void()>& dismissed) {
            // Saved before the box shows, and the run goes on until it is dismissed.
-           EXPECT_EQ(ReadWholeFile(run.game().recordsPlace.appFolder + "zaptrail.ini"), "57\r\n");
+           EXPECT_EQ(ReadWholeFile(run.session.Records().appFolder + "zaptrail.ini"), "57\r\n");
            EXPECT_TRUE(run.shell.ended.empty());
            dismissed();
          });

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "game/errors.hpp"
-#include "game/label_game.hpp"
 #include "game/random.hpp"
-#include "game/run_handler.hpp"
-#include "game/tick_period.hpp"
+#include "session/label_game.hpp"
+#include "session/run_handler.hpp"
+#include "session/tick_period.hpp"
 
 namespace zaptrail {
 namespace {

@@ -37,7 +37,7 @@ uint32_t GlyphColour(uint8_t byte) {
 TestGame::TestGame() : sheet(MakeSheet()), game(platform, sheet), record(game.record) {}
 
 void TestGame::SetUp(uint32_t seed) {
-  SetUpGame(game, seed, "");
+  SetUpGame(game, seed, {});
 }
 
 void TestGame::SetLevel(int32_t level) {

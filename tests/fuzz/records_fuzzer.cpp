@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/records.hpp"
+#include "session/records_file.hpp"
 #include "tests/fuzz/fuzz_check.hpp"
 
 namespace zaptrail::fuzz {

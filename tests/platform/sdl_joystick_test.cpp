@@ -3,10 +3,10 @@
 
 #include <tuple>
 
-#include "app/sdl_joystick.hpp"
-#include "app/sdl_subsystem.hpp"
 #include "game/game.hpp"
 #include "game/input.hpp"
+#include "qt/sdl_joystick.hpp"
+#include "qt/sdl_subsystem.hpp"
 #include "tools/sim/scripted_platform.hpp"
 
 namespace zaptrail::testing {

@@ -36,7 +36,7 @@ uint32_t RunSeed(int32_t level, int32_t run) {
 // A game that starts on the given level with a best time for every level before it, so that
 // clearing it compares with a stored time instead of failing on a missing line.
 void StartAtLevel(Game& game, uint32_t seed, int32_t level) {
-  SetUpGame(game, seed, "");
+  SetUpGame(game, seed, {});
   GameRecord& record = game.record;
   std::minstd_rand times(seed);
   for (int32_t i = 0; i < level; ++i) record.BestTimes.push_back(std::to_string(times() % 400));

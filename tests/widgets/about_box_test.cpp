@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "dialogs/program_resources.hpp"
+#include "qt/program_resources.hpp"
 #include "tests/widgets/label_game_steps.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 

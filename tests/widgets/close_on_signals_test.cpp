@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <csignal>
 
-#include "app/close_on_signals.hpp"
+#include "qt/close_on_signals.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {

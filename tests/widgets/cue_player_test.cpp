@@ -6,8 +6,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/cue_player.hpp"
-#include "app/sdl_library.hpp"
+#include "qt/cue_player.hpp"
+#include "qt/sdl_library.hpp"
 #include "tests/widgets/stuck_pipe.hpp"
 
 namespace zaptrail::testing {

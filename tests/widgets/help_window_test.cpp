@@ -7,7 +7,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 
-#include "dialogs/help_window.hpp"
+#include "qt/help_window.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 #include "tests/widgets/stuck_pipe.hpp"
 

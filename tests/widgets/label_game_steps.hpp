@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "dialogs/tform9.hpp"
+#include "qt/tform9.hpp"
 
 namespace zaptrail::testing {
 

@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/error_dialog.hpp"
-#include "app/held_keys.hpp"
 #include "game/tick.hpp"
+#include "qt/error_dialog.hpp"
+#include "qt/held_keys.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {

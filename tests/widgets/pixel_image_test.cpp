@@ -1,7 +1,7 @@
 #include <QEvent>
 #include <QTest>
 
-#include "app/pixel_image.hpp"
+#include "qt/pixel_image.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {

@@ -4,10 +4,10 @@
 #include <functional>
 #include <memory>
 
-#include "app/tform1.hpp"
-#include "app/tform2.hpp"
-#include "dialogs/tform3.hpp"
-#include "dialogs/tform9.hpp"
+#include "qt/tform1.hpp"
+#include "qt/tform2.hpp"
+#include "qt/tform3.hpp"
+#include "qt/tform9.hpp"
 
 namespace zaptrail::testing {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "game/wide_text.hpp"
-#include "game/window_descriptions.hpp"
+#include "files/wide_text.hpp"
+#include "session/window_descriptions.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform3.hpp"
 #include "win32/tform9.hpp"

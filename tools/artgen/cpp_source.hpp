@@ -11,7 +11,7 @@ namespace zaptrail::art {
 // Source text defining the symbols declared in view/sprite_sheet_data.hpp.
 std::string SheetToCpp(const Sheet& sheet);
 
-// Source text defining the symbols declared in dialogs/program_pictures_data.hpp; throws
+// Source text defining the symbols declared in qt/program_pictures_data.hpp; throws
 // ArtError naming `art_dir` if the icon or the cursor is not drawn.
 std::string ProgramPicturesToCpp(const ArtSet& art, const std::string& art_dir);
 

@@ -27,7 +27,7 @@ constexpr const char* kUsage =
     "  --png FILE      write the 256x256 indexed sprite sheet\n"
     "  --cpp FILE      write the sheet as C++ data (see view/sprite_sheet_data.hpp)\n"
     "  --pictures-cpp FILE  write the icon and the cursor as C++ data\n"
-    "                       (see dialogs/program_pictures_data.hpp)\n"
+    "                       (see qt/program_pictures_data.hpp)\n"
     "  --check FILE    exit 1 unless FILE is byte-identical to what --png writes\n"
     "  --preview FILE  write an enlarged contact sheet for review\n"
     "  --icons DIR     write icon-32.png, icon-16.png and hand-cursor.png into DIR\n"

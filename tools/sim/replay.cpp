@@ -8,6 +8,7 @@
 #include "game/level.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
+#include "session/records_file.hpp"
 #include "tools/sim/replay_input.hpp"
 #include "tools/sim/scripted_platform.hpp"
 #include "tools/sim/sim_report.hpp"
@@ -48,7 +49,7 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
   ScriptedPlatform platform;
   Game game(platform, SpriteSheet());
   try {
-    SetUpGame(game, arguments.seed, arguments.recordsPath);
+    SetUpGame(game, arguments.seed, LoadRecordsIfPresent(arguments.recordsPath));
   } catch (const std::exception& error) {
     err << "zaptrail-sim: " << error.what() << ".\n";
     return 1;

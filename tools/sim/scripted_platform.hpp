@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/platform.hpp"
-#include "game/window_descriptions.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 

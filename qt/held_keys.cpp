@@ -1,0 +1,86 @@
+#include "qt/held_keys.hpp"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWindow>
+#include <optional>
+
+namespace zaptrail {
+namespace {
+
+std::optional<Key> GameKey(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Escape:
+      return Key::Escape;
+    case Qt::Key_Space:
+      return Key::Space;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+HeldKeys::HeldKeys(QObject* parent) : QObject(parent) {
+  qApp->installEventFilter(this);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] {
+    if (!GameHasTheKeyboard()) ReleaseAll();
+  });
+}
+
+bool HeldKeys::GameHasTheKeyboard() const {
+  // A menu is a popup of its own, with the keyboard while it is open.
+  const QWindow* focus = QGuiApplication::focusWindow();
+  return focus != nullptr && QApplication::activePopupWidget() == nullptr && !IsIgnored(focus);
+}
+
+bool HeldKeys::IsIgnored(const QWindow* window) const {
+  for (const QPointer<QWidget>& ignored : ignored_) {
+    if (ignored != nullptr && ignored->windowHandle() == window) return true;
+  }
+  return false;
+}
+
+bool HeldKeys::TypedIntoIgnoredWindow(QObject* watched) const {
+  // A key reaches the platform window first and then the focused widget inside it.
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  for (const QPointer<QWidget>& window : ignored_) {
+    if (window == nullptr) continue;
+    if (widget != nullptr ? widget->window() == window : window->windowHandle() == watched) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      const auto* keyEvent = static_cast<QKeyEvent*>(event);
+      if (keyEvent->isAutoRepeat()) break;
+      if (event->type() == QEvent::KeyPress && TypedIntoIgnoredWindow(watched)) break;
+      if (const std::optional<Key> key = GameKey(keyEvent->key())) {
+        held_[static_cast<size_t>(*key)] = event->type() == QEvent::KeyPress;
+      }
+      break;
+    }
+    case QEvent::ApplicationDeactivate:
+      // Releases that happen in another application never reach us.
+      ReleaseAll();
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,61 @@
+#include "qt/qt_platform.hpp"
+
+#include <QApplication>
+
+#include "qt/tform1.hpp"
+#include "qt/tform2.hpp"
+#include "qt/tform3.hpp"
+
+namespace zaptrail {
+
+QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::beep(); }) {}
+
+bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
+  return joystick_.Capabilities(caps);
+}
+
+bool QtPlatform::ReadJoystick(JoystickState& state) {
+  return joystick_.Read(state);
+}
+
+bool QtPlatform::SoundSwitchOn() {
+  return form3_ != nullptr && form3_->SoundOutputOn();
+}
+
+void QtPlatform::PlaySound(const std::string& path) {
+  cues_.Play(path);
+}
+
+int32_t QtPlatform::WindowLeft() {
+  return form1_.x();
+}
+
+int32_t QtPlatform::WindowTop() {
+  return form1_.y();
+}
+
+void QtPlatform::SetWindowLeft(int32_t left) {
+  form1_.move(left, form1_.y());
+}
+
+void QtPlatform::SetWindowTop(int32_t top) {
+  form1_.move(form1_.x(), top);
+}
+
+void QtPlatform::PlayFieldResized() {
+  form1_.PlayFieldResized();
+}
+
+void QtPlatform::RepaintPlayField() {
+  form1_.RepaintPlayField();
+}
+
+void QtPlatform::RepaintCompass() {
+  if (form2_ != nullptr) form2_->RepaintCompass();
+}
+
+void QtPlatform::CloseMainWindow() {
+  form1_.GameSession().CloseFromTick();
+}
+
+}  // namespace zaptrail

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/errors.hpp"
+#include "session/records_place.hpp"
+
+namespace zaptrail {
+
+// Who waits on a close: the player (Escape, the close box, Quit) can be asked what to do when
+// the records cannot be saved; nobody answers a close by signal or by a lost display.
+enum class CloseAsker : uint8_t { Player, Nobody };
+
+enum class AfterSave : uint8_t {
+  Close,       // saved: the program ends
+  AskPlayer,   // not saved: show the error, keep the window open unless told to quit anyway
+  ExitFailed,  // not saved and nobody to ask: say so on standard error and end with status 1
+};
+
+struct CloseSave {
+  AfterSave next = AfterSave::Close;
+  std::string savedTo;  // the file written, when saved
+  std::string error;    // why not, in the error dialog's words
+};
+
+// A close the player asked for (Escape in a tick) found the records unsaveable: the shell's tick
+// handler asks the player whether to quit all the same.
+class RecordsNotSaved : public GameError {
+ public:
+  using GameError::GameError;
+};
+
+// The save that every close runs before the main window goes. The player's close writes the
+// run's own file only, so the error names the file the player can mend; an unattended close
+// falls back to the other folder before it gives up.
+CloseSave SaveBeforeClosing(const std::vector<std::string>& bestTimes, const RecordsPlace& place,
+                            CloseAsker asker);
+
+}  // namespace zaptrail
