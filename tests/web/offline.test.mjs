@@ -1,0 +1,51 @@
+// The page as an installed app: Chromium finds nothing missing to install it, and after one visit
+// it loads, plays and sounds with its server gone.
+import assert from "node:assert/strict";
+import { describe, test } from "node:test";
+
+import { assertSameField, kTimeout, launchBrowser, playLines, serveSite } from "./browser.mjs";
+
+describe("installed and offline", { timeout: kTimeout * 3 }, () => {
+  test("installable; after one visit the page loads, plays and has its sounds with the server gone",
+       async () => {
+    const site = await serveSite();
+    const chromium = await launchBrowser();
+    try {
+      const page = await chromium.browser.newPage();
+      page.setDefaultTimeout(kTimeout);
+      const url = `${site.url}?seed=5&ticks=manual`;
+      await page.goto(url, { waitUntil: "load" });
+      await page.evaluate(() => window.zaptrail.ready);
+      // The worker has stored everything and looks after this page.
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const cdp = await page.createCDPSession();
+      const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+      assert.deepEqual(installabilityErrors, []);
+
+      site.close();
+      await assert.rejects(fetch(site.url), "the server is gone");
+      await page.reload({ waitUntil: "load" });
+      await page.evaluate(() => window.zaptrail.ready);
+      const lines = [...Array(9).fill("F"), "R", "R", "D"];
+      await playLines(page, lines);
+      await assertSameField(page, 5, lines, "offline");
+      const stored = await page.evaluate(() => Promise.all(
+        ["TAK.WAV", "CLIA.WAV", "WIN.WAV", "zaptrail-dialog.woff2", "zaptrail-help.html"].map(async (name) => {
+          const response = await fetch(name);
+          return [name, response.ok && (await response.arrayBuffer()).byteLength > 0];
+        })));
+      assert.deepEqual(stored.filter(([, ok]) => !ok), []);
+      // The cues decode into sounds the page can play.
+      const decoded = await page.evaluate(async () => {
+        const audio = new AudioContext();
+        const buffer = await audio.decodeAudioData(await (await fetch("TAK.WAV")).arrayBuffer());
+        return buffer.duration > 0;
+      });
+      assert.equal(decoded, true);
+    } finally {
+      await chromium.close();
+      site.close();
+    }
+  });
+});
