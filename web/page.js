@@ -329,6 +329,7 @@ var Module = {
                      params.get("ticks") === "manual" ? 1 : 0);
     Module.started = true;
     zaptrailPage.fitZoom();
+    document.getElementById("stage").classList.add("started");
     zaptrailPage.fetchCues();
     // Once the game runs: the worker that keeps the page for offline play (service_worker.js).
     if ("serviceWorker" in navigator && window.isSecureContext) {
@@ -339,10 +340,11 @@ var Module = {
 };
 
 // The page carries the game itself, but a browser lets a page opened from a file read nothing
-// beside it: the sounds stay silent.
+// beside it: the sounds stay silent and the dialogs take the browser's own face.
 if (window.location.protocol === "file:") {
-  showNotice("Opened from a file, zap trail plays without its sounds, which the browser will not " +
-             "let it read from the folder. Open the game's web address to hear them.");
+  showNotice("Opened from a file, zap trail plays without its sounds, and its dialogs show in " +
+             "another face: the browser does not let a page opened from a file read the files " +
+             "beside it. Open the game from its web address to have them.");
 }
 
 // The tests' hook.

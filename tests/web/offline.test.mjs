@@ -3,7 +3,10 @@
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 
-import { assertSameField, kTimeout, launchBrowser, playLines, serveSite } from "./browser.mjs";
+import path from "node:path";
+
+import { assertSameField, kTimeout, launchBrowser, openPage, playLines, serveSite, siteFolder }
+  from "./browser.mjs";
 
 describe("installed and offline", { timeout: kTimeout * 3 }, () => {
   test("installable; after one visit the page loads, plays and has its sounds with the server gone",
@@ -46,6 +49,24 @@ describe("installed and offline", { timeout: kTimeout * 3 }, () => {
     } finally {
       await chromium.close();
       site.close();
+    }
+  });
+
+  test("opened from the folder on disk it plays, and says what it lacks there and how to have it",
+       async () => {
+    const chromium = await launchBrowser();
+    try {
+      const url = `file://${path.join(siteFolder, "index.html")}?seed=5&ticks=manual`;
+      const { page, errors } = await openPage(chromium.browser, url);
+      const lines = [...Array(9).fill("F"), "R", "D"];
+      await playLines(page, lines);
+      await assertSameField(page, 5, lines, "from a file");
+      assert.match(await page.$eval("#notice", (notice) => (notice.hidden ? "" : notice.textContent)),
+                   /without its sounds.*web address/);
+      // The browser's refusals to read the files beside the page are its own, not the page's.
+      assert.deepEqual(errors.filter((error) => !/Failed to load resource|file:|CORS|Failed to fetch/i.test(error)), []);
+    } finally {
+      await chromium.close();
     }
   });
 });
