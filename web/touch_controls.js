@@ -82,8 +82,8 @@ const zaptrailTouch = (() => {
     zaptrailPage.inputInUse(shown ? "touch" : "keyboard");
     if (Module.started) zaptrailPage.fitZoom();
   }
-  toggle.addEventListener("click", () => {
-    toggle.blur();
+  toggle.addEventListener("click", (event) => {
+    if (event.detail > 0) toggle.blur();
     show(pad.hidden);
   });
   // A first touch on a screen that also has a mouse brings them up too.

@@ -201,6 +201,32 @@ describe("small windows and the rows under the panels", { timeout: kTimeout * 4 
   });
 });
 
+describe("the keyboard in the page's own controls", { timeout: kTimeout * 2 }, () => {
+  test("Tab goes round the page's controls and never on to the browser; Space presses a " +
+       "focused one and is no fire", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 800, 600);
+    await page.evaluate(() => {
+      window.offered = 0;
+      zaptrailRecords.offerDownload = () => ++window.offered;
+    });
+    const focused = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press("Tab");
+      focused.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(focused, ["records-download", "records-load", "touch-toggle", "records-download"]);
+    await page.keyboard.press("Space");
+    assert.equal(await page.evaluate(() => window.offered), 1);
+    // Held over the title screen's ticks, it would have started a level.
+    await page.keyboard.down("Space");
+    await step(page, 10);
+    await page.keyboard.up("Space");
+    assert.ok((await canvasRgb(page)).rgb.equals((await simSnapshot(5, [])).picture.rgb), "still the title");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
 describe("Escape with a dialog open, on the page's own ticks", { timeout: kTimeout * 2 }, () => {
   test("a tap between two ticks leaves the run going; held across a tick it ends it, saved", async () => {
     const { page, errors } = await openSized(`${served.url}?seed=5`, 800, 600);
