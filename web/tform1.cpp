@@ -179,12 +179,14 @@ void TForm1::PlayAgain() {
 
 void TForm1::SaveAsPageGoes(bool pageStays) {
   if (!session_) return;
-  const std::string error = session_->SaveWhileRunning();
+  if (session_->SaveWhileRunning().empty()) {
+    storageRefusalShown_ = false;
+    return;
+  }
   // Said once, not at every hiding of the page, until a save succeeds again.
-  const bool refused = !error.empty();
-  if (refused && pageStays && !storageRefusalShown_)
-    ShowError(ErrorDialogText(kStorageRefusedMessage), false);
-  storageRefusalShown_ = refused && (pageStays || storageRefusalShown_);
+  if (!pageStays || storageRefusalShown_) return;
+  storageRefusalShown_ = true;
+  ShowError(ErrorDialogText(kStorageRefusedMessage), false);
 }
 
 void TForm1::VisibilityChanged(bool hidden) {
