@@ -329,9 +329,16 @@ var Module = {
                      params.get("ticks") === "manual" ? 1 : 0);
     Module.started = true;
     zaptrailPage.fitZoom();
-    document.getElementById("stage").classList.add("started");
     zaptrailPage.fetchCues();
-    // Once the game runs: the worker that keeps the page for offline play (service_worker.js).
+    // Once the game runs, not on the way to its first picture: the manifest, the icon and the
+    // worker that keeps the page for offline play (service_worker.js).
+    for (const [rel, href] of [["manifest", "zaptrail.webmanifest"], ["icon", "icon-192.png"],
+                               ["apple-touch-icon", "icon-192.png"]]) {
+      const link = document.createElement("link");
+      link.rel = rel;
+      link.href = href;
+      document.head.append(link);
+    }
     if ("serviceWorker" in navigator && window.isSecureContext) {
       navigator.serviceWorker.register("service_worker.js").catch(() => {});
     }
