@@ -3,6 +3,7 @@
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 
+import { readFile } from "node:fs/promises";
 import path from "node:path";
 
 import { assertSameField, kTimeout, launchBrowser, openPage, playLines, serveSite, siteFolder }
@@ -67,6 +68,36 @@ describe("installed and offline", { timeout: kTimeout * 3 }, () => {
       assert.deepEqual(errors.filter((error) => !/Failed to load resource|file:|CORS|Failed to fetch/i.test(error)), []);
     } finally {
       await chromium.close();
+    }
+  });
+
+  test("a new build replaces the old whole: the open page keeps the old one's files, the next " +
+       "visit has only the new one's", async () => {
+    const nextBuild = {};
+    const site = await serveSite(nextBuild);
+    const chromium = await launchBrowser();
+    const cueLength = (page) => page.evaluate(async () => (await (await fetch("TAK.WAV")).arrayBuffer()).byteLength);
+    try {
+      const url = `${site.url}?seed=5&ticks=manual`;
+      const { page: old } = await openPage(chromium.browser, url);
+      await old.waitForFunction(() => navigator.serviceWorker.controller !== null);
+      const oldCue = await cueLength(old);
+      // The next build on the server: another version of the worker, another cue.
+      const worker = await readFile(path.join(siteFolder, "service_worker.js"), "utf8");
+      nextBuild["service_worker.js"] = worker.replace(/const kVersion = "[^"]*"/, 'const kVersion = "next"');
+      nextBuild["TAK.WAV"] = Buffer.alloc(oldCue + 1);
+      await old.evaluate(async () => (await navigator.serviceWorker.getRegistration()).update());
+      await old.waitForFunction(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null);
+      assert.equal(await cueLength(old), oldCue, "the open page keeps its own build's cue");
+      await old.close();
+      const { page: next } = await openPage(chromium.browser, url);
+      await next.waitForFunction(async () => (await caches.keys()).join() === "zaptrail-next");
+      await next.reload({ waitUntil: "load" });
+      await next.evaluate(() => window.zaptrail.ready);
+      assert.equal(await cueLength(next), oldCue + 1, "the next visit has the new build's cue");
+    } finally {
+      await chromium.close();
+      site.close();
     }
   });
 });
