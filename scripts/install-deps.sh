@@ -36,7 +36,10 @@ packages_of() {
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
         dpkg-repack unzip "${display[@]}"
       ;;
-    sanitize | fuzz) echo "${sanitizers[@]}" ;;
+    # The sanitizer build runs every test that needs no shell, the package's copyright check
+    # among them.
+    sanitize) echo "${sanitizers[@]}" python3-debian ;;
+    fuzz) echo "${sanitizers[@]}" ;;
     bench) echo "${game[@]}" libbenchmark-dev ;;
     # The browser's figures come last in `make measure`.
     measure) echo "${game[@]}" "${display[@]}" "$(packages_of web)" ;;
