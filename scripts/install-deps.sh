@@ -21,10 +21,11 @@ packages_of() {
       echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils \
         python3-debian
       ;;
+    # The game under Wine is played with a window manager, as a player's desktop has one.
     windows)
       echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
-        fonts-ipafont-gothic unzip python3 "${display[@]}"
+        fonts-ipafont-gothic unzip python3 openbox "${display[@]}"
       ;;
     web)
       # npm comes inside some builds of Node.js and conflicts with Debian's npm there.
