@@ -13,7 +13,7 @@ add_executable(engine_tests
   "${engine}/integer_text_test.cpp" "${engine}/level_test.cpp" "${engine}/movement_test.cpp"
   "${engine}/records_folder_name_test.cpp" "${engine}/records_place_test.cpp"
   "${engine}/session_test.cpp" "${engine}/shell_rules_test.cpp" "${engine}/surface_test.cpp" "${engine}/tick_test.cpp"
-  "${engine}/view_test.cpp")
+  "${engine}/trail_file_test.cpp" "${engine}/trail_session_test.cpp" "${engine}/view_test.cpp")
 # These need fork, resource limits or permission bits, which Windows has not.
 if(NOT WIN32)
   target_sources(engine_tests PRIVATE "${engine}/level_memory_test.cpp"
