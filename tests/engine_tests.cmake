@@ -21,5 +21,7 @@ if(NOT WIN32)
 endif()
 target_link_libraries(engine_tests PRIVATE zaptrail_test_helpers GTest::gtest_main)
 
-add_executable(sim_tests "${sim}/replay_test.cpp" "${sim}/large_level_test.cpp")
-target_link_libraries(sim_tests PRIVATE zaptrail_test_helpers zaptrail_sim_core GTest::gtest_main)
+add_executable(sim_tests "${sim}/replay_test.cpp" "${sim}/large_level_test.cpp"
+  "${sim}/verify_command_test.cpp")
+target_link_libraries(sim_tests PRIVATE zaptrail_test_helpers zaptrail_sim_core zaptrail_json
+  GTest::gtest_main)
