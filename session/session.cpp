@@ -70,8 +70,8 @@ void Session::WriteToStandardError(const std::string& line) {
 void Session::Start(const SessionOptions& options) {
   game_.appDir = OrDefault(options.appDir, files::ExecutableFolder);
   if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
-  if (options.watch) {
-    StartWatching(*options.watch);
+  if (!options.watchFile.empty()) {
+    StartWatching(options.watchFile);
     return;
   }
   const std::string userFolder = OrDefault(options.userFolder, files::UserDataFolder);
@@ -84,10 +84,24 @@ void Session::Start(const SessionOptions& options) {
   StartTicks(shell_, kDesignPeriod);
 }
 
-void Session::StartWatching(const Trail& trail) {
-  const Verification proof = VerifyTrail(trail);
-  if (!proof.matches) throw TrailError("the trail does not hold up: " + proof.difference);
-  watching_ = std::make_unique<Trail>(trail);
+void Session::StartWatching(const std::string& path) {
+  const std::string refused = "cannot watch ";
+  Trail trail;
+  Verification proof;
+  try {
+    trail = LoadTrailFile(path);
+  } catch (const TrailError& error) {
+    throw TrailError(refused + error.what());
+  }
+  try {
+    proof = VerifyTrail(trail);
+  } catch (const TrailError& error) {
+    throw TrailError(refused + path + ": " + error.what());
+  }
+  if (!proof.matches) {
+    throw TrailError(refused + path + ": the trail does not hold up: " + proof.difference);
+  }
+  watching_ = std::make_unique<Trail>(std::move(trail));
   replay_ = std::make_unique<TrailReplay>(*watching_);
   replay_->SetUp(game_, input_);
   watchedRandom_ = game_.random.State();

@@ -41,8 +41,8 @@ struct SessionOptions {
   JoystickProbeTime probe = JoystickProbeTime::DuringSetUp;
   // Every game of the run starts on this date's daily seed (--daily).
   std::optional<TrailDate> daily;
-  // The run watches this trail instead of playing (--watch): nothing is recorded or saved.
-  std::optional<Trail> watch;
+  // The run watches this trail file instead of playing (--watch): nothing is recorded or saved.
+  std::string watchFile;
 };
 
 class TrailReplay;
@@ -116,7 +116,7 @@ class Session {
   void AskPlayer(const std::string& message);
   void Finish(int status);
   void RestorePhase();
-  void StartWatching(const Trail& trail);
+  void StartWatching(const std::string& path);
   void WatchTick();
   // Each game is recorded from the first tick after its NewGame, which this notices.
   void FollowNewGame();

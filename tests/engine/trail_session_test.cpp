@@ -174,13 +174,14 @@ TEST_F(TrailSession, AGameWithDialogsDrawsAndAnotherPeriodIsKeptAndProvedAsPlaye
 
   // Watching draws what the player saw, never writes a file, and ends on Escape.
   SessionOptions options;
-  options.watch = Kept("last.zaptrail");
+  options.watchFile = Trails() + "last.zaptrail";
+  const int64_t watchedTicks = TrailTicks(Kept("last.zaptrail"));
   PlayerRun watch(scratch.Path().string(), options);
   EXPECT_TRUE(watch.session.Watching());
   watch.session.DialogOpens();  // a dialog opened while watching halts nothing
   watch.game().random.Draw();   // nor does its label game shift the mazes
   size_t compared = 0;
-  while (watch.ticks < TrailTicks(*options.watch)) {
+  while (watch.ticks < watchedTicks) {
     watch.Tick({Key::Left});  // keys do not steer
     if (seen.count(watch.ticks) != 0) {
       ASSERT_EQ(PictureOf(watch.game().playField), seen[watch.ticks]) << "tick " << watch.ticks;
@@ -197,24 +198,43 @@ TEST_F(TrailSession, AGameWithDialogsDrawsAndAnotherPeriodIsKeptAndProvedAsPlaye
   EXPECT_EQ(TrailFiles(), files);
 }
 
-TEST_F(TrailSession, ATrailThatDoesNotHoldUpIsRefusedBeforeAnythingPlays) {
+TEST_F(TrailSession, ATamperedTrailIsRefusedWithItsReasonBeforeAnythingPlays) {
   {
     PlayerRun run(scratch.Path().string());
     run.ClearLevel();
     run.Tick({Key::Escape});
   }
-  Trail changed = Kept("last.zaptrail");
-  changed.claimed.cleared[0].time += 1;
-  SessionOptions options;
-  options.watch = changed;
-  try {
-    PlayerRun watch(scratch.Path().string(), options);
-    FAIL() << "a changed time was watched";
-  } catch (const TrailError& error) {
-    EXPECT_NE(std::string(error.what()).find("level 0: claimed time"), std::string::npos);
+  const std::string kept = ReadWholeFile(Trails() + "last.zaptrail");
+  const Trail trail = ReadTrail(kept);
+  const std::string time = std::to_string(trail.claimed.cleared[0].time);
+  const auto changed = [&](const std::string& from, const std::string& to) {
+    std::string text = kept;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  const std::string path = scratch.File("sent.zaptrail");
+  const std::pair<std::string, std::string> tampered[] = {
+      {changed("\nkeys 9F ", "\nkeys 8F U "), "claimed "},
+      {changed("cleared 0 " + time,
+               "cleared 0 " + std::to_string(trail.claimed.cleared[0].time - 1)),
+       "the trail does not hold up: level 0: claimed time"},
+      {kept.substr(0, kept.size() / 2), "line "},
+      {changed("game " + std::string(kGameVersion), "game 0.9"), "made by zaptrail 0.9"},
+  };
+  for (const auto& [text, reason] : tampered) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    SessionOptions options;
+    options.watchFile = path;
+    try {
+      PlayerRun watch(scratch.Path().string(), options);
+      ADD_FAILURE() << "watched: " << reason;
+    } catch (const TrailError& error) {
+      const std::string message = error.what();
+      EXPECT_EQ(message.rfind("cannot watch " + path + ": ", 0), 0U) << message;
+      EXPECT_NE(message.find(reason), std::string::npos) << message;
+    }
   }
-  options.watch->gameVersion = "0.1";
-  EXPECT_THROW(PlayerRun(scratch.Path().string(), options), TrailError);
 }
 
 TEST_F(TrailSession, EveryNewGameIsItsOwnTrailAndADailyRunReplaysTheDaysMazes) {
