@@ -11,7 +11,7 @@ namespace zaptrail {
 // Every trail file ends in this, the name the desktop knows the file type by.
 inline constexpr char kTrailExtension[] = ".zaptrail";
 
-// The kept trails' folder inside the player's data folder; empty when there is none.
+// The kept trails' folder inside a folder of the game's data; empty when there is none.
 std::string TrailsFolder(const std::string& userFolder);
 
 // Reads a trail file of at most kMaxTrailBytes without ever waiting on it. Throws TrailError

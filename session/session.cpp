@@ -76,7 +76,9 @@ void Session::Start(const SessionOptions& options) {
   }
   const std::string userFolder = OrDefault(options.userFolder, files::UserDataFolder);
   recordsPlace_ = ChooseRecordsPlace(game_.appDir, userFolder);
-  trailsFolder_ = TrailsFolder(userFolder);
+  // Without a folder of the player's (the page's storage has one place for everything), the
+  // trails go beside the records.
+  trailsFolder_ = TrailsFolder(userFolder.empty() ? game_.appDir : userFolder);
   daily_ = options.daily;
   const uint32_t seed = daily_ ? DailySeed(*daily_)
                                : options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));

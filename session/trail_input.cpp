@@ -3,9 +3,8 @@
 #include "session/trail.hpp"
 
 namespace zaptrail {
-namespace {
 
-uint8_t BitOf(Key key) {
+uint8_t TrailBitOf(Key key) {
   switch (key) {
     case Key::Up:
       return TrailUp;
@@ -23,8 +22,6 @@ uint8_t BitOf(Key key) {
   return 0;
 }
 
-}  // namespace
-
 bool TrailInput::InputFocused() {
   // A trail's keys count whoever has the keyboard; its ticks already went through the focus rules.
   return playing_ || (shell_ != nullptr && shell_->InputFocused());
@@ -35,7 +32,7 @@ bool TrailInput::KeyHeld(Key key) {
   if (key == Key::Escape) {
     return shell_ != nullptr && shell_->InputFocused() && shell_->KeyHeld(key);
   }
-  return (keys_ & BitOf(key)) != 0;
+  return (keys_ & TrailBitOf(key)) != 0;
 }
 
 bool TrailInput::JoystickCapabilities(JoystickCaps& caps) {

@@ -7,6 +7,9 @@
 
 namespace zaptrail {
 
+// The trail's key bit (TrailKeyBit) of a key; Escape, never in a trail, has none.
+uint8_t TrailBitOf(Key key);
+
 // The platform a session's game reaches the machine through. It passes everything on to the
 // shell's platform (or, with none, to nothing at all, for proving a trail), except while a trail
 // plays: then the arrows and Space are the trail's, the joystick is silent, and only Escape is
