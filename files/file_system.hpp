@@ -34,10 +34,20 @@ bool ReadRegularFile(const std::string& path, uint64_t maxBytes, std::string& co
 // A regular file of at most `maxBytes` is at the path; it is looked at, not opened.
 bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes);
 
-// True when a new file can be made beside the path now, in the folder that holds it: tried by
-// really creating and removing one, so it holds whatever the permission bits say (root,
-// read-only media, full disks).
-bool CanCreateFileBeside(const std::string& path);
+// What would stop ReplaceFile from replacing the file now.
+enum class ReplaceObstacle : uint8_t {
+  None,
+  ReadOnly,  // the file is there and may not be written
+  Folder,    // the folder that holds it takes no new file
+  Rename,    // a new file cannot be renamed over it (a shared folder where others own it)
+};
+// Tried as a save does it, in the folder of the file a chain of links ends at: two temporary
+// files are made there, one renamed over the other, and both removed; so the answer holds
+// whatever the permission bits say (root, read-only media, full disks). Anything but a regular
+// file or a missing one is no concern of this check.
+ReplaceObstacle ObstacleToReplacing(const std::string& path);
+// The folder that holds the file a chain of links from the path ends at.
+std::string FinalFolder(const std::string& path);
 
 // Makes the folder and every missing parent; true when it exists afterwards.
 bool MakeFolders(const std::string& folder);

@@ -109,8 +109,14 @@ bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
   return ReadRegularFile(path, maxBytes, content);
 }
 
-bool CanCreateFileBeside(const std::string&) {
-  return zt_storage_writable() == 1;
+// The page's storage either takes a write or not, and has no folders or owners to blame.
+ReplaceObstacle ObstacleToReplacing(const std::string&) {
+  return ReplaceObstacle::None;
+}
+
+// The page's storage has one flat list of entries.
+std::string FinalFolder(const std::string&) {
+  return "./";
 }
 
 bool MakeFolders(const std::string&) {

@@ -20,9 +20,7 @@ void SaveInto(const std::vector<std::string>& bestTimes, const RecordsPlace& pla
 CloseSave SaveBeforeClosing(const std::vector<std::string>& bestTimes, const RecordsPlace& place,
                             CloseAsker asker) {
   std::vector<std::string> paths{SavePath(place)};
-  if (asker == CloseAsker::Nobody && !FallbackPath(place).empty()) {
-    paths.push_back(FallbackPath(place));
-  }
+  if (!FallbackPath(place).empty()) paths.push_back(FallbackPath(place));
   CloseSave result;
   for (const std::string& path : paths) {
     try {

@@ -7,8 +7,21 @@
 namespace zaptrail {
 namespace {
 
+// The design's message, followed by what stood in the way when that can be told, since the
+// file itself may well be writable.
 std::string CannotCreateMessage(const std::string& path) {
-  return "ﾌｧｲﾙ " + path + " を作成できません";
+  const std::string message = "ﾌｧｲﾙ " + path + " を作成できません";
+  switch (files::ObstacleToReplacing(path)) {
+    case files::ReplaceObstacle::None:
+      return message;
+    case files::ReplaceObstacle::ReadOnly:
+      return message + " (読み取り専用)";
+    case files::ReplaceObstacle::Folder:
+      return message + " (ﾌｫﾙﾀﾞ " + files::FinalFolder(path) + " に書き込めません)";
+    case files::ReplaceObstacle::Rename:
+      return message + " (ﾌｫﾙﾀﾞ " + files::FinalFolder(path) + " で置き換えられません)";
+  }
+  return message;
 }
 
 }  // namespace

@@ -86,26 +86,31 @@ TEST_F(RecordsPlaceTest, AReadOnlyRecordsFileIsLeftAloneLikeAReadOnlyFolder) {
   fs::permissions(appFile, fs::perms::owner_write, fs::perm_options::add);
 }
 
-TEST_F(RecordsPlaceTest, OnlyACloseNobodyAnswersFallsBackToThePlayersFolder) {
+// Every close falls back to the other folder, the player's too; the question comes only when
+// neither takes the file.
+TEST_F(RecordsPlaceTest, EveryCloseFallsBackToThePlayersFolderBeforeItGivesUp) {
   fs::create_directory(app + kRecordsFileName);  // the save beside the executable fails
   const RecordsPlace place = ChooseRecordsPlace(app, user);
 
-  const CloseSave asked = SaveBeforeClosing({"7"}, place, CloseAsker::Player);
-  EXPECT_EQ(asked.next, AfterSave::AskPlayer);
-  EXPECT_EQ(asked.error, "ﾌｧｲﾙ " + app + "zaptrail.ini を作成できません");
-  EXPECT_FALSE(fs::exists(user));
-
-  const CloseSave unattended = SaveBeforeClosing({"7"}, place, CloseAsker::Nobody);
-  EXPECT_EQ(unattended.next, AfterSave::Close);
-  EXPECT_EQ(unattended.savedTo, user + kRecordsFileName);
-  EXPECT_EQ(ReadWholeFile(user + kRecordsFileName), "7\r\n");
+  for (const CloseAsker asker : {CloseAsker::Player, CloseAsker::Nobody}) {
+    fs::remove_all(user);
+    const CloseSave save = SaveBeforeClosing({"7"}, place, asker);
+    EXPECT_EQ(save.next, AfterSave::Close);
+    EXPECT_EQ(save.savedTo, user + kRecordsFileName);
+    EXPECT_EQ(ReadWholeFile(user + kRecordsFileName), "7\r\n");
+  }
 
   fs::remove_all(scratch.Path() / "home");
   std::ofstream(scratch.File("home")) << "x";  // now the player's folder cannot be made either
+  const std::string expected = "ﾌｧｲﾙ " + app + "zaptrail.ini を作成できません; ﾌｧｲﾙ " + user +
+                               "zaptrail.ini を作成できません (ﾌｫﾙﾀﾞ " + user +
+                               " に書き込めません)";
+  const CloseSave asked = SaveBeforeClosing({"7"}, place, CloseAsker::Player);
+  EXPECT_EQ(asked.next, AfterSave::AskPlayer);
+  EXPECT_EQ(asked.error, expected);
   const CloseSave failed = SaveBeforeClosing({"7"}, place, CloseAsker::Nobody);
   EXPECT_EQ(failed.next, AfterSave::ExitFailed);
-  EXPECT_EQ(failed.error, "ﾌｧｲﾙ " + app + "zaptrail.ini を作成できません; ﾌｧｲﾙ " + user +
-                              "zaptrail.ini を作成できません");
+  EXPECT_EQ(failed.error, expected);
 }
 
 }  // namespace
