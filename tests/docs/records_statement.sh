@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The README, the help and the manual page state where the best times live and which endings
+# The README, the help, the manual page and the Windows zip's README.txt state where the best times live and which endings
 # save them in the same words: each sentence below appears in all three, whatever their markup.
 #   records_statement.sh SOURCE_DIR
 set -euo pipefail
@@ -11,7 +11,8 @@ statements=(
   "Only a game killed outright or crashed loses the times of its run."
 )
 status=0
-for document in README.md assets/zaptrail-help.html packaging/zaptrail.6.in; do
+for document in README.md assets/zaptrail-help.html packaging/zaptrail.6.in \
+  packaging/windows/README.txt.in; do
   # Markup off, every run of blanks and line breaks one space.
   text=$(sed -e 's/<[^>]*>//g' -e 's/`//g' "$source_dir/$document" | tr -s ' \n' '  ')
   for statement in "${statements[@]}"; do
