@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // The few file operations the records need from the operating system, one file per system
 // (file_system_posix.cpp, file_system_win32.cpp, file_system_web.cpp). Paths are the system's bytes
@@ -56,7 +58,18 @@ bool MakeFolders(const std::string& folder);
 // disk, then renamed over it, so a crash leaves the old or the new content whole. A link is
 // written through (its final target is replaced and the link stays); a replaced file keeps its
 // permissions. False when any step fails, the old content then untouched.
-bool ReplaceFile(const std::string& path, const std::string& content);
+// The content comes a piece at a time, an empty piece after the last, so that a large file is
+// written without its whole text in memory.
+using ContentPieces = std::function<std::string_view()>;
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces);
+inline bool ReplaceFile(const std::string& path, const std::string& content) {
+  bool given = false;
+  return ReplaceFile(path, [&]() -> std::string_view {
+    if (given) return {};
+    given = true;
+    return content;
+  });
+}
 
 // Writes the content into the existing file as it stands, without replacing it: for a device.
 bool WriteInPlace(const std::string& path, const std::string& content);

@@ -42,7 +42,7 @@ std::string FinalTarget(std::string path) {
   return path;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -104,7 +104,12 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   content.clear();
-  char buffer[4096];
+  // Grown once for a regular file, not doubled on the way.
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    content.reserve(static_cast<size_t>(info.st_size));
+  }
+  char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
@@ -195,13 +200,16 @@ bool MakeFolders(const std::string& folder) {
   return IsFolder(folder);
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
   const std::string target = FinalTarget(path);
   std::string temporary = target + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  const bool written =
-      ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool written = ::fchmod(fd, ModeFor(target)) == 0;
+  for (std::string_view piece; written && !(piece = pieces()).empty();) {
+    written = WriteAll(fd, piece);
+  }
+  written = written && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
     ::unlink(temporary.c_str());

@@ -123,7 +123,10 @@ bool MakeFolders(const std::string&) {
   return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+// Storage takes an entry whole.
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
+  std::string content;
+  for (std::string_view piece; !(piece = pieces()).empty();) content += piece;
   return zt_storage_write(EntryName(path).c_str(), content.data(),
                           static_cast<int>(content.size())) == 1;
 }

@@ -34,7 +34,7 @@ class FileHandle {
   HANDLE handle_;
 };
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
+bool WriteAll(HANDLE file, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
     DWORD n = 0;
@@ -167,12 +167,16 @@ bool MakeFolders(const std::string& folder) {
   return IsFolder(wide);
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
   const std::wstring target = Wide(path);
   std::wstring temporary;
   FileHandle file(CreateTemporaryBeside(target, temporary, FILE_ATTRIBUTE_NORMAL));
   if (!file.IsOpen()) return false;
-  const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != 0;
+  bool written = true;
+  for (std::string_view piece; written && !(piece = pieces()).empty();) {
+    written = WriteAll(file.Get(), piece);
+  }
+  written = written && ::FlushFileBuffers(file.Get()) != 0;
   const bool closed = file.Close();
   if (!written || !closed ||
       !::MoveFileExW(temporary.c_str(), target.c_str(),

@@ -35,7 +35,7 @@ std::vector<std::string> ParseImportedRecords(std::string_view content,
       !std::all_of(content.begin(), content.end(), IsTextByte)) {
     throw GameError(CannotOpenFileMessage(fileName));
   }
-  std::vector<std::string> lines = ParseRecords(content);
+  std::vector<std::string> lines = ParseRecords(content).Lines();
   const auto bad = std::find_if_not(lines.begin(), lines.end(), IsBestTime);
   if (bad != lines.end()) throw GameError(NotAnIntegerMessage(Shown(*bad)));
   return lines;

@@ -24,8 +24,8 @@ RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string&
   return place;
 }
 
-std::vector<std::string> LoadBestTimes(const RecordsPlace& place) {
-  std::vector<std::string> bestTimes;
+BestTimes LoadBestTimes(const RecordsPlace& place) {
+  BestTimes bestTimes;
   const std::string own = SavePath(place);
   if (RecordsFileExists(own)) bestTimes = LoadRecords(own);
   const std::string other = FallbackPath(place);

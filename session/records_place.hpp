@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "game/best_times.hpp"
 
 namespace zaptrail {
 
@@ -23,7 +24,7 @@ RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string&
 
 // The best times at start-up: this run's own file, merged with the other folder's file when
 // there is one. Raises "ﾌｧｲﾙ %s は開けません" when either exists but cannot be read.
-std::vector<std::string> LoadBestTimes(const RecordsPlace& place);
+BestTimes LoadBestTimes(const RecordsPlace& place);
 // The file this run writes.
 std::string SavePath(const RecordsPlace& place);
 // Where a save goes when the file this run writes cannot be made: the other folder's file, or

@@ -18,16 +18,60 @@ using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
 TEST(MergeRecords, LowerDecimalWinsTextStaysAndFileOnlyLevelsAreKept) {
-  EXPECT_EQ(MergeRecords({"50", "abc", "7", ""}, {"40", "10", "9", "3", "33"}),
+  EXPECT_EQ(MergeRecords({"50", "abc", "7", ""}, {"40", "10", "9", "3", "33"}).Lines(),
             (Lines{"40", "abc", "7", "", "33"}));
-  EXPECT_EQ(MergeRecords({"5"}, {"x"}), Lines{"5"});
+  EXPECT_EQ(MergeRecords({"5"}, {"x"}).Lines(), Lines{"5"});
   // By value, not by text: lengths and leading zeros, beyond any machine integer.
   EXPECT_EQ(
-      MergeRecords({"100", "12", "99999999999999999999"}, {"99", "012", "100000000000000000000"}),
+      MergeRecords({"100", "12", "99999999999999999999"}, {"99", "012", "100000000000000000000"})
+          .Lines(),
       (Lines{"99", "12", "99999999999999999999"}));
   const Lines alone{"57", "", "0130", "9"};
-  EXPECT_EQ(MergeRecords(alone, alone), alone);
-  EXPECT_EQ(MergeRecords({}, {}), Lines{});
+  EXPECT_EQ(MergeRecords(alone, alone).Lines(), alone);
+  EXPECT_EQ(MergeRecords({}, {}).Lines(), Lines{});
+}
+
+// The list keeps its lines end to end with an index to every 64th: replacing a line by a
+// longer or shorter one must leave every later line where it is read.
+TEST(BestTimes, ReplacedLinesOfAnyLengthLeaveEveryOtherLineInPlace) {
+  Lines expected;
+  BestTimes list;
+  for (int32_t level = 0; level < 300; ++level) {
+    expected.push_back(std::to_string(level));
+    list.push_back(expected.back());
+  }
+  for (const auto& [level, line] : {std::pair<size_t, const char*>{5, "123456789"},
+                                    {63, ""},
+                                    {64, "x"},
+                                    {200, "4"},
+                                    {299, "0000000000"},
+                                    {0, "7"}}) {
+    expected[level] = line;
+    list.Replace(level, line);
+  }
+  EXPECT_EQ(list.Lines(), expected);
+  for (size_t level = 0; level < expected.size(); ++level) EXPECT_EQ(list[level], expected[level]);
+}
+
+// A save writes the merge a piece at a time: a list far longer than one piece comes out whole.
+TEST(SaveRecords, AListOfManyPiecesIsMergedWithTheFileLineByLine) {
+  ScratchDirectory scratch;
+  const std::string path = scratch.File(kRecordsFileName);
+  BestTimes ours;
+  std::string inFile;
+  std::string expected;
+  for (int32_t level = 0; level < 40000; ++level) {
+    const int32_t mine = 1000 + level % 7;
+    const int32_t theirs = 1000 + level % 5;
+    ours.push_back(std::to_string(mine));
+    inFile += std::to_string(theirs) + "\n";
+    expected += std::to_string(std::min(mine, theirs)) + "\r\n";
+  }
+  inFile += "9\n";
+  expected += "9\r\n";
+  std::ofstream(path, std::ios::binary) << inFile;
+  SaveRecords(ours, path);
+  EXPECT_EQ(ReadWholeFile(path), expected);
 }
 
 class RecordsPlaceTest : public ::testing::Test {

@@ -220,8 +220,8 @@ TEST_F(SessionTest, TwoCopiesThatClearedDifferentLevelsKeepBothTimes) {
     std::ofstream(RecordsIn(app), std::ios::binary) << "100\r\n200\r\n";
     Copy first(app, user);
     Copy second(app, user);
-    first.game().record.BestTimes[0] = "57";
-    second.game().record.BestTimes[1] = "150";
+    first.game().record.BestTimes.Replace(0, "57");
+    second.game().record.BestTimes.Replace(1, "150");
     std::vector<Copy*> order{&first, &second};
     if (!firstClosesFirst) std::swap(order[0], order[1]);
     for (Copy* run : order) EXPECT_TRUE(run->session.CloseByPlayer());

@@ -67,7 +67,7 @@ int CheckRecords(std::string_view bytes) {
   static const ScratchFolder scratch;
   const std::string path = scratch.RecordsPath();
 
-  const std::vector<std::string> lines = ParseRecords(bytes);
+  const BestTimes lines = ParseRecords(bytes);
   for (const std::string& line : lines) {
     Require(!HoldsLineBreakOrNul(line), "a parsed line holds no line break or NUL");
   }

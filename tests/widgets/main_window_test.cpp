@@ -83,7 +83,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
     QCOMPARE(game.record.Level, 0);
     QCOMPARE(game.record.MazeWidth, 21);
-    QCOMPARE(game.record.BestTimes, std::vector<std::string>{"9"});
+    QCOMPARE(game.record.BestTimes.Lines(), std::vector<std::string>{"9"});
   }
 
   void ADialogHaltsTheGameAndPhaseComesBack() {
@@ -188,7 +188,7 @@ class MainWindowTest : public QObject {
     options.appDir = directory.path().toStdString();
     options.userFolder = user.toStdString();
     TForm1 form(options);
-    QCOMPARE(form.GameState().record.BestTimes, (std::vector<std::string>{"45", "60"}));
+    QCOMPARE(form.GameState().record.BestTimes.Lines(), (std::vector<std::string>{"45", "60"}));
     form.GameState().record.BestTimes.push_back("70");
     bool closed = false;
     QCOMPARE(RunUntilTheProgramEnds([&] { closed = form.close(); }), 0);

@@ -88,9 +88,9 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
   }
 
   out << "best";
-  for (size_t i = 0; i < game.record.BestTimes.size(); ++i) {
-    out << (i == 0 ? " " : ",") << game.record.BestTimes[i];
-  }
+  LineReader bestTimes(game.record.BestTimes.Joined());
+  const char* separator = " ";
+  for (std::string_view line; bestTimes.Next(line); separator = ",") out << separator << line;
   out << '\n';
   if (!arguments.snapshotPath.empty() && !WriteSnapshot(game.playField, arguments.snapshotPath)) {
     err << "zaptrail-sim: cannot write " << arguments.snapshotPath << '\n';
