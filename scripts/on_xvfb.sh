@@ -1,12 +1,13 @@
 # Sourced by scripts that need a display. `run_on_xvfb "$@"`, called first, runs the calling
 # script again on a virtual display of its own and ends with that run's status; the second run
 # goes on past it. The server picks a free display itself (-displayfd), so scripts started at
-# the same moment, by this user or another, never share one.
+# the same moment, by this user or another, never share one. XVFB_SCREEN sets the screen's
+# size and depth (1024x768x24 unless set).
 run_on_xvfb() {
   [ -z "${ZAPTRAIL_ON_XVFB:-}" ] || return 0
   local ready server status=0
   ready=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
   server=$!
   for _ in $(seq 1 200); do
     [ -s "$ready" ] || ! kill -0 "$server" 2>/dev/null && break
