@@ -68,7 +68,7 @@ int CheckRecords(std::string_view bytes) {
   const std::string path = scratch.RecordsPath();
 
   const BestTimes lines = ParseRecords(bytes);
-  for (const std::string& line : lines) {
+  for (const std::string& line : lines.Lines()) {
     Require(!HoldsLineBreakOrNul(line), "a parsed line holds no line break or NUL");
   }
   const std::string saved = FormatRecords(lines);
