@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
       // million ticks a second (an hour of play in a tenth of a second).
       {"verify trail vs engine tick", "VerifyTrail", "SimPlayEngine", 1.0, kReplayTicks,
        kReplayTicks},
+      // Start-up and quit with a 48 MB records file: under a second each.
+      {"records load, 8M lines", "RecordsLoad", "RecordsReadFloor", 0, 1e6},
+      {"records save, 8M lines", "RecordsSave", "RecordsWriteFloor", 0, 1e6},
   };
   const int32_t missed = reporter.PrintTable(std::cout, rows);
   if (missed == 0) {

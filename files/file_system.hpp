@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 // The few file operations the records need from the operating system, one file per system
 // (file_system_posix.cpp, file_system_win32.cpp, file_system_web.cpp). Paths are the system's bytes
@@ -34,10 +36,20 @@ bool ReadRegularFile(const std::string& path, uint64_t maxBytes, std::string& co
 // A regular file of at most `maxBytes` is at the path; it is looked at, not opened.
 bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes);
 
-// True when a new file can be made beside the path now, in the folder that holds it: tried by
-// really creating and removing one, so it holds whatever the permission bits say (root,
-// read-only media, full disks).
-bool CanCreateFileBeside(const std::string& path);
+// What would stop ReplaceFile from replacing the file now.
+enum class ReplaceObstacle : uint8_t {
+  None,
+  ReadOnly,  // the file is there and may not be written
+  Folder,    // the folder that holds it takes no new file
+  Rename,    // a new file cannot be renamed over it (a shared folder where others own it)
+};
+// Tried as a save does it, in the folder of the file a chain of links ends at: two temporary
+// files are made there, one renamed over the other, and both removed; so the answer holds
+// whatever the permission bits say (root, read-only media, full disks). Anything but a regular
+// file or a missing one is no concern of this check.
+ReplaceObstacle ObstacleToReplacing(const std::string& path);
+// The folder that holds the file a chain of links from the path ends at.
+std::string FinalFolder(const std::string& path);
 
 // Makes the folder and every missing parent; true when it exists afterwards.
 bool MakeFolders(const std::string& folder);
@@ -46,7 +58,18 @@ bool MakeFolders(const std::string& folder);
 // disk, then renamed over it, so a crash leaves the old or the new content whole. A link is
 // written through (its final target is replaced and the link stays); a replaced file keeps its
 // permissions. False when any step fails, the old content then untouched.
-bool ReplaceFile(const std::string& path, const std::string& content);
+// The content comes a piece at a time, an empty piece after the last, so that a large file is
+// written without its whole text in memory.
+using ContentPieces = std::function<std::string_view()>;
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces);
+inline bool ReplaceFile(const std::string& path, const std::string& content) {
+  bool given = false;
+  return ReplaceFile(path, [&]() -> std::string_view {
+    if (given) return {};
+    given = true;
+    return content;
+  });
+}
 
 // Writes the content into the existing file as it stands, without replacing it: for a device.
 bool WriteInPlace(const std::string& path, const std::string& content);

@@ -42,7 +42,7 @@ std::string FinalTarget(std::string path) {
   return path;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -104,7 +104,12 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   content.clear();
-  char buffer[4096];
+  // Grown once for a regular file, not doubled on the way.
+  struct stat info {};
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    content.reserve(static_cast<size_t>(info.st_size));
+  }
+  char buffer[1 << 16];
   for (;;) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
@@ -146,13 +151,43 @@ bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
          static_cast<uint64_t>(info.st_size) <= maxBytes;
 }
 
-bool CanCreateFileBeside(const std::string& path) {
-  std::string probe = path + ".XXXXXX";
-  const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  ::close(fd);
-  ::unlink(probe.c_str());
-  return true;
+ReplaceObstacle ObstacleToReplacing(const std::string& path) {
+  const std::string target = FinalTarget(path);
+  struct stat file {};
+  const bool exists = ::stat(target.c_str(), &file) == 0;
+  if (exists && !S_ISREG(file.st_mode)) return ReplaceObstacle::None;
+  if (exists && !CanWriteFile(target)) return ReplaceObstacle::ReadOnly;
+  std::string first = target + ".XXXXXX";
+  std::string second = first;
+  const int firstFd = ::mkostemp(first.data(), O_CLOEXEC);
+  if (firstFd < 0) return ReplaceObstacle::Folder;
+  ::close(firstFd);
+  const int secondFd = ::mkostemp(second.data(), O_CLOEXEC);
+  if (secondFd < 0) {
+    ::unlink(first.c_str());
+    return ReplaceObstacle::Folder;
+  }
+  ::close(secondFd);
+  const bool renamed = ::rename(first.c_str(), second.c_str()) == 0;
+  ::unlink(first.c_str());
+  ::unlink(second.c_str());
+  if (!renamed) return ReplaceObstacle::Rename;
+  // Renaming over the player's own file would put it at risk, so the one rule that only the
+  // existing file decides is read from it: in a folder with the sticky bit (a shared one like
+  // /tmp) only the file's owner, the folder's owner or root may replace it.
+  struct stat folder {};
+  const std::string folderPath = FolderOf(target);
+  const bool sticky = ::stat(folderPath.empty() ? "." : folderPath.c_str(), &folder) == 0 &&
+                      (folder.st_mode & S_ISVTX) != 0;
+  const uid_t player = ::geteuid();
+  if (exists && sticky && player != 0 && file.st_uid != player && folder.st_uid != player) {
+    return ReplaceObstacle::Rename;
+  }
+  return ReplaceObstacle::None;
+}
+
+std::string FinalFolder(const std::string& path) {
+  return FolderOf(FinalTarget(path));
 }
 
 bool MakeFolders(const std::string& folder) {
@@ -165,13 +200,16 @@ bool MakeFolders(const std::string& folder) {
   return IsFolder(folder);
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
   const std::string target = FinalTarget(path);
   std::string temporary = target + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  const bool written =
-      ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+  bool written = ::fchmod(fd, ModeFor(target)) == 0;
+  for (std::string_view piece; written && !(piece = pieces()).empty();) {
+    written = WriteAll(fd, piece);
+  }
+  written = written && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
     ::unlink(temporary.c_str());

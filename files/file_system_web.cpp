@@ -109,15 +109,24 @@ bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
   return ReadRegularFile(path, maxBytes, content);
 }
 
-bool CanCreateFileBeside(const std::string&) {
-  return zt_storage_writable() == 1;
+// The page's storage either takes a write or not, and has no folders or owners to blame.
+ReplaceObstacle ObstacleToReplacing(const std::string&) {
+  return ReplaceObstacle::None;
+}
+
+// The page's storage has one flat list of entries.
+std::string FinalFolder(const std::string&) {
+  return "./";
 }
 
 bool MakeFolders(const std::string&) {
   return true;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+// Storage takes an entry whole.
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
+  std::string content;
+  for (std::string_view piece; !(piece = pieces()).empty();) content += piece;
   return zt_storage_write(EntryName(path).c_str(), content.data(),
                           static_cast<int>(content.size())) == 1;
 }

@@ -34,7 +34,7 @@ class FileHandle {
   HANDLE handle_;
 };
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
+bool WriteAll(HANDLE file, std::string_view bytes) {
   size_t written = 0;
   while (written < bytes.size()) {
     DWORD n = 0;
@@ -128,11 +128,30 @@ bool IsRegularFileUpTo(const std::string& path, uint64_t maxBytes) {
   return !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && size <= maxBytes;
 }
 
-bool CanCreateFileBeside(const std::string& path) {
-  std::wstring probe;
-  FileHandle file(CreateTemporaryBeside(Wide(path), probe,
-                                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE));
-  return file.IsOpen();
+ReplaceObstacle ObstacleToReplacing(const std::string& path) {
+  if (KindOf(path) == FileKind::Other) return ReplaceObstacle::None;
+  if (IsRegularFile(path) && !CanWriteFile(path)) return ReplaceObstacle::ReadOnly;
+  const std::wstring target = Wide(path);
+  std::wstring first;
+  std::wstring second;
+  FileHandle firstFile(CreateTemporaryBeside(target, first, FILE_ATTRIBUTE_TEMPORARY));
+  if (!firstFile.IsOpen()) return ReplaceObstacle::Folder;
+  firstFile.Close();
+  FileHandle secondFile(CreateTemporaryBeside(target, second, FILE_ATTRIBUTE_TEMPORARY));
+  if (!secondFile.IsOpen()) {
+    ::DeleteFileW(first.c_str());
+    return ReplaceObstacle::Folder;
+  }
+  secondFile.Close();
+  const bool renamed = ::MoveFileExW(first.c_str(), second.c_str(), MOVEFILE_REPLACE_EXISTING);
+  ::DeleteFileW(first.c_str());
+  ::DeleteFileW(second.c_str());
+  return renamed ? ReplaceObstacle::None : ReplaceObstacle::Rename;
+}
+
+std::string FinalFolder(const std::string& path) {
+  const size_t separator = path.find_last_of("\\/");
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
 bool MakeFolders(const std::string& folder) {
@@ -148,12 +167,16 @@ bool MakeFolders(const std::string& folder) {
   return IsFolder(wide);
 }
 
-bool ReplaceFile(const std::string& path, const std::string& content) {
+bool ReplaceFile(const std::string& path, const ContentPieces& pieces) {
   const std::wstring target = Wide(path);
   std::wstring temporary;
   FileHandle file(CreateTemporaryBeside(target, temporary, FILE_ATTRIBUTE_NORMAL));
   if (!file.IsOpen()) return false;
-  const bool written = WriteAll(file.Get(), content) && ::FlushFileBuffers(file.Get()) != 0;
+  bool written = true;
+  for (std::string_view piece; written && !(piece = pieces()).empty();) {
+    written = WriteAll(file.Get(), piece);
+  }
+  written = written && ::FlushFileBuffers(file.Get()) != 0;
   const bool closed = file.Close();
   if (!written || !closed ||
       !::MoveFileExW(temporary.c_str(), target.c_str(),

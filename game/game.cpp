@@ -8,8 +8,7 @@
 
 namespace zaptrail {
 
-void SetUpGame(Game& game, uint32_t seed, std::vector<std::string> bestTimes,
-               JoystickProbeTime probe) {
+void SetUpGame(Game& game, uint32_t seed, BestTimes bestTimes, JoystickProbeTime probe) {
   GameRecord& record = game.record;
   SetStartSizes(record);
   record.BestTimes = std::move(bestTimes);

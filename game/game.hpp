@@ -45,7 +45,7 @@ enum class JoystickProbeTime : uint8_t { DuringSetUp, AfterFirstFrame };
 
 // The game's share of the main window's creation: sizes, the best times already read, seed,
 // grid, joystick and the title screen.
-void SetUpGame(Game& game, uint32_t seed, std::vector<std::string> bestTimes,
+void SetUpGame(Game& game, uint32_t seed, BestTimes bestTimes,
                JoystickProbeTime probe = JoystickProbeTime::DuringSetUp);
 
 }  // namespace zaptrail

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "game/best_times.hpp"
+
 namespace zaptrail {
 
 inline constexpr int32_t kMoverSlots = 1024;
@@ -59,7 +61,7 @@ struct GameRecord {
   uint32_t JoyLowY = 0;
   uint32_t JoyHighX = 0;
   uint32_t JoyHighY = 0;
-  std::vector<std::string> BestTimes;
+  zaptrail::BestTimes BestTimes;
 
   int32_t CellIndex(int32_t x, int32_t y) const { return x + y * MazeWidth; }
 };

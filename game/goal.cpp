@@ -16,12 +16,12 @@ namespace {
 
 constexpr int32_t kItemPower = 30;
 
-std::string& BestTimeLine(GameRecord& record, int32_t level) {
+std::string BestTimeLine(const GameRecord& record, int32_t level) {
   // Only a replay started beyond its records can ask for a line that is not there.
   if (static_cast<size_t>(level) >= record.BestTimes.size()) {
     throw GameError("List index out of bounds (" + std::to_string(level) + ")");
   }
-  return record.BestTimes[static_cast<size_t>(level)];
+  return std::string(record.BestTimes[static_cast<size_t>(level)]);
 }
 
 void ShowRecordedTime(Game& game, int32_t time) {
@@ -67,16 +67,16 @@ void FinishLevel(Game& game) {
     ShowFirstChallenge(game, time);
     record.BestTimes.push_back(std::to_string(time));
   } else {
-    std::string& stored = BestTimeLine(record, level);
+    const std::string stored = BestTimeLine(record, level);
     const std::optional<int32_t> best = ParseInteger(stored);
     if (!best) {
       badLine.emplace(NotAnIntegerMessage(stored));
       ShowFirstChallenge(game, time);
-      stored = std::to_string(time);
+      record.BestTimes.Replace(static_cast<size_t>(level), std::to_string(time));
     } else if (time < *best) {
       PutText(game, 0, 0, "New record");
       ShowRecordedTime(game, time);
-      stored = std::to_string(time);
+      record.BestTimes.Replace(static_cast<size_t>(level), std::to_string(time));
     } else {
       PutText(game, 0, 0, "Top:" + stored);
     }

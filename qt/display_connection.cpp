@@ -1,5 +1,7 @@
 #include "qt/display_connection.hpp"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -8,6 +10,9 @@
 
 namespace zaptrail {
 namespace {
+
+// Bits per pixel; Qt paints into 16-, 24- and 32-bit windows.
+constexpr int kLeastDepth = 16;
 
 QtMessageHandler passOn = nullptr;
 bool starting = false;
@@ -57,6 +62,14 @@ void FrameworkStarted() {
   starting = false;
   for (const QString& line : heldWhileStarting) std::fprintf(stderr, "%s\n", qPrintable(line));
   heldWhileStarting.clear();
+}
+
+bool DisplayCanShowTheGame() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr || screen->depth() >= kLeastDepth) return true;
+  std::fprintf(stderr, "zaptrail: the display has %d bits per pixel; the game needs at least %d\n",
+               screen->depth(), kLeastDepth);
+  return false;
 }
 
 DisplayLossGuard::DisplayLossGuard(std::function<void()> onLost) : onLost_(std::move(onLost)) {

@@ -11,6 +11,10 @@ namespace zaptrail {
 void WatchFrameworkStart();
 void FrameworkStarted();
 
+// The framework draws nothing on a display of fewer colours than this (its windows stay black),
+// so such a display is refused at once: one line on standard error, and false.
+bool DisplayCanShowTheGame();
+
 // While one exists, the framework ending the process from inside its event loop (it calls
 // exit(1) when the connection to the display breaks) first runs `onLost`, then ends the
 // process at once with status 1, so it never lingers without its display.

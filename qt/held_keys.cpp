@@ -61,16 +61,28 @@ bool HeldKeys::TypedIntoIgnoredWindow(QObject* watched) const {
   return false;
 }
 
+bool HeldKeys::IsRepeat(const QKeyEvent& event, Key key) const {
+  if (event.isAutoRepeat()) return true;
+  // X repeats a held key as a release and a press of the same moment. The framework marks the
+  // pair as a repeat only when both reach one window; when the keyboard moves between them the
+  // press looks new, so the shared moment tells.
+  return event.type() == QEvent::KeyPress && event.timestamp() != 0 &&
+         event.timestamp() == releasedAt_[static_cast<size_t>(key)];
+}
+
 bool HeldKeys::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       const auto* keyEvent = static_cast<QKeyEvent*>(event);
-      if (keyEvent->isAutoRepeat()) break;
-      if (event->type() == QEvent::KeyPress && TypedIntoIgnoredWindow(watched)) break;
-      if (const std::optional<Key> key = GameKey(keyEvent->key())) {
-        held_[static_cast<size_t>(*key)] = event->type() == QEvent::KeyPress;
+      const std::optional<Key> key = GameKey(keyEvent->key());
+      if (!key || IsRepeat(*keyEvent, *key)) break;
+      if (event->type() == QEvent::KeyRelease) {
+        releasedAt_[static_cast<size_t>(*key)] = keyEvent->timestamp();
+      } else if (TypedIntoIgnoredWindow(watched)) {
+        break;
       }
+      held_[static_cast<size_t>(*key)] = event->type() == QEvent::KeyPress;
       break;
     }
     case QEvent::ApplicationDeactivate:

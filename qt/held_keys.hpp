@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -12,7 +13,9 @@ namespace zaptrail {
 
 // Which game keys are held right now, in any of the game's windows. The tick polls this; a press
 // that begins and ends between two ticks is never seen, as with a real key-state query. Keys are
-// let go when the keyboard leaves the game's windows, since their releases go elsewhere.
+// let go when the keyboard leaves the game's windows, since their releases go elsewhere. A key
+// already held when a game window gains the keyboard counts only once it has really been
+// released: the window system's repeats of it are no new presses.
 class HeldKeys : public QObject {
   Q_OBJECT
 
@@ -31,9 +34,11 @@ class HeldKeys : public QObject {
 
  private:
   bool TypedIntoIgnoredWindow(QObject* watched) const;
+  bool IsRepeat(const QKeyEvent& event, Key key) const;
   bool IsIgnored(const QWindow* window) const;
 
   std::array<bool, kKeyCount> held_{};
+  std::array<quint64, kKeyCount> releasedAt_{};  // the window system's time of the last release
   std::vector<QPointer<QWidget>> ignored_;
 };
 

@@ -20,6 +20,32 @@ namespace {
 constexpr int32_t kSectionLevel = 2;
 constexpr int32_t kContentsWidth = 170;
 
+// What the help shows in place of a file it cannot show, naming the file.
+QString FaultText(OwnFileFault fault, const QString& path) {
+  QString what;
+  switch (fault) {
+    case OwnFileFault::Missing:
+      what = QStringLiteral("The help file is missing.");
+      break;
+    case OwnFileFault::NotAFile:
+      what = QStringLiteral(
+          "The help file cannot be used: something that is not a file (a "
+          "folder, a pipe or a device) stands in its place.");
+      break;
+    case OwnFileFault::TooLarge:
+      what = QStringLiteral("The help file cannot be used: it is far larger than any help page.");
+      break;
+    case OwnFileFault::Empty:
+      what = QStringLiteral("The help file is empty.");
+      break;
+    case OwnFileFault::None:
+      what = QStringLiteral("The help file cannot be read.");
+      break;
+  }
+  return what + QStringLiteral("\n\nIt should be here: %1\n\nReinstalling the game puts it back.")
+                    .arg(path);
+}
+
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -56,12 +82,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HelpWindow::Open(const std::string& path) {
   status_->clear();
   std::string html;
-  if (ReadOwnFile(path, OwnFile::Help, html)) {
+  if (ReadOwnFile(path, OwnFile::Help, html) && !html.empty()) {
     text_->setHtml(QString::fromStdString(html));
   } else {
-    text_->setPlainText(QStringLiteral("The help file is missing.\n\nIt should be here: %1\n\n"
-                                       "Reinstalling the game puts it back.")
-                            .arg(QString::fromLocal8Bit(path)));
+    text_->setPlainText(
+        FaultText(FaultOfOwnFile(path, OwnFile::Help), QString::fromLocal8Bit(path)));
   }
   ListSections();
 }

@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   fontConfig.Wait();
   zaptrail::FrameworkStarted();
+  if (!zaptrail::DisplayCanShowTheGame()) return 1;
   application.setQuitOnLastWindowClosed(false);
   QApplication::setWindowIcon(zaptrail::MainIcon());
   // Lets the desktop match the running game to its menu entry and icon.

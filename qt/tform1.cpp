@@ -8,6 +8,7 @@
 
 #include "game/input.hpp"
 #include "game/tick.hpp"
+#include "qt/centre_on_screen.hpp"
 #include "qt/described_widgets.hpp"
 #include "qt/error_dialog.hpp"
 #include "qt/help_window.hpp"
@@ -64,7 +65,7 @@ TForm1::TForm1(const SessionOptions& options)
   // Settle the size first: a resize after placing would make the position the client area's
   // instead of the frame's.
   adjustSize();
-  move(kMainWindowStartLeft, kMainWindowStartTop);
+  PlaceInsideScreen(*this, QPoint(kMainWindowStartLeft, kMainWindowStartTop));
 }
 
 TForm1::~TForm1() = default;

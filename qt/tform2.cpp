@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
+#include "qt/centre_on_screen.hpp"
 #include "qt/described_widgets.hpp"
 #include "qt/pixel_image.hpp"
 #include "session/window_descriptions.hpp"
@@ -20,7 +21,8 @@ TForm2::TForm2(const PixelSurface& compass, QWidget* mainWindow)
 }
 
 void TForm2::PlaceBeside(const QRect& mainFrame) {
-  move(CompassStartLeft(mainFrame.x(), mainFrame.width()), CompassStartTop(mainFrame.y()));
+  PlaceInsideScreen(*this, QPoint(CompassStartLeft(mainFrame.x(), mainFrame.width()),
+                                  CompassStartTop(mainFrame.y())));
 }
 
 void TForm2::RepaintCompass() {

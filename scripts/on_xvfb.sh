@@ -3,6 +3,7 @@
 # goes on past it. The server picks a free display itself (-displayfd), so scripts started at
 # the same moment, by this user or another, never share one. The second run finds the server's
 # process in ZAPTRAIL_XVFB_PID, for a test of what the game does when its display goes away.
+# XVFB_SCREEN sets the screen's size and depth (1024x768x24 unless set).
 run_on_xvfb() {
   if [ -n "${ZAPTRAIL_ON_XVFB:-}" ]; then
     # A command whose failure ends the script names itself, so that no test fails in silence.
@@ -12,7 +13,7 @@ run_on_xvfb() {
   fi
   local ready server status=0
   ready=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
   server=$!
   for _ in $(seq 1 200); do
     [ -s "$ready" ] || ! kill -0 "$server" 2>/dev/null && break

@@ -9,20 +9,17 @@ namespace zaptrail {
 namespace {
 
 // The player's folder is made at its first save; the executable's always exists.
-void SaveInto(const std::vector<std::string>& bestTimes, const RecordsPlace& place,
-              const std::string& path) {
+void SaveInto(const BestTimes& bestTimes, const RecordsPlace& place, const std::string& path) {
   if (path == place.userFolder + kRecordsFileName) files::MakeFolders(place.userFolder);
   SaveRecords(bestTimes, path);
 }
 
 }  // namespace
 
-CloseSave SaveBeforeClosing(const std::vector<std::string>& bestTimes, const RecordsPlace& place,
+CloseSave SaveBeforeClosing(const BestTimes& bestTimes, const RecordsPlace& place,
                             CloseAsker asker) {
   std::vector<std::string> paths{SavePath(place)};
-  if (asker == CloseAsker::Nobody && !FallbackPath(place).empty()) {
-    paths.push_back(FallbackPath(place));
-  }
+  if (!FallbackPath(place).empty()) paths.push_back(FallbackPath(place));
   CloseSave result;
   for (const std::string& path : paths) {
     try {

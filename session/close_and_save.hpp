@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
+#include "game/best_times.hpp"
 #include "game/errors.hpp"
 #include "session/records_place.hpp"
 
@@ -32,10 +32,10 @@ class RecordsNotSaved : public GameError {
   using GameError::GameError;
 };
 
-// The save that every close runs before the main window goes. The player's close writes the
-// run's own file only, so the error names the file the player can mend; an unattended close
-// falls back to the other folder before it gives up.
-CloseSave SaveBeforeClosing(const std::vector<std::string>& bestTimes, const RecordsPlace& place,
+// The save that every close runs before the main window goes: the run's own file, or the other
+// folder's when that fails, so that the player is asked only when neither takes the times; the
+// error then says why each failed.
+CloseSave SaveBeforeClosing(const BestTimes& bestTimes, const RecordsPlace& place,
                             CloseAsker asker);
 
 }  // namespace zaptrail

@@ -17,6 +17,20 @@ bool OwnFileUsable(const std::string& path, OwnFile kind) {
   return files::IsRegularFileUpTo(path, SizeLimit(kind));
 }
 
+OwnFileFault FaultOfOwnFile(const std::string& path, OwnFile kind) {
+  switch (files::KindOf(path)) {
+    case files::FileKind::Missing:
+      return OwnFileFault::Missing;
+    case files::FileKind::Regular:
+      break;
+    case files::FileKind::CharacterDevice:
+    case files::FileKind::Other:
+      return OwnFileFault::NotAFile;
+  }
+  if (files::IsRegularFileUpTo(path, 0)) return OwnFileFault::Empty;
+  return OwnFileUsable(path, kind) ? OwnFileFault::None : OwnFileFault::TooLarge;
+}
+
 bool ReadOwnFile(const std::string& path, OwnFile kind, std::string& content) {
   return files::ReadRegularFile(path, SizeLimit(kind), content);
 }

@@ -51,7 +51,7 @@ std::vector<std::string> ParseImportedRecords(std::string_view content,
   if (!std::all_of(text.begin(), text.end(), IsTextByte)) {
     throw GameError(CannotOpenFileMessage(fileName));
   }
-  std::vector<std::string> lines = ParseRecords(text);
+  std::vector<std::string> lines = ParseRecords(text).Lines();
   DropTrailingEmptyLines(lines);
   const auto bad = std::find_if_not(lines.begin(), lines.end(), IsBestTime);
   if (bad != lines.end()) throw GameError(NotAnIntegerMessage(Shown(*bad)));

@@ -18,14 +18,14 @@ RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string&
   // With no second folder there is no choice, and nothing to write to make it (a page's storage).
   if (userFolder.empty()) return place;
   const std::string appFile = appFolder + kRecordsFileName;
-  // A file the player made read-only is as closed to the game as a folder it cannot write.
-  place.appFolderTakesFiles = files::CanCreateFileBeside(appFile) &&
-                              (!files::IsRegularFile(appFile) || files::CanWriteFile(appFile));
+  // A file the player made read-only, or one that a save could write but never rename over,
+  // is as closed to the game as a folder it cannot write.
+  place.appFolderTakesFiles = files::ObstacleToReplacing(appFile) == files::ReplaceObstacle::None;
   return place;
 }
 
-std::vector<std::string> LoadBestTimes(const RecordsPlace& place) {
-  std::vector<std::string> bestTimes;
+BestTimes LoadBestTimes(const RecordsPlace& place) {
+  BestTimes bestTimes;
   const std::string own = SavePath(place);
   if (RecordsFileExists(own)) bestTimes = LoadRecords(own);
   const std::string other = FallbackPath(place);

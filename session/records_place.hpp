@@ -1,14 +1,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "game/best_times.hpp"
 
 namespace zaptrail {
 
 inline constexpr char kRecordsFileName[] = "zaptrail.ini";
 
 // Where the records file lives, decided once at start-up: beside the executable whenever a
-// file can be made there and the file there (if any) may be written, otherwise in the player's
+// save could replace the file there, otherwise in the player's
 // own data folder (made at the first save). The file in the other folder is read too, so a
 // time that a fallback save left there is never lost to the next start.
 struct RecordsPlace {
@@ -17,13 +18,13 @@ struct RecordsPlace {
   bool appFolderTakesFiles = true;
 };
 
-// Tries to create a file in the executable's folder and to write the file already there, when
-// there is a player's folder to fall back to.
+// Tries in the executable's folder what a save does there, when there is a player's folder to
+// fall back to.
 RecordsPlace ChooseRecordsPlace(const std::string& appFolder, const std::string& userFolder);
 
 // The best times at start-up: this run's own file, merged with the other folder's file when
 // there is one. Raises "ﾌｧｲﾙ %s は開けません" when either exists but cannot be read.
-std::vector<std::string> LoadBestTimes(const RecordsPlace& place);
+BestTimes LoadBestTimes(const RecordsPlace& place);
 // The file this run writes.
 std::string SavePath(const RecordsPlace& place);
 // Where a save goes when the file this run writes cannot be made: the other folder's file, or

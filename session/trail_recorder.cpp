@@ -60,7 +60,7 @@ void TrailRecorder::Begin(const Game& game, int32_t period, std::optional<TrailD
   trail_.startRandom = game.random.State();
   trail_.firstLevel = game.record.Level;
   trail_.startGoalFrame = game.record.GoalFrame;
-  trail_.startBestTimes = game.record.BestTimes;
+  trail_.startBestTimes = game.record.BestTimes.Lines();
   trail_.daily = daily;
   trail_.periods.push_back({0, period});
   trail_.claimed.endLevel = game.record.Level;

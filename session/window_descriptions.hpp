@@ -71,6 +71,14 @@ constexpr int32_t CompassStartTop(int32_t mainFrameTop) {
   return mainFrameTop;
 }
 
+// A start position along one axis, moved where needed so that the window lies inside the
+// screen's available area; a window larger than the area starts at its near edge.
+constexpr int32_t InsideArea(int32_t position, int32_t size, int32_t areaStart, int32_t areaSize) {
+  const int32_t farthest = areaStart + areaSize - size;
+  return position > farthest ? (farthest > areaStart ? farthest : areaStart)
+                             : (position < areaStart ? areaStart : position);
+}
+
 // ---- The main window's menu. A command's value is also its Win32 command identifier.
 enum class MenuCommand : uint16_t {
   Reset1 = 101,

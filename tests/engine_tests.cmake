@@ -18,7 +18,8 @@ add_executable(engine_tests
 # These need fork, resource limits or permission bits, which Windows has not.
 if(NOT WIN32)
   target_sources(engine_tests PRIVATE "${engine}/level_memory_test.cpp"
-                 "${engine}/records_kill_test.cpp" "${engine}/records_posix_test.cpp")
+                 "${engine}/records_kill_test.cpp" "${engine}/records_posix_test.cpp"
+                 "${engine}/records_unprivileged_test.cpp")
 endif()
 target_link_libraries(engine_tests PRIVATE zaptrail_test_helpers GTest::gtest_main)
 

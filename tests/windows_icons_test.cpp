@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "tools/artgen/art_source.hpp"
+#include "tools/artgen/icons.hpp"
 #include "tools/artgen/windows_icons.hpp"
 
 namespace zaptrail::art {
@@ -82,6 +84,40 @@ TEST(WindowsIcons, IconAndCursorShowTheArt) {
   EXPECT_EQ(Get16(cur, 6 + 4), 6u) << "hot spot x";
   EXPECT_EQ(Get16(cur, 6 + 6), 1u) << "hot spot y";
   ExpectEntryShows(cur, 0, *art.cursor, art.palette);
+}
+
+// The large images are the same chick, each of its pixels a square: 48 from the 16-pixel one,
+// 256 (written as 0 in the directory) from the 32-pixel one, in 32 bits with alpha.
+TEST(WindowsIcons, TrueColourImagesShowTheSameChickLarger) {
+  const ArtSet art = LoadArt(ZAPTRAIL_ART_DIR);
+  ASSERT_TRUE(art.icon32 && art.icon16);
+  const Picture icon48 = ScaledUp(*art.icon16, 3);
+  const Picture icon256 = ScaledUp(*art.icon32, 8);
+  const std::vector<uint8_t> ico =
+      EncodeIco({&*art.icon32, &*art.icon16}, art.palette, {&icon48, &icon256});
+  ASSERT_EQ(Get16(ico, 4), 4u);
+  ExpectEntriesFillTheFile(ico);
+  ExpectEntryShows(ico, 1, *art.icon16, art.palette);
+  for (const auto& [index, source, factor] :
+       {std::tuple{2, &*art.icon16, 3}, std::tuple{3, &*art.icon32, 8}}) {
+    const size_t entry = 6 + 16 * static_cast<size_t>(index);
+    const int32_t size = source->size * factor;
+    EXPECT_EQ(ico[entry], size % 256);
+    EXPECT_EQ(Get16(ico, entry + 6), 32u);
+    const size_t image = Get32(ico, entry + 12);
+    ASSERT_EQ(Get16(ico, image + 14), 32u);
+    for (int32_t y = 0; y < size; ++y) {
+      for (int32_t x = 0; x < size; ++x) {
+        const size_t at = image + 40 + 4 * static_cast<size_t>((size - 1 - y) * size + x);
+        const int16_t pixel = source->At(x / factor, y / factor);
+        const uint32_t rgb = (uint32_t{ico[at + 2]} << 16) | (uint32_t{ico[at + 1]} << 8) | ico[at];
+        ASSERT_EQ(ico[at + 3], pixel == kTransparent ? 0 : 255) << x << "," << y;
+        ASSERT_EQ(rgb,
+                  pixel == kTransparent ? 0 : art.palette.entries[static_cast<size_t>(pixel)].rgb)
+            << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace zaptrail {
 namespace {
 
 // What the save would merge with: the whole stored text, as the save reads it.
-std::vector<std::string> StoredRecords(const std::string& path) {
+BestTimes StoredRecords(const std::string& path) {
   std::string content;
   if (!files::IsRegularFile(path) || !files::ReadWholeFile(path, content)) return {};
   return ParseRecordLines(content);
@@ -39,7 +39,7 @@ void LoadPickedRecords(TForm1& form1, const std::string& fileName, std::string_v
   const bool merged = RunHandler(
       [&] {
         if (!readable) throw GameError(CannotOpenFileMessage(fileName));
-        std::vector<std::string>& bestTimes = form1.GameState().record.BestTimes;
+        BestTimes& bestTimes = form1.GameState().record.BestTimes;
         bestTimes = MergeRecords(bestTimes, ParseImportedRecords(content, fileName));
       },
       [&](const std::string& text) { form1.ShowError(text); });

@@ -24,6 +24,10 @@ LabelSpan SpanOf(const auto& label) {
   return {label.left, label.width};
 }
 
+RECT Area(const auto& label) {
+  return {label.left, label.top, label.left + label.width, label.top + label.height};
+}
+
 bool Inside(const auto& label, POINT at) {
   return at.x >= label.left && at.x < label.left + label.width && at.y >= label.top &&
          at.y < label.top + label.height;
@@ -45,6 +49,8 @@ TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : random_(r
   Label4 = LabelFrom(about::kLabel4);
   AddControl(window_, L"BUTTON", about::kButton1, WS_TABSTOP | BS_PUSHBUTTON, kButton1Id,
              dialogFont_);
+  // A label that passes over the button redraws around it, not over it.
+  SetWindowLongPtrW(window_, GWL_STYLE, GetWindowLongPtrW(window_, GWL_STYLE) | WS_CLIPCHILDREN);
 }
 
 TForm9::Label TForm9::LabelFrom(const about::LabelDescription& description) {
@@ -75,6 +81,13 @@ DialogResult TForm9::ShowModal(HWND owner) {
 void TForm9::FormShow() {
   for (Label* label : {&Label1, &Label2, &Label4}) label->left = about::kLabelLeft;
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+// Only the label's own area is redrawn, so the rest of the box, its button above all, is never
+// erased and drawn again while the labels move.
+void TForm9::Repaint(const Label& label) {
+  const RECT area = Area(label);
+  InvalidateRect(window_, &area, TRUE);
 }
 
 // Labels size themselves to their text.
@@ -118,12 +131,13 @@ void TForm9::MouseMove(POINT at) {
   const COLORREF colour = ColourRef(OverLink(at) ? about::kLinkHoverColour : about::kLabel3.colour);
   if (colour == Label3.colour) return;
   Label3.colour = colour;
-  InvalidateRect(window_, nullptr, TRUE);
+  Repaint(Label3);
 }
 
 void TForm9::Label1MouseMove(Label& label, int32_t x) {
+  Repaint(label);
   label.left = LabelJump(random_, SpanOf(label), x);
-  InvalidateRect(window_, nullptr, TRUE);
+  Repaint(label);
   const LabelGameStep step =
       JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)}, InSecondStage(Label1.caption));
   if (step == LabelGameStep::SecondStage) BeginSecondStage();
@@ -132,10 +146,12 @@ void TForm9::Label1MouseMove(Label& label, int32_t x) {
 
 void TForm9::BeginSecondStage() {
   for (Label* label : {&Label1, &Label2, &Label4}) {
+    Repaint(*label);
     label->left = about::kSecondStage.left;
     label->caption = std::string(about::kSecondStage.caption);
     label->colour = ColourRef(about::kSecondStage.colour);
     Resize(*label);
+    Repaint(*label);
   }
 }
 

@@ -49,6 +49,7 @@ class TForm9 {
   void EndTheProgram();
   Label LabelFrom(const about::LabelDescription& description);
   void Resize(Label& label);
+  void Repaint(const Label& label);
   Label* LabelAt(POINT at);
   bool OverLink(POINT at);
 

@@ -43,7 +43,7 @@ TEST_F(GoalAndDeath, FirstClearingRecordsTheTime) {
   test.Tick();
   EXPECT_EQ(trace.lines,
             (std::vector<std::string>{"cue 1", "0,0 1st challenge", "0,1 ti:57 recorded."}));
-  EXPECT_EQ(test.record.BestTimes, std::vector<std::string>{"57"});
+  EXPECT_EQ(test.record.BestTimes.Lines(), std::vector<std::string>{"57"});
   EXPECT_EQ(test.record.Level, 1);
   EXPECT_EQ(test.record.MazeWidth, 27);
   EXPECT_EQ(test.record.Phase, PhaseTitle);
@@ -54,7 +54,7 @@ TEST_F(GoalAndDeath, ATieKeepsTheStoredTimeOneLessReplacesIt) {
   StandOnGoal(57);
   test.Tick();
   EXPECT_EQ(trace.lines.back(), "0,0 Top:57");
-  EXPECT_EQ(test.record.BestTimes, std::vector<std::string>{"57"});
+  EXPECT_EQ(test.record.BestTimes.Lines(), std::vector<std::string>{"57"});
 
   trace.lines.clear();
   test.OpenField(21);
@@ -62,7 +62,7 @@ TEST_F(GoalAndDeath, ATieKeepsTheStoredTimeOneLessReplacesIt) {
   test.Tick();
   EXPECT_EQ(trace.lines,
             (std::vector<std::string>{"cue 1", "0,0 New record", "0,1 ti:56 recorded."}));
-  EXPECT_EQ(test.record.BestTimes, std::vector<std::string>{"56"});
+  EXPECT_EQ(test.record.BestTimes.Lines(), std::vector<std::string>{"56"});
 }
 
 TEST_F(GoalAndDeath, TopShowsTheLineAsStoredAndHexLinesCompareByValue) {
@@ -83,7 +83,7 @@ TEST_F(GoalAndDeath, ALineThatIsNoIntegerIsReportedOnceAndTheTimeTakesItsPlace) 
   }
   EXPECT_EQ(trace.lines,
             (std::vector<std::string>{"cue 1", "0,0 1st challenge", "0,1 ti:10 recorded."}));
-  EXPECT_EQ(test.record.BestTimes, (std::vector<std::string>{"10", "9"}));
+  EXPECT_EQ(test.record.BestTimes.Lines(), (std::vector<std::string>{"10", "9"}));
   EXPECT_EQ(test.record.Level, 1);
   EXPECT_EQ(test.record.MazeWidth, 27);
   EXPECT_EQ(test.record.Phase, PhaseTitle);
@@ -164,25 +164,25 @@ TEST_F(GoalAndDeath, PowerRunningOutOnTheGoalTickKillsTheChick) {
 }
 
 TEST_F(GoalAndDeath, EscapeInTheGoalTickSavesBeforeTheTimeEnters) {
-  std::vector<std::string> saved;
+  BestTimes saved;
   test.platform.onClose = [&] { saved = test.record.BestTimes; };
   StandOnGoal(40);
   test.Tick({Key::Escape});
   EXPECT_TRUE(test.platform.closed);
   EXPECT_TRUE(saved.empty());
-  EXPECT_EQ(test.record.BestTimes, std::vector<std::string>{"40"});
+  EXPECT_EQ(test.record.BestTimes.Lines(), std::vector<std::string>{"40"});
 }
 
 TEST(RecordsFormat, LinesSplitAtCrLfLoneCrOrLfUpToTheFirstNul) {
   using Lines = std::vector<std::string>;
-  EXPECT_EQ(ParseRecords(""), Lines{});
-  EXPECT_EQ(ParseRecords("57\r\n120\r\n"), (Lines{"57", "120"}));
-  EXPECT_EQ(ParseRecords("57\r\n120"), (Lines{"57", "120"}));
-  EXPECT_EQ(ParseRecords("1\r2\n3"), (Lines{"1", "2", "3"}));
-  EXPECT_EQ(ParseRecords("1\r\n\r\n3\r\n"), (Lines{"1", "", "3"}));
-  EXPECT_EQ(ParseRecords("1\n\r2"), (Lines{"1", "", "2"}));
-  EXPECT_EQ(ParseRecords("\r\n"), Lines{""});
-  EXPECT_EQ(ParseRecords(std::string_view("4\r\n5\0\r\n6\r\n", 10)), (Lines{"4", "5"}));
+  EXPECT_EQ(ParseRecords("").Lines(), Lines{});
+  EXPECT_EQ(ParseRecords("57\r\n120\r\n").Lines(), (Lines{"57", "120"}));
+  EXPECT_EQ(ParseRecords("57\r\n120").Lines(), (Lines{"57", "120"}));
+  EXPECT_EQ(ParseRecords("1\r2\n3").Lines(), (Lines{"1", "2", "3"}));
+  EXPECT_EQ(ParseRecords("1\r\n\r\n3\r\n").Lines(), (Lines{"1", "", "3"}));
+  EXPECT_EQ(ParseRecords("1\n\r2").Lines(), (Lines{"1", "", "2"}));
+  EXPECT_EQ(ParseRecords("\r\n").Lines(), Lines{""});
+  EXPECT_EQ(ParseRecords(std::string_view("4\r\n5\0\r\n6\r\n", 10)).Lines(), (Lines{"4", "5"}));
   EXPECT_EQ(FormatRecords({}), "");
   EXPECT_EQ(FormatRecords({"57", "", "3"}), "57\r\n\r\n3\r\n");
 }
@@ -191,7 +191,7 @@ TEST_F(RecordsFile, SaveThenLoadRoundTripsEveryLine) {
   EXPECT_FALSE(RecordsFileExists(path));
   SaveRecords({"57", "", "9"}, path);
   EXPECT_EQ(Content(), "57\r\n\r\n9\r\n");
-  EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"57", "", "9"}));
+  EXPECT_EQ(LoadRecords(path).Lines(), (std::vector<std::string>{"57", "", "9"}));
   SaveRecords({}, directory.File("empty.ini"));
   EXPECT_EQ(ReadWholeFile(directory.File("empty.ini")), "");
   EXPECT_EQ(directory.Entries(), 2);  // no temporary file left behind
@@ -212,7 +212,8 @@ TEST_F(RecordsFile, TheSaveKeepsEveryLineAfterANulByte) {
   using namespace std::string_literals;
   const std::string damaged = "41\r\n5\0\0\r\n60\r\n\0\0\r\n70\r\n"s;
   std::ofstream(path, std::ios::binary) << damaged;
-  EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"41", "5"}));  // reading stops there
+  EXPECT_EQ(LoadRecords(path).Lines(),
+            (std::vector<std::string>{"41", "5"}));  // reading stops there
   SaveRecords({"40"}, path);
   EXPECT_EQ(Content(), "40\r\n5\0\0\r\n60\r\n\0\0\r\n70\r\n"s);
   // A line holding a NUL is no number: this run's time takes its place.
@@ -247,12 +248,13 @@ TEST_F(RecordsFile, StartUpLoadsAThreeLineFileForTheLevelsItHolds) {
     trace.lines.clear();
     test.Tick();
     ASSERT_GE(trace.lines.size(), 2u);
-    EXPECT_EQ(trace.lines[1], level == 0 || level == 1
-                                  ? "0,0 Top:" + test.record.BestTimes[static_cast<size_t>(level)]
-                              : level == 2 ? "0,0 New record"
-                                           : "0,0 1st challenge");
+    EXPECT_EQ(trace.lines[1],
+              level == 0 || level == 1
+                  ? "0,0 Top:" + std::string(test.record.BestTimes[static_cast<size_t>(level)])
+              : level == 2 ? "0,0 New record"
+                           : "0,0 1st challenge");
   }
-  EXPECT_EQ(test.record.BestTimes, (std::vector<std::string>{"30", "40", "45", "45"}));
+  EXPECT_EQ(test.record.BestTimes.Lines(), (std::vector<std::string>{"30", "40", "45", "45"}));
 }
 
 }  // namespace

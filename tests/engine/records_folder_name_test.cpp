@@ -29,7 +29,7 @@ TEST(RecordsFolderName, AJapaneseFolderHoldsTheRecordsUnderItsOwnName) {
   SaveRecords({"57", "120"}, path);
   SaveRecords({"56", "120"}, path);
   EXPECT_TRUE(RecordsFileExists(path));
-  EXPECT_EQ(LoadRecords(path), (std::vector<std::string>{"56", "120"}));
+  EXPECT_EQ(LoadRecords(path).Lines(), (std::vector<std::string>{"56", "120"}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()),
                           std::filesystem::directory_iterator()),
             1);

@@ -102,22 +102,24 @@ TEST_F(SessionTest, EveryEndingSavesThenEndsOnceWithStatusZero) {
   }
 }
 
-// The player's own close tries only the file the message names; the player decides.
+// Neither folder takes the file: the player decides.
 TEST_F(SessionTest, AFailedSaveAsksAndQuittingWithoutSavingEnds) {
   fs::create_directory(RecordsIn(app));  // a folder where the file should go
+  std::ofstream(user) << "a file where the player's folder should be";
   Copy run(app, user);
   run.game().record.BestTimes = {"57"};
   run.shell.answerAtOnce = true;
   run.Tick({Key::Escape});
   ASSERT_EQ(run.shell.questions.size(), 1U);
-  EXPECT_EQ(run.shell.questions[0], "ﾌｧｲﾙ " + RecordsIn(app) + " を作成できません");
+  EXPECT_EQ(run.shell.questions[0].rfind("ﾌｧｲﾙ " + RecordsIn(app) + " を作成できません; ", 0), 0U);
   EXPECT_EQ(run.shell.ended, std::vector<int>{0});
   EXPECT_TRUE(fs::is_directory(RecordsIn(app)));
-  EXPECT_FALSE(fs::exists(user));
+  EXPECT_TRUE(fs::is_regular_file(user));
 }
 
 TEST_F(SessionTest, AFailedSaveKeptOpenIsRetriedOnceSpaceIsFreed) {
   fs::create_directory(RecordsIn(app));
+  std::ofstream(user) << "a file where the player's folder should be";
   Copy run(app, user);
   run.shell.answerAtOnce = false;
   EXPECT_FALSE(run.session.CloseByPlayer());
@@ -142,6 +144,7 @@ TEST_F(SessionTest, WhileTheQuestionIsOpenASecondCloseWaitsForIt) {
   for (const bool signalMeanwhile : {false, true}) {
     SCOPED_TRACE(signalMeanwhile ? "signal meanwhile" : "answered");
     fs::remove_all(user);
+    std::ofstream(user) << "a file where the player's folder should be";
     Copy run(app, user);
     run.game().record.BestTimes = {"57"};
     run.Tick({Key::Escape});
@@ -151,6 +154,7 @@ TEST_F(SessionTest, WhileTheQuestionIsOpenASecondCloseWaitsForIt) {
     EXPECT_EQ(run.shell.questions.size(), 1U);
     EXPECT_TRUE(run.shell.ended.empty());
     if (signalMeanwhile) {
+      fs::remove(user);
       run.session.CloseUnattended();
       EXPECT_EQ(ReadWholeFile(RecordsIn(user)), "57\r\n");  // the other folder
       EXPECT_EQ(run.shell.ended, std::vector<int>{0});
@@ -191,8 +195,8 @@ TEST_F(SessionTest, TwoCopiesThatClearedDifferentLevelsKeepBothTimes) {
     std::ofstream(RecordsIn(app), std::ios::binary) << "100\r\n200\r\n";
     Copy first(app, user);
     Copy second(app, user);
-    first.game().record.BestTimes[0] = "57";
-    second.game().record.BestTimes[1] = "150";
+    first.game().record.BestTimes.Replace(0, "57");
+    second.game().record.BestTimes.Replace(1, "150");
     std::vector<Copy*> order{&first, &second};
     if (!firstClosesFirst) std::swap(order[0], order[1]);
     for (Copy* run : order) EXPECT_TRUE(run->session.CloseByPlayer());

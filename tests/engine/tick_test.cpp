@@ -81,7 +81,7 @@ TEST(NewGame, ResetDuringPlayKeepsBestTimesAndTheLevelClock) {
   EXPECT_EQ(test.record.Power, 500);
   EXPECT_EQ(test.record.MazeWidth, 21);
   EXPECT_EQ(test.record.ElapsedTime, 17);  // reset only when the next level starts
-  EXPECT_EQ(test.record.BestTimes, (std::vector<std::string>{"12", "40"}));
+  EXPECT_EQ(test.record.BestTimes.Lines(), (std::vector<std::string>{"12", "40"}));
   EXPECT_EQ(test.record.Cells.size(), 33u * 33u);  // the grid is replaced by the next build
 }
 
@@ -107,7 +107,7 @@ TEST(PlayingTick, TheGoalTickMovesNothingAndRedrawsNoCompass) {
   TestGame test;
   test.SetUp();
   test.OpenField(21, 7);  // a shaking level draws in every other tick
-  test.record.BestTimes.assign(7, "100");
+  test.record.BestTimes = std::vector<std::string>(7, "100");
   test.record.PlayerX = test.record.GoalX;
   test.record.PlayerY = test.record.GoalY;
   const uint32_t random = test.game.random.State();

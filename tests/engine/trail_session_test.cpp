@@ -146,7 +146,7 @@ TEST_F(TrailSession, AGameWithDialogsDrawsAndAnotherPeriodIsKeptAndProvedAsPlaye
     run.Tick({Key::Escape});
     EXPECT_EQ(run.errors, "");
     ASSERT_EQ(run.game().record.BestTimes.size(), 1U);
-    const std::string shownTime = run.game().record.BestTimes[0];
+    const std::string shownTime(run.game().record.BestTimes[0]);
 
     const Trail last = Kept("last.zaptrail");
     EXPECT_EQ(last.startRandom, 2024U);

@@ -67,8 +67,8 @@ int CheckRecords(std::string_view bytes) {
   static const ScratchFolder scratch;
   const std::string path = scratch.RecordsPath();
 
-  const std::vector<std::string> lines = ParseRecords(bytes);
-  for (const std::string& line : lines) {
+  const BestTimes lines = ParseRecords(bytes);
+  for (const std::string& line : lines.Lines()) {
     Require(!HoldsLineBreakOrNul(line), "a parsed line holds no line break or NUL");
   }
   const std::string saved = FormatRecords(lines);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,30 +112,39 @@ class HelpWindowTest : public QObject {
     QVERIFY(!Sections(*help).isEmpty());
   }
 
-  // Whatever stands in the help file's place, F1 comes back at once and the help says the file
-  // is missing: a pipe, a file far too large, a link to an endless device.
+  // Whatever stands in the help file's place, F1 comes back at once and the help says what is
+  // true of the file, naming it: a pipe, a folder, a file far too large, a link to an endless
+  // device, an empty file.
   void OnlyARegularFileOfASaneSizeIsOpened() {
     Shell shell;
     const QString path = shell.directory.filePath(QStringLiteral("zaptrail-help.html"));
-    const auto showsMissing = [](HelpWindow* help) {
-      return help != nullptr &&
-             help->findChild<QTextBrowser*>()->toPlainText().contains(QStringLiteral("missing"));
+    const auto says = [&](HelpWindow* help, const QString& what) {
+      if (help == nullptr) return false;
+      const QString shown = help->findChild<QTextBrowser*>()->toPlainText();
+      return shown.startsWith(what) && shown.contains(path) && Sections(*help).isEmpty();
     };
+    const QString notAFile = QStringLiteral("The help file cannot be used: something that is not");
     {
       const StuckPipe pipe(QFile::encodeName(path).toStdString());
       QVERIFY(pipe.Made());
-      QVERIFY(showsMissing(PressF1(shell, false)));
+      QVERIFY(says(PressF1(shell, false), notAFile));
       QVERIFY(!pipe.HadToRelease());
     }
     QFile::remove(path);
+    QVERIFY(QDir().mkdir(path));
+    QVERIFY(says(PressF1(shell, false), notAFile));
+    QVERIFY(QDir().rmdir(path));
     QFile huge(path);
     QVERIFY(huge.open(QIODevice::WriteOnly));
     huge.write("<h2>Huge</h2>" + QByteArray(1 << 20, 'x'));
     huge.close();
-    QVERIFY(showsMissing(PressF1(shell, false)));
+    QVERIFY(says(PressF1(shell, false), QStringLiteral("The help file cannot be used: it is far")));
+    QVERIFY(huge.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    huge.close();
+    QVERIFY(says(PressF1(shell, false), QStringLiteral("The help file is empty.")));
     QFile::remove(path);
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-    QVERIFY(showsMissing(PressF1(shell, false)));
+    QVERIFY(says(PressF1(shell, false), notAFile));
   }
 
   void TypingInTheHelpDoesNotPlayTheGame() {

@@ -18,6 +18,12 @@
 
 namespace zaptrail::testing {
 
+// A file where the player's data folder should be, so that no save can fall back to it.
+void BlockUserFolder(const Shell& shell) {
+  QFile file(shell.UserFolder());
+  QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
 class MainWindowTest : public QObject {
   Q_OBJECT
 
@@ -77,7 +83,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
     QCOMPARE(game.record.Level, 0);
     QCOMPARE(game.record.MazeWidth, 21);
-    QCOMPARE(game.record.BestTimes, std::vector<std::string>{"9"});
+    QCOMPARE(game.record.BestTimes.Lines(), std::vector<std::string>{"9"});
   }
 
   void ADialogHaltsTheGameAndPhaseComesBack() {
@@ -113,11 +119,12 @@ class MainWindowTest : public QObject {
     shell.form1->PlatformLayer().Keys().ReleaseAll();
   }
 
-  // The player asked, so the file named in the message is the only one tried.
+  // Neither the folder beside the game nor the player's takes the file.
   void TheFailedSaveDialogOffersToQuitWithoutSaving() {
     Shell shell;
     const QString path = shell.directory.filePath(QStringLiteral("zaptrail.ini"));
     QDir().mkdir(path);
+    BlockUserFolder(shell);
     int buttons = 0;
     WhenModalShows([&](QWidget* box) {
       auto* message = qobject_cast<QMessageBox*>(box);
@@ -130,18 +137,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(RunUntilTheProgramEnds([&] { shell.form1->close(); }), 0);
     QCOMPARE(buttons, 2);
     QVERIFY(QFileInfo(path).isDir());
-    QVERIFY(!QFile::exists(shell.UserFolder()));
+    QVERIFY(QFileInfo(shell.UserFolder()).isFile());
   }
 
   void CloseBoxSavesAndAFailedSaveKeepsTheWindowOpen() {
     Shell shell;
     const QString path = shell.directory.filePath(QStringLiteral("zaptrail.ini"));
     QDir().mkdir(path);  // a directory where the file should go: the save fails
+    BlockUserFolder(shell);
     WhenModalShows([](QWidget* box) {
       auto* message = qobject_cast<QMessageBox*>(box);
       QVERIFY(message != nullptr);
       QCOMPARE(message->windowTitle(), QStringLiteral("Widget_tests"));
-      QVERIFY(message->text().endsWith(QStringLiteral("を作成できません.")));
+      QVERIFY(message->text().endsWith(QStringLiteral("に書き込めません).")));
       QCOMPARE(message->icon(), QMessageBox::Critical);
       QCOMPARE(message->defaultButton(), message->button(QMessageBox::Ok));
       QTest::keyClick(message, Qt::Key_Escape);
@@ -180,7 +188,7 @@ class MainWindowTest : public QObject {
     options.appDir = directory.path().toStdString();
     options.userFolder = user.toStdString();
     TForm1 form(options);
-    QCOMPARE(form.GameState().record.BestTimes, (std::vector<std::string>{"45", "60"}));
+    QCOMPARE(form.GameState().record.BestTimes.Lines(), (std::vector<std::string>{"45", "60"}));
     form.GameState().record.BestTimes.push_back("70");
     bool closed = false;
     QCOMPARE(RunUntilTheProgramEnds([&] { closed = form.close(); }), 0);

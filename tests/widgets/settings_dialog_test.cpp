@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -43,14 +44,28 @@ class CueLog : public Trace {
   std::vector<uint8_t> cues;
 };
 
+// How far the widest word of the box's text reaches past the room its label has; 0 when it
+// fits, so nothing is cut off.
+int Overflow(const QMessageBox& box) {
+  const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (label == nullptr) return -1;
+  int widest = 0;
+  for (const QString& word : label->text().split(QRegularExpression(QStringLiteral("\\s")))) {
+    widest = qMax(widest, label->fontMetrics().horizontalAdvance(word));
+  }
+  return qMax(0, widest - label->contentsRect().width());
+}
+
 // Opens the settings dialog from the menu, lets `use` work in it (it must close the dialog) and
 // returns the message of the error dialog that followed, or nothing.
-QString OpenSettings(Shell& shell, const std::function<void(Controls&)>& use) {
+QString OpenSettings(Shell& shell, const std::function<void(Controls&)>& use,
+                     int* overflow = nullptr) {
   QString error;
   QTimer errorWatch;
   QObject::connect(&errorWatch, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       error = box->text();
+      if (overflow != nullptr) *overflow = Overflow(*box);
       box->done(QMessageBox::Ok);
     }
   });
@@ -246,6 +261,27 @@ class SettingsDialogTest : public QObject {
       QVERIFY(shell.form1->TickTimer().isActive());
       QCOMPARE(int{game.record.Phase}, int{PhaseTitle});
       QCOMPARE(shell.form3->PeriodText(), text);  // stays in the box
+    }
+  }
+
+  // A long entry is shown whole where it fits, else cut in its middle; never cut off at the edge.
+  void ALongEntryIsShownWholeOrCutInItsMiddle() {
+    Shell shell;
+    for (const int length : {20, 1000}) {
+      const QString text =
+          QLatin1Char('1') + QString(length - 2, QLatin1Char('x')) + QLatin1Char('9');
+      int overflow = -1;
+      const QString error = OpenSettings(
+          shell,
+          [&](Controls& controls) {
+            controls.Edit1.setText(text);
+            controls.Button1.click();
+          },
+          &overflow);
+      QCOMPARE(overflow, 0);
+      QVERIFY(error.startsWith(QStringLiteral("'1xxx")));
+      QVERIFY(error.endsWith(QStringLiteral("xxx9' は整数ではありません.")));
+      QCOMPARE(error.contains(QChar(0x2026)), length == 1000);
     }
   }
 

@@ -60,4 +60,11 @@ for value in '"ProductName", "zap trail"' "\"ProductVersion\", \"$version\"" \
              '"OriginalFilename", "zaptrail.exe"' 'The zap trail developers (MIT licence)'; do
   grep -qF "$value" <<<"$resources" || fail "zaptrail.exe's version resource lacks $value"
 done
+# The program icon: 16 colours at 32 and 16 pixels, true colour at 48 and 256 (a side of 256 is
+# written as 0), as "width height bits" of each image.
+icons=$(sed -n '/"MAINICON" 14/,/^END/p' <<<"$resources" |
+  sed -n 's/^ *"\\\([0-7]*\)\\\([0-7]*\)\\[0-7]*\\[0-7]*", *[0-9]*, *\([0-9]*\),.*/\1 \2 \3/p' |
+  while read -r width height bits; do echo "$((8#$width)) $((8#$height)) $bits"; done |
+  LC_ALL=C sort | tr '\n' ';')
+[ "$icons" = "0 0 32;16 16 4;32 32 4;48 48 32;" ] || fail "the program icon's images are $icons"
 "$here/check_imports.sh" "$objdump" "$game/zaptrail.exe"

@@ -153,6 +153,40 @@ TEST_F(SettingsDialogTest, OkAppliesTheTypedPeriodOrShowsWhyNot) {
   }
 }
 
+// What the about box asked to redraw after the mouse moved its first label.
+struct AboutBoxRedraw {
+  bool label = false;
+  bool button = true;
+};
+AboutBoxRedraw aboutBoxRedraw;
+
+void CALLBACK MoveTheFirstLabel(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = FindWindowW(nullptr, Wide(kAboutCaption).c_str());
+  if (box == nullptr || !IsWindowVisible(box)) return;
+  UpdateWindow(box);
+  const ControlPlace& place = about::kLabel1.control.place;
+  SendMessageW(box, WM_MOUSEMOVE, 0, MAKELPARAM(place.left + 2, place.top + 2));
+  HRGN update = CreateRectRgn(0, 0, 0, 0);
+  GetUpdateRgn(box, update, FALSE);
+  RECT button{};
+  GetWindowRect(FindWindowExW(box, nullptr, L"Button", L"OK"), &button);
+  MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&button), 2);
+  const RECT label{place.left, place.top, place.left + 2, place.top + 2};
+  aboutBoxRedraw = {RectInRegion(update, &label) != 0, RectInRegion(update, &button) != 0};
+  DeleteObject(update);
+  SendMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// A label the mouse moves redraws its old and new place, never the whole box: its OK button
+// would flicker away at every move.
+TEST_F(SettingsDialogTest, TheAboutBoxRedrawsOnlyTheLabelThatMoved) {
+  const UINT_PTR watch = SetTimer(nullptr, 0, 10, &MoveTheFirstLabel);
+  SendMessageW(form1_.Window(), WM_COMMAND, static_cast<WPARAM>(MenuCommand::K1), 0);
+  KillTimer(nullptr, watch);
+  EXPECT_TRUE(aboutBoxRedraw.label);
+  EXPECT_FALSE(aboutBoxRedraw.button);
+}
+
 }  // namespace
 }  // namespace zaptrail
 

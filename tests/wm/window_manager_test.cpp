@@ -1,3 +1,6 @@
+#include <QApplication>
+#include <QHash>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -5,6 +8,8 @@
 
 #include "game/level.hpp"
 #include "game/tick.hpp"
+#include "qt/held_keys.hpp"
+#include "qt/help_window.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 // Runs on a real X server with a window manager that frames the windows.
@@ -24,6 +29,30 @@ QPoint ServerPosition(const QWidget& window) {
   return {x.captured(1).toInt(), y.captured(1).toInt()};
 }
 
+void Xdotool(const QString& action, const QString& key) {
+  QProcess::execute(QStringLiteral("xdotool"), {action, key});
+}
+
+// Counts the presses of Space that reach each window, repeats included.
+class SpacePresses : public QObject {
+ public:
+  SpacePresses() { qApp->installEventFilter(this); }
+  int In(const QWidget& window) const { return counts_.value(window.windowHandle()); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (window != nullptr && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+      ++counts_[window];
+    }
+    return false;
+  }
+
+ private:
+  QHash<const QWindow*, int> counts_;
+};
+
 }  // namespace
 
 class WindowManagerTest : public QObject {
@@ -39,6 +68,31 @@ class WindowManagerTest : public QObject {
     QTRY_COMPARE(shell.form2->frameGeometry().topLeft(), QPoint(main.x() + main.width(), main.y()));
     QTRY_COMPARE(ServerPosition(*shell.form2), shell.form2->geometry().topLeft());
     QCOMPARE(ServerPosition(*shell.form1), shell.form1->geometry().topLeft());
+  }
+
+  // Space held in the help, then the main window clicked: the server's repeats of it reach the
+  // main window as presses, and none of them may start the level.
+  void AKeyHeldAcrossAChangeOfFocusCountsOnlyOnceReleased() {
+    Shell shell;
+    QVERIFY(QTest::qWaitForWindowExposed(shell.form1.get()));
+    const HeldKeys& keys = shell.form1->PlatformLayer().Keys();
+    shell.form1->SearchforHelpOn1Click();
+    auto* help = shell.form1->findChild<HelpWindow*>();
+    QVERIFY(help != nullptr && QTest::qWaitForWindowActive(help));
+    SpacePresses presses;
+    Xdotool(QStringLiteral("keydown"), QStringLiteral("space"));
+    QTRY_VERIFY2(presses.In(*help) >= 3, "the server repeats a held key");
+    shell.form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shell.form1.get()));
+    QTRY_VERIFY(presses.In(*shell.form1) >= 3);
+    QVERIFY(!keys.IsHeld(Key::Space));
+    QCOMPARE(int{shell.form1->GameState().record.Phase}, int{PhaseTitle});
+    // Released and pressed again, it is a press.
+    Xdotool(QStringLiteral("keyup"), QStringLiteral("space"));
+    Xdotool(QStringLiteral("keydown"), QStringLiteral("space"));
+    QTRY_VERIFY(keys.IsHeld(Key::Space));
+    Xdotool(QStringLiteral("keyup"), QStringLiteral("space"));
+    QTRY_VERIFY(!keys.IsHeld(Key::Space));
   }
 
   void AShakingLevelReallyMovesTheMainWindow() {

@@ -20,6 +20,17 @@ int32_t CountColours(const Picture& picture) {
   return static_cast<int32_t>(colours.size());
 }
 
+Picture ScaledUp(const Picture& picture, int32_t factor) {
+  Picture scaled;
+  scaled.size = picture.size * factor;
+  scaled.pixels.reserve(static_cast<size_t>(scaled.size) * static_cast<size_t>(scaled.size));
+  for (int32_t y = 0; y < scaled.size; ++y) {
+    for (int32_t x = 0; x < scaled.size; ++x)
+      scaled.pixels.push_back(picture.At(x / factor, y / factor));
+  }
+  return scaled;
+}
+
 std::vector<uint8_t> ToRgba(const Picture& picture, const Palette& palette) {
   std::vector<uint8_t> rgba;
   rgba.reserve(picture.pixels.size() * 4);

@@ -16,6 +16,9 @@ void RequireIconsDrawn(const ArtSet& art, const std::string& art_dir);
 // Number of distinct opaque colours in `picture`.
 int32_t CountColours(const Picture& picture);
 
+// The picture with every pixel made a square of `factor` pixels: the same chick, larger.
+Picture ScaledUp(const Picture& picture, int32_t factor);
+
 // RGBA bytes, alpha 0 where the picture is see-through.
 std::vector<uint8_t> ToRgba(const Picture& picture, const Palette& palette);
 

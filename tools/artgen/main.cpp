@@ -94,14 +94,20 @@ void WriteIcons(const zaptrail::art::ArtSet& art, const std::string& art_dir,
 }
 
 // The hand cursor's fingertip, where it points.
+// Large-icon views and dense screens: 48 pixels from the 16-pixel chick, 256 from the 32.
+constexpr int32_t kIcon48FromIcon16 = 3;
+constexpr int32_t kIcon256FromIcon32 = 8;
 constexpr int32_t kHandHotSpotX = 6;
 constexpr int32_t kHandHotSpotY = 1;
 
 void WriteWindowsIcons(const zaptrail::art::ArtSet& art, const std::string& art_dir,
                        const std::filesystem::path& out_dir) {
   zaptrail::art::RequireIconsDrawn(art, art_dir);
-  WriteOrThrow((out_dir / "zaptrail.ico").string(),
-               zaptrail::art::EncodeIco({&*art.icon32, &*art.icon16}, art.palette));
+  const zaptrail::art::Picture icon48 = zaptrail::art::ScaledUp(*art.icon16, kIcon48FromIcon16);
+  const zaptrail::art::Picture icon256 = zaptrail::art::ScaledUp(*art.icon32, kIcon256FromIcon32);
+  WriteOrThrow(
+      (out_dir / "zaptrail.ico").string(),
+      zaptrail::art::EncodeIco({&*art.icon32, &*art.icon16}, art.palette, {&icon48, &icon256}));
   WriteOrThrow((out_dir / "hand1.cur").string(),
                zaptrail::art::EncodeCur(*art.cursor, art.palette, kHandHotSpotX, kHandHotSpotY));
 }

@@ -8,8 +8,10 @@
 
 namespace zaptrail::art {
 
-// One .ico file holding every picture given (largest first, as drawn), 16 colours each.
-std::vector<uint8_t> EncodeIco(const std::vector<const Picture*>& pictures, const Palette& palette);
+// One .ico file holding every picture given (largest first, as drawn), 16 colours each, then
+// the true-colour ones (32 bits with an alpha channel) for large-icon views and dense screens.
+std::vector<uint8_t> EncodeIco(const std::vector<const Picture*>& pictures, const Palette& palette,
+                               const std::vector<const Picture*>& trueColour = {});
 
 // A two-colour .cur file with the hot spot at (hot_x, hot_y).
 std::vector<uint8_t> EncodeCur(const Picture& picture, const Palette& palette, int32_t hot_x,

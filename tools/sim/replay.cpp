@@ -8,6 +8,7 @@
 #include "game/level.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
+#include "session/close_and_save.hpp"
 #include "session/records_file.hpp"
 #include "tools/sim/replay_input.hpp"
 #include "tools/sim/scripted_platform.hpp"
@@ -59,7 +60,13 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
   PrintingTrace trace(out);
   game.trace = &trace;
   platform.onClose = [&] {
-    if (!arguments.recordsPath.empty()) SaveRecords(game.record.BestTimes, arguments.recordsPath);
+    if (!arguments.recordsPath.empty()) {
+      try {
+        SaveRecords(game.record.BestTimes, arguments.recordsPath);
+      } catch (const GameError& error) {
+        throw RecordsNotSaved(error.what());
+      }
+    }
     out << "close\n";
   };
 
@@ -69,6 +76,11 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
     platform.HoldOnly(HeldKeysFromLine(line));
     try {
       Timer1Timer(game);
+    } catch (const RecordsNotSaved& error) {
+      // Nobody is there to answer the question a player would get, so the run ends: a replay
+      // that held Escape would otherwise fail again at every tick.
+      err << "zaptrail-sim: " << error.what() << ".\n";
+      return 1;
     } catch (const std::exception& error) {
       out << "error " << error.what() << ".\n";
     }
@@ -76,9 +88,9 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
   }
 
   out << "best";
-  for (size_t i = 0; i < game.record.BestTimes.size(); ++i) {
-    out << (i == 0 ? " " : ",") << game.record.BestTimes[i];
-  }
+  LineReader bestTimes(game.record.BestTimes.Joined());
+  const char* separator = " ";
+  for (std::string_view line; bestTimes.Next(line); separator = ",") out << separator << line;
   out << '\n';
   if (!arguments.snapshotPath.empty() && !WriteSnapshot(game.playField, arguments.snapshotPath)) {
     err << "zaptrail-sim: cannot write " << arguments.snapshotPath << '\n';
