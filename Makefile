@@ -10,7 +10,8 @@ DEPS = ./scripts/install-deps.sh
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test build check test-windows test-package check-format windows windows-zip \
-        package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean
+        package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean \
+        board board-measure test-board-postgres
 
 # A build folder configured here first gets no tests, so that playing needs no test libraries;
 # `make test` turns them on and later runs keep what the folder has.
@@ -28,7 +29,7 @@ test: build
 build:
 	$(DEPS) test
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) \
-	      -DBUILD_TESTING=ON >/dev/null
+	      -DBUILD_TESTING=ON -DZAPTRAIL_BOARD=ON >/dev/null
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The whole proof, in the order CI needs it: the quick native suite first (checked to leave
@@ -36,6 +37,7 @@ build:
 # On a shared machine, UNTOUCHED_IGNORE names places others write to meanwhile.
 check:
 	scripts/check-untouched.sh $(UNTOUCHED_IGNORE:%=--ignore %) $(MAKE) test
+	$(MAKE) test-board-postgres
 	$(MAKE) test-windows
 	$(MAKE) test-web
 	$(MAKE) test-package
@@ -118,7 +120,8 @@ FUZZ_SECONDS ?= 25
 fuzz:
 	$(DEPS) fuzz
 	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
+	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_BOARD=ON -DZAPTRAIL_WERROR=$(WERROR) \
+	      >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
@@ -152,7 +155,7 @@ check-format:
 	git ls-files -z '*.cpp' '*.hpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) build-release build-measure build-windows build-asan build-fuzz build-wasm build-web
+	rm -rf $(BUILD) build-board build-release build-measure build-windows build-asan build-fuzz build-wasm build-web
 
 # The game as a web page: build-web/ (the page, the module, the cues, the help) and its zip.
 # Debian's emcc needs its own JavaScript modules when `node` is not Debian's.
@@ -181,3 +184,27 @@ test-web: web
 web-measure: web
 	cd tests/web && npm ci --no-audit --no-fund >/dev/null
 	ZAPTRAIL_WEB=build-web node tests/web/measure.mjs
+
+# The trail board on this machine only: SQLite in $(BUILD)/, the browser game built beside it
+# and served at /, the board page at /board.
+BOARD_PORT ?= 8322
+board: web
+	$(DEPS) board
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_BOARD=ON >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target zaptrail-board
+	@echo "zap trail board: open http://127.0.0.1:$(BOARD_PORT)/board"
+	$(BUILD)/zaptrail-board --listen 127.0.0.1:$(BOARD_PORT) --db sqlite:$(BUILD)/zaptrail-board.db \
+	  --web build-web
+
+# The board's suite against a PostgreSQL 15 server it starts and stops itself.
+test-board-postgres: build
+	tests/board/run_on_postgres.sh $(BUILD)/board_tests
+
+# wrk against one release board on SQLite and on PostgreSQL: rankings, then real daily trails
+# submitted while rankings are read. A measurement, not a test.
+board-measure: build
+	$(DEPS) board
+	cmake -S . -B build-board -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+	  -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_BOARD=ON -DBUILD_TESTING=OFF >/dev/null
+	cmake --build build-board -j$(JOBS) --target zaptrail-board
+	bench/board/measure.sh build-board/zaptrail-board $(BUILD)/daily-trail

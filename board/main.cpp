@@ -2,6 +2,7 @@
 // ends cleanly on SIGTERM or SIGINT.
 #include <signal.h>
 
+#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -15,7 +16,8 @@
 
 namespace {
 
-// The signals are taken by a thread of their own, which may stop the server safely.
+// The signals are taken by a thread of their own, which may stop the server safely. A signal
+// that comes while the server is still starting stops it as soon as its loop runs.
 void StopOnSignals() {
   sigset_t signals;
   sigemptyset(&signals);
@@ -25,7 +27,9 @@ void StopOnSignals() {
   std::thread([signals] {
     int taken = 0;
     sigwait(&signals, &taken);
-    zaptrail::board::StopServing();
+    while (!zaptrail::board::StopServing()) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
   }).detach();
 }
 

@@ -82,9 +82,43 @@ std::unique_ptr<pqxx::connection> Connect(const std::string& url) {
 }
 
 class PostgresStore final : public Store {
+ private:
+  // Runs one piece of work on a borrowed connection; a connection that failed is not lent
+  // again, and the failure reaches the request as a StoreError.
+  template <typename Work>
+  auto Use(Work&& work) {
+    auto connection = pool_.Borrow();
+    try {
+      return work(*connection);
+    } catch (const pqxx::failure& error) {
+      connection.Discard();
+      throw StoreError(std::string("PostgreSQL: ") + error.what());
+    }
+  }
+
+  void Migrate() {
+    Use([](pqxx::connection& connection) {
+      pqxx::work work(connection);
+      work.exec("SELECT pg_advisory_xact_lock(" + std::to_string(kMigrationLock) + ")");
+      work.exec("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
+      const pqxx::result rows = work.exec("SELECT version FROM schema_version");
+      const int current = rows.empty() ? 0 : rows[0][0].as<int>();
+      if (current > static_cast<int>(kMigrations.size())) {
+        throw StoreError("the database's schema version " + std::to_string(current) +
+                         " is newer than this board's");
+      }
+      for (size_t step = static_cast<size_t>(current); step < kMigrations.size(); ++step) {
+        work.exec(kMigrations[step]);
+      }
+      work.exec("DELETE FROM schema_version");
+      work.exec("INSERT INTO schema_version VALUES (" + std::to_string(kMigrations.size()) + ")");
+      work.commit();
+      return 0;
+    });
+  }
+
  public:
-  explicit PostgresStore(const std::string& url)
-      : pool_([url] { return Connect(url); }) {
+  explicit PostgresStore(const std::string& url) : pool_([url] { return Connect(url); }) {
     Migrate();
   }
 
@@ -179,40 +213,6 @@ class PostgresStore final : public Store {
   }
 
  private:
-  // Runs one piece of work on a borrowed connection; a connection that failed is not lent
-  // again, and the failure reaches the request as a StoreError.
-  template <typename Work>
-  auto Use(Work&& work) {
-    auto connection = pool_.Borrow();
-    try {
-      return work(*connection);
-    } catch (const pqxx::failure& error) {
-      connection.Discard();
-      throw StoreError(std::string("PostgreSQL: ") + error.what());
-    }
-  }
-
-  void Migrate() {
-    Use([](pqxx::connection& connection) {
-      pqxx::work work(connection);
-      work.exec("SELECT pg_advisory_xact_lock(" + std::to_string(kMigrationLock) + ")");
-      work.exec("CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)");
-      const pqxx::result rows = work.exec("SELECT version FROM schema_version");
-      const int current = rows.empty() ? 0 : rows[0][0].as<int>();
-      if (current > static_cast<int>(kMigrations.size())) {
-        throw StoreError("the database's schema version " + std::to_string(current) +
-                         " is newer than this board's");
-      }
-      for (size_t step = static_cast<size_t>(current); step < kMigrations.size(); ++step) {
-        work.exec(kMigrations[step]);
-      }
-      work.exec("DELETE FROM schema_version");
-      work.exec("INSERT INTO schema_version VALUES (" + std::to_string(kMigrations.size()) + ")");
-      work.commit();
-      return 0;
-    });
-  }
-
   ConnectionPool<pqxx::connection> pool_;
 };
 

@@ -90,8 +90,11 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
   return served;
 }
 
-void StopServing() {
-  if (httplib::Server* server = running.load()) server->stop();
+bool StopServing() {
+  httplib::Server* server = running.load();
+  if (server == nullptr || !server->is_running()) return false;
+  server->stop();
+  return true;
 }
 
 }  // namespace zaptrail::board

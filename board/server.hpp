@@ -12,7 +12,8 @@ namespace zaptrail::board {
 // Returns false when the address cannot be had.
 bool Serve(Board& board, const Options& options, const std::function<void(int port)>& listening);
 
-// Ends Serve from any thread or a signal handler's helper thread.
-void StopServing();
+// Ends Serve from another thread. False when there was no serving loop yet to end: the
+// library's stop does nothing before its loop has started.
+bool StopServing();
 
 }  // namespace zaptrail::board

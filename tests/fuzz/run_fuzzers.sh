@@ -11,10 +11,12 @@ kept=$(cd "$(dirname "$0")" && pwd)/corpus
 [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
 status=0
-for target in records integer sim_input; do
+for target in records integer sim_input board_requests; do
+  [ -x "$build/fuzz_$target" ] || continue
   case $target in
     integer) max_len=64 ;;
     sim_input) max_len=512 ;;
+    board_requests) max_len=8192 ;;
     *) max_len=4096 ;;
   esac
   work=$build/fuzz-work/$target
