@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/game_record.hpp"
+#include "game/input.hpp"
 #include "game/platform.hpp"
 #include "game/random.hpp"
 #include "game/trace.hpp"
@@ -32,6 +33,10 @@ struct Game {
   // Keys that went down while the game did not have the keyboard: they count once let go.
   std::array<bool, kKeyCount> keysHeldElsewhere{};
   Trace* trace = nullptr;
+  // False while a trail is proved: the rules never read a pixel back, so nothing is drawn.
+  bool drawsPixels = true;
+  // What the last tick acted on, after the focus rules: kept for the game's trail.
+  InputFlags sampled;
 };
 
 // When set-up probes the joystick: at once, or once the shell has shown its first frame

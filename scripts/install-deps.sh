@@ -11,10 +11,12 @@ sets=(run test windows web package sanitize fuzz bench measure format board)
 # every other set is `run` or the compiler plus the tools of one kind of check.
 packages_of() {
   local compiler=(build-essential cmake pkg-config)
+  # zaptrail-sim's verify prints JSON: nlohmann-json3-dev, header-only, serves every build of it.
   local game=("${compiler[@]}" qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
-    libfontconfig-dev libsdl2-dev fonts-ipafont-gothic fonts-dejavu-core)
+    nlohmann-json3-dev libfontconfig-dev libsdl2-dev fonts-ipafont-gothic fonts-dejavu-core)
   local display=(xvfb xauth xdotool x11-utils imagemagick)
-  local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev libgtest-dev libgmock-dev)
+  local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev)
   # The trail board's server: HTTP, JSON, its two stores, and a checker of Unicode names.
   local server=(libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libpqxx-dev libicu-dev
     libssl-dev)
@@ -24,10 +26,11 @@ packages_of() {
       echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils \
         python3-debian "${server[@]}"
       ;;
+    # The game under Wine is played with a window manager, as a player's desktop has one.
     windows)
       echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
-        fonts-ipafont-gothic unzip python3 "${display[@]}"
+        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev nlohmann-json3-dev \
+        googletest wine wine64 fonts-ipafont-gothic unzip python3 openbox "${display[@]}"
       ;;
     web)
       # npm comes inside some builds of Node.js and conflicts with Debian's npm there.
@@ -39,7 +42,9 @@ packages_of() {
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
         dpkg-repack unzip "${display[@]}"
       ;;
-    sanitize) echo "${sanitizers[@]}" ;;
+    # The sanitizer build runs every test that needs no shell, the package's copyright check
+    # among them.
+    sanitize) echo "${sanitizers[@]}" python3-debian ;;
     fuzz) echo "${sanitizers[@]}" "${server[@]}" ;;
     # `make board`, `make board-measure` and the suite against a real PostgreSQL.
     board) echo "${compiler[@]}" "${server[@]}" postgresql wrk "$(packages_of web)" ;;

@@ -1,7 +1,8 @@
 # Sourced by scripts that need a display. `run_on_xvfb "$@"`, called first, runs the calling
 # script again on a virtual display of its own and ends with that run's status; the second run
 # goes on past it. The server picks a free display itself (-displayfd), so scripts started at
-# the same moment, by this user or another, never share one.
+# the same moment, by this user or another, never share one. The second run finds the server's
+# process in ZAPTRAIL_XVFB_PID, for a test of what the game does when its display goes away.
 run_on_xvfb() {
   [ -z "${ZAPTRAIL_ON_XVFB:-}" ] || return 0
   local ready server status=0
@@ -13,12 +14,12 @@ run_on_xvfb() {
     sleep 0.05
   done
   if [ -s "$ready" ]; then
-    DISPLAY=":$(cat "$ready")" ZAPTRAIL_ON_XVFB=1 "$0" "$@" || status=$?
+    DISPLAY=":$(cat "$ready")" ZAPTRAIL_ON_XVFB=1 ZAPTRAIL_XVFB_PID=$server "$0" "$@" || status=$?
   else
     echo "Xvfb did not start" >&2
     status=1
   fi
-  kill "$server" 2>/dev/null
+  kill "$server" 2>/dev/null || true  # gone already when the test ended it
   wait "$server" 2>/dev/null || true
   rm -f "$ready"
   exit "$status"

@@ -25,6 +25,10 @@ struct Verification {
   std::string difference;  // the first claimed result that was not, empty when all were
 };
 
+// Throws TrailError when this game cannot play the trail: another game version, a first level
+// out of range.
+void RequirePlayable(const Trail& trail);
+
 // Plays the trail again. Throws TrailError when it cannot be played at all: another game
 // version, a first level out of range.
 Verification VerifyTrail(const Trail& trail);
