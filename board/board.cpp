@@ -38,7 +38,9 @@ Reply Json(int status, const json& value) {
           value.dump(-1, ' ', false, json::error_handler_t::replace) + "\n"};
 }
 
-Reply Error(int status, const std::string& reason) { return Json(status, {{"error", reason}}); }
+Reply Error(int status, const std::string& reason) {
+  return Json(status, {{"error", reason}});
+}
 
 std::optional<int64_t> WholeNumber(std::string_view text, int64_t lowest, int64_t highest) {
   int64_t value = 0;
@@ -51,8 +53,8 @@ std::optional<int64_t> WholeNumber(std::string_view text, int64_t lowest, int64_
 }
 
 // A query parameter as a whole number, its default when absent.
-int64_t QueryNumber(const Request& request, const std::string& name, int64_t absent,
-                    int64_t lowest, int64_t highest) {
+int64_t QueryNumber(const Request& request, const std::string& name, int64_t absent, int64_t lowest,
+                    int64_t highest) {
   const auto found = request.query.find(name);
   if (found == request.query.end()) return absent;
   const std::optional<int64_t> value = WholeNumber(found->second, lowest, highest);
@@ -102,7 +104,8 @@ std::string StringField(const json& body, const char* field) {
 }
 
 void CheckKey(const std::string& key) {
-  const bool printable = std::all_of(key.begin(), key.end(), [](char c) { return c > ' ' && c < 127; });
+  const bool printable =
+      std::all_of(key.begin(), key.end(), [](char c) { return c > ' ' && c < 127; });
   if (key.size() < kShortestKey || key.size() > kLongestKey || !printable) {
     throw Refusal(Reason::BadKey, "the key must be 16 to 256 printable ASCII characters");
   }
@@ -138,8 +141,9 @@ Board::Board(Store& store, const Options& options)
       options_(options),
       perAddress_(options.perAddress),
       perName_(options.perName),
-      pool_(options.verifyThreads > 0 ? options.verifyThreads
-                                      : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
+      pool_(options.verifyThreads > 0
+                ? options.verifyThreads
+                : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())),
             options.verifyQueue) {}
 
 Reply Board::Handle(const Request& request) {
@@ -194,8 +198,8 @@ Reply Board::Route(const Request& request) {
 
 Reply Board::Submit(const Request& request) {
   if (static_cast<int64_t>(request.body.size()) > options_.maxBody) {
-    throw Refusal(Reason::TooBig, "the request is larger than " +
-                                      std::to_string(options_.maxBody) + " bytes");
+    throw Refusal(Reason::TooBig,
+                  "the request is larger than " + std::to_string(options_.maxBody) + " bytes");
   }
   if (!perAddress_.Allow(request.address)) {
     throw Refusal(Reason::TooMany, "too many submissions from this address; wait a minute");
@@ -231,12 +235,18 @@ Reply Board::Submit(const Request& request) {
   }
   verdict.get();
 
-  NewGame game{proven->date, name, Sha256Hex(key), Sha256Hex(*trail), proven->levels,
-               proven->total, proven->period,
+  NewGame game{proven->date,
+               name,
+               Sha256Hex(key),
+               Sha256Hex(*trail),
+               proven->levels,
+               proven->total,
+               proven->period,
                std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::system_clock::now().time_since_epoch())
                    .count(),
-               proven->times, *trail};
+               proven->times,
+               *trail};
   const AddResult added = store_.Add(game);
   if (added.outcome == AddOutcome::NameTaken) {
     throw Refusal(Reason::NameTaken, "the name " + name + " belongs to another key");
@@ -250,7 +260,8 @@ Reply Board::Submit(const Request& request) {
 Reply Board::Ranking(const std::string& date, const Request& request) {
   const std::string day = CheckedDate(date);
   const int period = static_cast<int>(QueryNumber(request, "period", kUsualPeriod, 1, 1000000));
-  const int limit = static_cast<int>(QueryNumber(request, "limit", kDefaultLimit, 1, kLargestLimit));
+  const int limit =
+      static_cast<int>(QueryNumber(request, "limit", kDefaultLimit, 1, kLargestLimit));
   const int64_t after = QueryNumber(request, "after", 0, 0, INT64_MAX);
   json games = json::array();
   for (const RankedGame& game : store_.Ranking(day, period, after, limit)) {
@@ -262,18 +273,17 @@ Reply Board::Ranking(const std::string& date, const Request& request) {
                      {"period", game.period},
                      {"submitted", TimeText(game.submittedMs)}});
   }
-  return Json(200, {{"date", day},
-                    {"period", period},
-                    {"periods", store_.Periods(day)},
-                    {"games", games}});
+  return Json(
+      200, {{"date", day}, {"period", period}, {"periods", store_.Periods(day)}, {"games", games}});
 }
 
 Reply Board::Fastest(const std::string& date, const std::string& level, const Request& request) {
   const std::string day = CheckedDate(date);
-  const std::optional<int64_t> number = WholeNumber(level, 1, 1000000);
+  const std::optional<int64_t> number = WholeNumber(level, 0, 1000000);
   if (!number) throw Refusal(Reason::BadRequest, "not a level number: " + level);
   const int period = static_cast<int>(QueryNumber(request, "period", kUsualPeriod, 1, 1000000));
-  const int limit = static_cast<int>(QueryNumber(request, "limit", kDefaultLimit, 1, kLargestLimit));
+  const int limit =
+      static_cast<int>(QueryNumber(request, "limit", kDefaultLimit, 1, kLargestLimit));
   json times = json::array();
   int64_t rank = 0;
   for (const LevelEntry& entry :

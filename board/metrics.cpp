@@ -50,8 +50,8 @@ std::string Metrics::Text() const {
   }
   const std::string count = std::to_string(verifications_.load());
   text += "zaptrail_board_verification_seconds_bucket{le=\"+Inf\"} " + count + "\n";
-  text += "zaptrail_board_verification_seconds_sum " + Seconds(static_cast<int64_t>(
-                                                           verifyMicros_.load())) + "\n";
+  text += "zaptrail_board_verification_seconds_sum " +
+          Seconds(static_cast<int64_t>(verifyMicros_.load())) + "\n";
   text += "zaptrail_board_verification_seconds_count " + count + "\n";
   return text;
 }

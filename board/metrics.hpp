@@ -26,7 +26,7 @@ class Metrics {
   std::string Text() const;
 
  private:
-  static constexpr std::array<int64_t, 8> kBucketMicros = {1000,   5000,   10000,   25000,
+  static constexpr std::array<int64_t, 8> kBucketMicros = {1000,  5000,   10000,  25000,
                                                            50000, 100000, 250000, 1000000};
   std::array<std::atomic<uint64_t>, kRouteCount> requests_{};
   std::array<std::atomic<uint64_t>, std::size(kReasons)> refusals_{};

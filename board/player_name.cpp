@@ -2,9 +2,9 @@
 
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
+#include <unicode/unistr.h>
 #include <unicode/uscript.h>
 #include <unicode/uspoof.h>
-#include <unicode/unistr.h>
 
 #include <memory>
 #include <string>
@@ -14,7 +14,9 @@
 namespace zaptrail::board {
 namespace {
 
-[[noreturn]] void Refuse(const std::string& why) { throw Refusal(Reason::BadName, why); }
+[[noreturn]] void Refuse(const std::string& why) {
+  throw Refusal(Reason::BadName, why);
+}
 
 bool IsKana(UChar32 c) {
   UErrorCode status = U_ZERO_ERROR;
@@ -53,8 +55,8 @@ void RefuseLookAlikes(const icu::UnicodeString& name) {
   std::unique_ptr<USpoofChecker, decltype(&uspoof_close)> checker(uspoof_open(&status),
                                                                   &uspoof_close);
   uspoof_setRestrictionLevel(checker.get(), USPOOF_MODERATELY_RESTRICTIVE);
-  uspoof_setChecks(checker.get(), USPOOF_RESTRICTION_LEVEL | USPOOF_MIXED_NUMBERS | USPOOF_INVISIBLE,
-                   &status);
+  uspoof_setChecks(checker.get(),
+                   USPOOF_RESTRICTION_LEVEL | USPOOF_MIXED_NUMBERS | USPOOF_INVISIBLE, &status);
   const int32_t found = uspoof_check2UnicodeString(checker.get(), name, nullptr, &status);
   if (U_FAILURE(status)) Refuse("the name cannot be checked");
   if (found != 0) Refuse("the name mixes scripts or digits that could pass for another name");
@@ -63,8 +65,8 @@ void RefuseLookAlikes(const icu::UnicodeString& name) {
 }  // namespace
 
 std::string CheckPlayerName(std::string_view name) {
-  const icu::UnicodeString raw = icu::UnicodeString::fromUTF8(icu::StringPiece(name.data(),
-                                                               static_cast<int32_t>(name.size())));
+  const icu::UnicodeString raw = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(name.data(), static_cast<int32_t>(name.size())));
   if (raw.indexOf(static_cast<UChar>(0xFFFD)) >= 0) Refuse("the name is not valid UTF-8");
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
@@ -81,7 +83,8 @@ std::string CheckPlayerName(std::string_view name) {
              Describe(c));
     }
   }
-  if (normal.startsWith(" ") || normal.endsWith(" ")) Refuse("the name begins or ends with a space");
+  if (normal.startsWith(" ") || normal.endsWith(" "))
+    Refuse("the name begins or ends with a space");
   if (normal.indexOf("  ") >= 0) Refuse("the name holds two spaces in a row");
   RefuseLookAlikes(normal);
 

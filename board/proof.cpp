@@ -59,7 +59,9 @@ int RankedPeriod(const Trail& trail) {
 
 }  // namespace
 
-std::string DateText(std::chrono::sys_days day) { return FormatDate(ToTrailDate(day)); }
+std::string DateText(std::chrono::sys_days day) {
+  return FormatDate(ToTrailDate(day));
+}
 
 ProvenGame ProveDailyTrail(std::string_view text, std::chrono::sys_days today) {
   const Trail trail = Read(text);
@@ -78,7 +80,8 @@ ProvenGame ProveDailyTrail(std::string_view text, std::chrono::sys_days today) {
     throw Refusal(Reason::OtherVersion, std::string("the trail cannot be played: ") + error.what());
   }
   if (!verification.matches) {
-    throw Refusal(Reason::NoMatch, "the results do not match the trail: " + verification.difference);
+    throw Refusal(Reason::NoMatch,
+                  "the results do not match the trail: " + verification.difference);
   }
   ProvenGame proven{FormatDate(date), 0, 0, RankedPeriod(trail), {}};
   for (const ClearedLevel& cleared : verification.reached.cleared) {

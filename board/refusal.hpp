@@ -24,10 +24,10 @@ enum class Reason {
 int StatusOf(Reason reason);
 const char* LabelOf(Reason reason);
 // Every reason, for the metrics that count each.
-inline constexpr Reason kReasons[] = {
-    Reason::BadRequest, Reason::BadName,  Reason::BadKey,    Reason::NotATrail,
-    Reason::TooBig,     Reason::TooLong,  Reason::OtherVersion, Reason::NoMatch,
-    Reason::NotDaily,   Reason::NameTaken, Reason::TooMany,  Reason::Busy};
+inline constexpr Reason kReasons[] = {Reason::BadRequest,   Reason::BadName, Reason::BadKey,
+                                      Reason::NotATrail,    Reason::TooBig,  Reason::TooLong,
+                                      Reason::OtherVersion, Reason::NoMatch, Reason::NotDaily,
+                                      Reason::NameTaken,    Reason::TooMany, Reason::Busy};
 
 // A request refused, with words a person can read.
 class Refusal : public std::runtime_error {

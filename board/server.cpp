@@ -74,10 +74,9 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
     }
   });
 
-  const int port = options.port == 0 ? server.bind_to_any_port(options.host)
-                                     : (server.bind_to_port(options.host, options.port)
-                                            ? options.port
-                                            : -1);
+  const int port = options.port == 0
+                       ? server.bind_to_any_port(options.host)
+                       : (server.bind_to_port(options.host, options.port) ? options.port : -1);
   if (port < 0) {
     std::fprintf(stderr, "zaptrail-board: cannot listen on %s:%d\n", options.host.c_str(),
                  options.port);

@@ -207,8 +207,8 @@ class SqliteStore final : public Store {
     std::vector<RankedGame> games;
     while (ranking.Step()) {
       games.push_back({ranking.Integer(0), ranking.Text(1), static_cast<int>(ranking.Integer(2)),
-                       ranking.Integer(3), ranking.Integer(4),
-                       static_cast<int>(ranking.Integer(5)), ranking.Integer(6)});
+                       ranking.Integer(3), ranking.Integer(4), static_cast<int>(ranking.Integer(5)),
+                       ranking.Integer(6)});
     }
     return games;
   }
@@ -271,9 +271,9 @@ class SqliteStore final : public Store {
     } else {
       connection.Prepared(kAddPlayer).Bind(game.name, game.keyHash).Run();
     }
-    Statement& add = connection.Prepared(kAddGame).Bind(
-        game.trailHash, game.date, game.name, game.levels, game.total, game.period,
-        game.submittedMs, game.trail);
+    Statement& add =
+        connection.Prepared(kAddGame).Bind(game.trailHash, game.date, game.name, game.levels,
+                                           game.total, game.period, game.submittedMs, game.trail);
     add.Step();
     const int64_t id = add.Integer(0);
     add.Run();

@@ -37,7 +37,8 @@ uint8_t StepTowardsGoal(const GameRecord& record) {
       const int32_t y = cell / width + dy[d];
       if (x < 0 || y < 0 || x >= width || y >= height) continue;
       const int32_t next = record.CellIndex(x, y);
-      if (distance[static_cast<size_t>(next)] >= 0 || IsSolid(record.Cells[static_cast<size_t>(next)])) {
+      if (distance[static_cast<size_t>(next)] >= 0 ||
+          IsSolid(record.Cells[static_cast<size_t>(next)])) {
         continue;
       }
       distance[static_cast<size_t>(next)] = distance[static_cast<size_t>(cell)] + 1;

@@ -1,5 +1,5 @@
-// daily-trail [LEVELS [PERIOD [TITLE-TICKS [MOST-TICKS [IDLE-TICKS]]]]]: prints today's daily trail as the scripted
-// player plays it, for the board's measurements and page tests.
+// daily-trail [LEVELS [PERIOD [TITLE-TICKS [MOST-TICKS [IDLE-TICKS]]]]]: prints today's daily trail
+// as the scripted player plays it, for the board's measurements and page tests.
 #include <cstdio>
 #include <string>
 
