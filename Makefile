@@ -11,7 +11,7 @@ SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test build check test-windows test-package check-format windows windows-zip \
         package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean \
-        board board-measure test-board-postgres
+        board board-measure test-board-postgres test-board-page
 
 # Every native build folder is configured by one line: $(call configure_native,FOLDER,OPTIONS).
 configure_native = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -42,6 +42,7 @@ build:
 check:
 	scripts/check-untouched.sh $(UNTOUCHED_IGNORE:%=--ignore %) $(MAKE) test
 	$(MAKE) test-board-postgres
+	$(MAKE) test-board-page
 	$(MAKE) test-windows
 	$(MAKE) test-web
 	$(MAKE) test-package
@@ -204,6 +205,13 @@ board: web
 # The board's suite against a PostgreSQL 15 server it starts and stops itself.
 test-board-postgres: build
 	tests/board/run_on_postgres.sh $(BUILD)/board_tests
+
+# The board page in headless Chromium against a real board.
+test-board-page: build
+	$(DEPS) web
+	cd tests/web && npm ci --no-audit --no-fund >/dev/null
+	ZAPTRAIL_BOARD=$(BUILD)/zaptrail-board ZAPTRAIL_DAILY_TRAIL=$(BUILD)/daily-trail \
+	  node --test tests/web/board_page.mjs
 
 # wrk against one release board on SQLite and on PostgreSQL: rankings, then real daily trails
 # submitted while rankings are read. A measurement, not a test.
