@@ -11,7 +11,7 @@ SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test build check test-windows test-package check-format windows windows-zip \
         package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean \
-        board board-measure test-board-postgres test-board-page
+        board board-measure board-package test-board-postgres test-board-page
 
 # Every native build folder is configured by one line: $(call configure_native,FOLDER,OPTIONS).
 configure_native = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -206,6 +206,20 @@ board: web
 test-board-postgres: build
 	tests/board/run_on_postgres.sh $(BUILD)/board_tests
 
+# The board's release build, hardened as the game's package is, for its package and figures.
+CONFIGURE_BOARD = cmake -S . -B build-board -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS="$(RELEASE_CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(RELEASE_LDFLAGS)" -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_BOARD=ON \
+  -DBUILD_TESTING=OFF >/dev/null
+
+# The second Debian package, zaptrail-board: the server and its systemd unit, checked by lintian.
+board-package:
+	$(DEPS) board package
+	$(CONFIGURE_BOARD)
+	cmake --build build-board -j$(JOBS) --target zaptrail-board
+	packaging/board/make_deb.sh build-board
+	lintian --fail-on error,warning build-board/zaptrail-board_*_amd64.deb
+
 # The board page in headless Chromium against a real board.
 test-board-page: build
 	$(DEPS) web
@@ -217,7 +231,6 @@ test-board-page: build
 # submitted while rankings are read. A measurement, not a test.
 board-measure: build
 	$(DEPS) board
-	cmake -S . -B build-board -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-	  -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_BOARD=ON -DBUILD_TESTING=OFF >/dev/null
+	$(CONFIGURE_BOARD)
 	cmake --build build-board -j$(JOBS) --target zaptrail-board
 	bench/board/measure.sh build-board/zaptrail-board $(BUILD)/daily-trail

@@ -34,7 +34,7 @@ for title in $(seq 10 41); do
     >"$scratch/submission-$title.json"
 done
 
-"$board" --listen 127.0.0.1:0 --db "$db" --per-address 100000000 --per-name 100000000 \
+"$board" --listen 127.0.0.1:0 --db "$db" --per-address 1000000 --per-name 1000000 \
   >"$scratch/board.log" 2>&1 &
 pid=$!
 for _ in $(seq 100); do grep -q listening "$scratch/board.log" && break; sleep 0.1; done
