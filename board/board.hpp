@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "board/answer_cache.hpp"
 #include "board/metrics.hpp"
 #include "board/options.hpp"
 #include "board/rate_limit.hpp"
@@ -35,6 +36,9 @@ class Board {
 
  private:
   Reply Route(const Request& request);
+  // A read's answer from the cache, or asked of the store and kept.
+  template <typename Ask>
+  Reply Cached(const Request& request, Ask&& ask);
   Reply Submit(const Request& request);
   Reply Ranking(const std::string& date, const Request& request);
   Reply Fastest(const std::string& date, const std::string& level, const Request& request);
@@ -46,6 +50,7 @@ class Board {
   Metrics metrics_;
   RateLimit perAddress_;
   RateLimit perName_;
+  AnswerCache<Reply> readAnswers_;
   VerifyPool pool_;
 };
 

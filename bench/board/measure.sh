@@ -26,10 +26,11 @@ else
   store=SQLite
 fi
 
-# Trails of about five minutes' play (9,375 ticks of 32 ms), each a different game.
+# Trails of the scripted player, each a different game, of up to five minutes' play (9,375
+# ticks of 32 ms); it rarely lives that long.
 echo "measure: playing the daily trails"
 for title in $(seq 10 41); do
-  "$daily_trail" 1000 32 "$title" 9375 600 |
+  "$daily_trail" 1000 32 "$title" 9375 |
     python3 -c 'import json, sys; print(json.dumps({"name": "measure%s" % sys.argv[1], "key": "measure-key-0123456789", "trail": sys.stdin.read()}))' "$title" \
     >"$scratch/submission-$title.json"
 done
@@ -46,7 +47,7 @@ for body in "$scratch"/submission-*.json; do
   curl -s -o /dev/null -X POST -H 'Content-Type: application/json' --data-binary "@$body" "$url/api/trails"
 done
 games=$(curl -s "$url/api/daily/$today?limit=500" | python3 -c 'import json, sys; print(len(json.load(sys.stdin)["games"]))')
-ticks=$("$daily_trail" 1000 32 10 9375 600 | python3 -c '
+ticks=$("$daily_trail" 1000 32 10 9375 | python3 -c '
 import re, sys
 ticks = 0
 for line in sys.stdin:
