@@ -116,7 +116,7 @@ class Connection {
     }
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
     // A game answered 201 is on disk before the answer leaves, whatever stops the process.
-    Execute("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON;");
+    Execute("PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON;");
   }
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
@@ -289,6 +289,9 @@ class SqliteStore final : public Store {
   // write transaction as the version it sets, so a board stopped half-way starts over cleanly.
   void Migrate() {
     auto connection = pool_.Borrow();
+    // The file keeps its journal mode, so one connection sets it for all: setting it on each
+    // new one would take a lock that every other new one then waits for.
+    connection->Execute("PRAGMA journal_mode=WAL");
     connection->Execute("BEGIN IMMEDIATE");
     try {
       Statement& version = connection->Prepared("PRAGMA user_version");
