@@ -52,7 +52,7 @@ set -e
 if [ -d /run/systemd/system ]; then
   systemctl daemon-reload >/dev/null || true
 fi
-if [ "$1" = purge ] && [ -x /usr/bin/deb-systemd-helper ]; then
+if [ "$1" = purge ] && command -v deb-systemd-helper >/dev/null; then
   deb-systemd-helper purge zaptrail-board.service >/dev/null || true
 fi
 SCRIPT
