@@ -19,24 +19,28 @@
 namespace zaptrail::fuzz {
 namespace {
 
-struct FuzzBoard {
-  FuzzBoard() {
+// A private folder for the board's database, removed when the fuzzer ends.
+struct ScratchFolder {
+  ScratchFolder() {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/zaptrail-fuzz-XXXXXX";
     Require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder can be made");
-    folder = pattern;
+    path = pattern;
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path); }
+  std::string path;
+};
+
+// The board lives until the process ends: the fuzzer's exit runs the static destructors, and a
+// board joining its verifying threads there would hang it.
+struct FuzzBoard {
+  explicit FuzzBoard(const std::string& folder) {
     options.perAddress = 1000000;
     options.perName = 1000000;
     options.verifyThreads = 1;
     store = board::OpenStore("sqlite:" + folder + "/board.db");
     server = std::make_unique<board::Board>(*store, options);
   }
-  ~FuzzBoard() {
-    server.reset();
-    store.reset();
-    std::filesystem::remove_all(folder);
-  }
-  std::string folder;
   board::Options options;
   std::unique_ptr<board::Store> store;
   std::unique_ptr<board::Board> server;
@@ -55,7 +59,8 @@ const std::set<int> kStatuses = {200, 201, 400, 403, 404, 413, 422, 429, 503};
 }  // namespace
 
 int CheckBoardRequest(std::string_view bytes) {
-  static FuzzBoard fuzz;
+  static const ScratchFolder scratch;
+  static FuzzBoard& fuzz = *new FuzzBoard(scratch.path);
   if (bytes.empty()) return 0;
   constexpr const char* kPrefixes[] = {"/api/trails", "/api/daily/", "/api/trails/", "/", ""};
   const uint8_t choice = static_cast<uint8_t>(bytes.front());
