@@ -4,7 +4,12 @@
 # the same moment, by this user or another, never share one. The second run finds the server's
 # process in ZAPTRAIL_XVFB_PID, for a test of what the game does when its display goes away.
 run_on_xvfb() {
-  [ -z "${ZAPTRAIL_ON_XVFB:-}" ] || return 0
+  if [ -n "${ZAPTRAIL_ON_XVFB:-}" ]; then
+    # A command whose failure ends the script names itself, so that no test fails in silence.
+    set -o errtrace
+    trap 'echo "FAIL: line $LINENO of $0: $BASH_COMMAND" >&2' ERR
+    return 0
+  fi
   local ready server status=0
   ready=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &

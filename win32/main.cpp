@@ -11,7 +11,6 @@
 
 #include "files/wide_text.hpp"
 #include "session/command_line.hpp"
-
 #include "win32/error_dialog.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform2.hpp"

@@ -15,12 +15,6 @@ namespace {
 
 using Arguments = std::vector<std::string>;
 
-TEST(CommandLineTest, NoArgumentsPlayFromTheClock) {
-  const CommandLine line = ParseCommandLine({});
-  EXPECT_FALSE(line.options.seed.has_value());
-  EXPECT_FALSE(line.help);
-}
-
 TEST(CommandLineTest, SeedInBothSpellingsAndAtItsBounds) {
   EXPECT_EQ(ParseCommandLine({"--seed", "52"}).options.seed, 52u);
   EXPECT_EQ(ParseCommandLine({"--seed=0"}).options.seed, 0u);
@@ -54,11 +48,17 @@ TEST(CommandLineTest, TodaysTrailAndAFileToWatchGivenEitherWay) {
             "/home/p/best run.zaptrail");
 }
 
-TEST(CommandLineTest, AMistakeIsOneLineAndStatusTwo) {
+TEST(CommandLineTest, OnlyAMistakeOrTheHelpEndsTheProgram) {
   std::ostringstream out;
   std::ostringstream errors;
-  const CommandLineOutcome outcome = ReadCommandLine({"--seed", "many"}, out, errors);
-  EXPECT_EQ(outcome.exitStatus, 2);
+  const CommandLineOutcome run = ReadCommandLine({"--seed", "9"}, out, errors);
+  EXPECT_FALSE(run.exitStatus.has_value());
+  EXPECT_EQ(run.options.seed, 9u);
+  EXPECT_FALSE(ReadCommandLine({}, out, errors).options.seed.has_value());
+  EXPECT_EQ(out.str() + errors.str(), "");
+
+  const CommandLineOutcome mistake = ReadCommandLine({"--seed", "many"}, out, errors);
+  EXPECT_EQ(mistake.exitStatus, 2);
   EXPECT_EQ(out.str(), "");
   EXPECT_EQ(errors.str(),
             "zaptrail: --seed takes a whole number from 0 to 4294967295, not 'many'\n");
@@ -74,15 +74,6 @@ TEST(CommandLineTest, HelpListsEveryOptionAndEndsWithStatusZero) {
   EXPECT_NE(out.str().find("usage: zaptrail"), std::string::npos);
   EXPECT_NE(out.str().find("--seed N"), std::string::npos);
   EXPECT_NE(out.str().find("--help"), std::string::npos);
-}
-
-TEST(CommandLineTest, ARunGetsItsOptions) {
-  std::ostringstream out;
-  std::ostringstream errors;
-  const CommandLineOutcome outcome = ReadCommandLine({"--seed", "9"}, out, errors);
-  EXPECT_FALSE(outcome.exitStatus.has_value());
-  EXPECT_EQ(outcome.options.seed, 9u);
-  EXPECT_EQ(out.str() + errors.str(), "");
 }
 
 }  // namespace

@@ -2,16 +2,18 @@
 # Whole-program tests of the ways a game can end, each on a virtual display of its own: the game
 # clears level 0 (seed 52 gives a maze whose goal lies straight to the right of the chick), then
 # ends, and the new best time must be in the right file.
-# Usage: records_smoke.sh GAME_BINARY hup|display|readonly|copies
+# Usage: records_smoke.sh GAME_BINARY SIM_BINARY hup|display|readonly|copies
 #   hup       SIGHUP, in a folder whose name is not UTF-8, with the records file a link
 #   display   the X server dies under the game: saved, status 1, one line saying so
 #   readonly  an executable folder the player cannot write: the player's data folder instead
 #   copies    two copies quit in turn and both copies' times survive
 set -euo pipefail
 source "$(dirname "$0")/game_on_xvfb.sh"
+source "$(dirname "$0")/seeded_pictures.sh"
 run_on_xvfb "$@"
 game=$(realpath "$1")
-scenario=$2
+sim=$(realpath "$2")
+scenario=$3
 seed=52
 
 work=$(mktemp -d)
@@ -22,6 +24,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+expect_seed_pictures "$seed" "$sim"
 fail() { echo "FAIL: $*"; [ -s "$work/stderr" ] && sed 's/^/  game: /' "$work/stderr"; exit 1; }
 
 # install FOLDER: a copy of the game in FOLDER.
@@ -39,17 +42,10 @@ launch() {
     --seed "$seed" 2>>"$work/stderr"
 }
 
-hold() {
-  xdotool keydown "$1"
-  sleep "$2"
-  xdotool keyup "$1"
-}
-
 # clear_level WINDOW: Space past the title screen, then right onto the goal.
 clear_level() {
-  xdotool windowfocus --sync "$1"
-  hold space 0.8
-  hold Right 2
+  start_first_level "$1"
+  clear_first_level "$1"
 }
 
 # expect_times FILE PATTERN: the file's lines, CR LF removed and joined by spaces, match.
