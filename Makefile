@@ -10,7 +10,8 @@ DEPS = ./scripts/install-deps.sh
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
 .PHONY: run test build check test-windows test-package check-format windows windows-zip \
-        package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean
+        package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean \
+        board board-measure board-package test-board-postgres test-board-page
 
 # Every native build folder is configured by one line: $(call configure_native,FOLDER,OPTIONS).
 configure_native = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -32,7 +33,7 @@ test: build
 
 build:
 	$(DEPS) test
-	$(call configure_native,$(BUILD),-DBUILD_TESTING=ON)
+	$(call configure_native,$(BUILD),-DBUILD_TESTING=ON -DZAPTRAIL_BOARD=ON)
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The whole proof, in the order CI needs it: the quick native suite first (checked to leave
@@ -40,6 +41,8 @@ build:
 # On a shared machine, UNTOUCHED_IGNORE names places others write to meanwhile.
 check:
 	scripts/check-untouched.sh $(UNTOUCHED_IGNORE:%=--ignore %) $(MAKE) test
+	$(MAKE) test-board-postgres
+	$(MAKE) test-board-page
 	$(MAKE) test-windows
 	$(MAKE) test-web
 	$(MAKE) test-package
@@ -122,7 +125,7 @@ sanitize:
 FUZZ_SECONDS ?= 25
 fuzz:
 	$(DEPS) fuzz
-	$(call configure_native,build-fuzz,$(NO_SHELL_WITH_CLANG) -DZAPTRAIL_FUZZ=ON)
+	$(call configure_native,build-fuzz,$(NO_SHELL_WITH_CLANG) -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_BOARD=ON)
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
@@ -156,7 +159,7 @@ check-format:
 	git ls-files -z '*.cpp' '*.hpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) build-release build-measure build-windows build-asan build-fuzz build-wasm build-web
+	rm -rf $(BUILD) build-board build-release build-measure build-windows build-asan build-fuzz build-wasm build-web
 
 # The game as a web page: build-web/ (the page, the module, the cues, the help) and its zip.
 # Debian's emcc needs its own JavaScript modules when `node` is not Debian's.
@@ -187,3 +190,47 @@ test-web: web
 web-measure: web
 	cd tests/web && npm ci --no-audit --no-fund >/dev/null
 	ZAPTRAIL_WEB=build-web node tests/web/measure.mjs
+
+# The trail board on this machine only: SQLite in $(BUILD)/, the browser game built beside it
+# and served at /, the board page at /board.
+BOARD_PORT ?= 8322
+board: web
+	$(DEPS) board
+	$(call configure_native,$(BUILD),$(TESTS_AS_THEY_ARE) -DZAPTRAIL_BOARD=ON)
+	cmake --build $(BUILD) -j$(JOBS) --target zaptrail-board
+	@echo "zap trail board: open http://127.0.0.1:$(BOARD_PORT)/board"
+	$(BUILD)/zaptrail-board --listen 127.0.0.1:$(BOARD_PORT) --db sqlite:$(BUILD)/zaptrail-board.db \
+	  --web build-web
+
+# The board's suite against a PostgreSQL 15 server it starts and stops itself.
+test-board-postgres: build
+	tests/board/run_on_postgres.sh $(BUILD)/board_tests
+
+# The board's release build, hardened as the game's package is, for its package and figures.
+CONFIGURE_BOARD = cmake -S . -B build-board -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_CXX_FLAGS="$(RELEASE_CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(RELEASE_LDFLAGS)" -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_BOARD=ON \
+  -DBUILD_TESTING=OFF >/dev/null
+
+# The second Debian package, zaptrail-board: the server and its systemd unit, checked by lintian.
+board-package:
+	$(DEPS) board package
+	$(CONFIGURE_BOARD)
+	cmake --build build-board -j$(JOBS) --target zaptrail-board
+	packaging/board/make_deb.sh build-board
+	lintian --fail-on error,warning build-board/zaptrail-board_*_amd64.deb
+
+# The board page in headless Chromium against a real board.
+test-board-page: build
+	$(DEPS) web
+	cd tests/web && npm ci --no-audit --no-fund >/dev/null
+	ZAPTRAIL_BOARD=$(BUILD)/zaptrail-board ZAPTRAIL_DAILY_TRAIL=$(BUILD)/daily-trail \
+	  node --test tests/web/board_page.mjs
+
+# wrk against one release board on SQLite and on PostgreSQL: rankings, then real daily trails
+# submitted while rankings are read. A measurement, not a test.
+board-measure: build
+	$(DEPS) board
+	$(CONFIGURE_BOARD)
+	cmake --build build-board -j$(JOBS) --target zaptrail-board
+	bench/board/measure.sh build-board/zaptrail-board $(BUILD)/daily-trail

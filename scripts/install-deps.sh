@@ -5,7 +5,7 @@
 # Idempotent: prints nothing and changes nothing when everything is present.
 set -euo pipefail
 
-sets=(run test windows web package sanitize fuzz bench measure format)
+sets=(run test windows web package sanitize fuzz bench measure format board)
 
 # The sets, each a list of Debian packages. `run` is what building and playing the game needs;
 # every other set is `run` or the compiler plus the tools of one kind of check.
@@ -17,11 +17,14 @@ packages_of() {
   local display=(xvfb xauth xdotool x11-utils imagemagick)
   local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev)
+  # The trail board's server: HTTP, JSON, its two stores, and a checker of Unicode names.
+  local server=(libcpp-httplib-dev nlohmann-json3-dev libsqlite3-dev libpqxx-dev libicu-dev
+    libssl-dev)
   case $1 in
     run) echo "${game[@]}" ;;
     test)
       echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils \
-        python3-debian
+        python3-debian "${server[@]}"
       ;;
     # The game under Wine is played with a window manager, as a player's desktop has one.
     windows)
@@ -42,7 +45,9 @@ packages_of() {
     # The sanitizer build runs every test that needs no shell, the package's copyright check
     # among them.
     sanitize) echo "${sanitizers[@]}" python3-debian ;;
-    fuzz) echo "${sanitizers[@]}" ;;
+    fuzz) echo "${sanitizers[@]}" "${server[@]}" ;;
+    # `make board`, `make board-measure` and the suite against a real PostgreSQL.
+    board) echo "${compiler[@]}" "${server[@]}" postgresql wrk "$(packages_of web)" ;;
     bench) echo "${game[@]}" libbenchmark-dev ;;
     # The browser's figures come last in `make measure`.
     measure) echo "${game[@]}" "${display[@]}" "$(packages_of web)" ;;
