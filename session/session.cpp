@@ -6,6 +6,7 @@
 
 #include "files/file_system.hpp"
 #include "game/errors.hpp"
+#include "game/input.hpp"
 #include "game/tick.hpp"
 #include "session/close_and_save.hpp"
 
@@ -28,7 +29,9 @@ std::string OrDefault(const std::string& overridden, std::string (*system)()) {
 
 Session::Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
                  ErrorLine errorLine)
-    : game_(platform, spriteSheet), shell_(shell), errorLine_(std::move(errorLine)) {}
+    : game_(platform, spriteSheet), shell_(shell), errorLine_(std::move(errorLine)) {
+  game_.escape = [this] { CloseFromTick(); };
+}
 
 // Plain stdio, so that a build without streams (the page's module) leaves them out.
 void Session::WriteToStandardError(const std::string& line) {
@@ -44,6 +47,14 @@ void Session::Start(const SessionOptions& options) {
   const uint32_t seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
   SetUpGame(game_, seed, LoadBestTimes(recordsPlace_), options.probe);
   StartTicks(shell_, kDesignPeriod);
+}
+
+void Session::NewGame() {
+  zaptrail::NewGame(game_);
+}
+
+void Session::FirstFrameShown() {
+  ProbePendingJoystick(game_);
 }
 
 void Session::Tick() {

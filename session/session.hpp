@@ -59,6 +59,11 @@ class Session {
   // title screen, and the tick timer at the design period. Throws the error dialog's message.
   void Start(const SessionOptions& options);
 
+  // F2: the title screen of a new game, from wherever the game is.
+  void NewGame();
+  // The shell has shown its first frame: a joystick probe left for it runs now.
+  void FirstFrameShown();
+
   // One timer event, none once the run is ending. A save that fails under Escape asks the
   // player (below).
   void Tick();

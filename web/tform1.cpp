@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "game/records.hpp"
-#include "game/tick.hpp"
 #include "session/run_handler.hpp"
 #include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
@@ -101,7 +100,7 @@ void TForm1::MenuCommand(zaptrail::MenuCommand command) {
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(GameState()); });
+  RunHandler([&] { session_->NewGame(); });
 }
 
 void TForm1::Property1Click() {

@@ -54,7 +54,6 @@ class FakeShell : public SessionShell {
 // One copy of the game, started from `app`, with `user` as the player's data folder.
 struct Copy {
   Copy(const std::string& app, const std::string& user) {
-    platform.onClose = [this] { session.CloseFromTick(); };
     SessionOptions options;
     options.seed = 1;
     options.appDir = app;
