@@ -27,6 +27,12 @@ std::vector<std::string> LoadRecordsIfPresent(const std::string& path) {
   return RecordsFileExists(path) ? LoadRecords(path) : std::vector<std::string>{};
 }
 
+std::vector<std::string> RecordsASaveWouldMerge(const std::string& path) {
+  std::string content;
+  if (!RecordsFileExists(path) || !files::ReadWholeFile(path, content)) return {};
+  return ParseRecordLines(content);
+}
+
 void SaveRecords(const std::vector<std::string>& bestTimes, const std::string& path) {
   std::vector<std::string> merged = bestTimes;
   switch (files::KindOf(path)) {

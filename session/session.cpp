@@ -7,8 +7,11 @@
 #include "files/file_system.hpp"
 #include "game/errors.hpp"
 #include "game/input.hpp"
+#include "game/records.hpp"
 #include "game/tick.hpp"
 #include "session/close_and_save.hpp"
+#include "session/records_file.hpp"
+#include "session/records_import.hpp"
 
 namespace zaptrail {
 namespace {
@@ -129,6 +132,18 @@ void Session::SettingsEnd(DialogResult result, std::string_view periodText) {
 
 void Session::AboutBoxEnds() {
   RestorePhase();
+}
+
+std::string Session::RecordsToExport() const {
+  return FormatRecords(
+      MergeRecords(game_.record.BestTimes, RecordsASaveWouldMerge(SavePath(recordsPlace_))));
+}
+
+std::string Session::ImportRecords(std::string_view content, const std::string& fileName) {
+  std::vector<std::string>& bestTimes = game_.record.BestTimes;
+  bestTimes = MergeRecords(bestTimes, ParseImportedRecords(content, fileName));
+  const CloseSave save = SaveBeforeClosing(bestTimes, recordsPlace_, CloseAsker::Nobody);
+  return save.next == AfterSave::Close ? std::string() : save.error;
 }
 
 void Session::EndByLabelGame(const std::function<void(std::function<void()>)>& showBox) {

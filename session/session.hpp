@@ -96,6 +96,15 @@ class Session {
   void SettingsEnd(DialogResult result, std::string_view periodText);
   void AboutBoxEnds();
 
+  // The records file's text as a save would write it now: this run's best times merged with what
+  // the records place holds.
+  std::string RecordsToExport() const;
+  // Merges a records file the player brought in (`content`, called `fileName` in messages) into
+  // this run's best times and saves them at once, also once the run has ended, since the next
+  // run starts from what is stored. A file that is no records file throws the error dialog's
+  // message and changes nothing. Returns why the save failed, empty when it did not.
+  std::string ImportRecords(std::string_view content, const std::string& fileName);
+
   // The about box's label game has reached its end. The records are saved first, silently as
   // by a signal (a failure only goes to `errors`); then `showBox` shows "GET ANGRY" and calls the
   // function it is given once the box is dismissed, at once or later, which ends the program.
