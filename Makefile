@@ -12,12 +12,17 @@ SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 .PHONY: run test build check test-windows test-package check-format windows windows-zip \
         package deb reproducible bench measure sanitize fuzz web serve test-web web-measure clean
 
-# A build folder configured here first gets no tests, so that playing needs no test libraries;
-# `make test` turns them on and later runs keep what the folder has.
+# Every native build folder is configured by one line: $(call configure_native,FOLDER,OPTIONS).
+configure_native = cmake -S . -B $(1) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DZAPTRAIL_WERROR=$(WERROR) $(2) >/dev/null
+# The native build folder, $(BUILD), which `make run`, `make test` and `make test-web` share.
+# Configured by `make run` or `make test-web` first, it gets no tests, so that neither needs the
+# test libraries; `make build` turns them on and later runs keep what the folder has.
+TESTS_AS_THEY_ARE = $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF)
+
 run:
 	$(DEPS) run
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) \
-	      $(if $(wildcard $(BUILD)/CMakeCache.txt),,-DBUILD_TESTING=OFF) >/dev/null
+	$(call configure_native,$(BUILD),$(TESTS_AS_THEY_ARE))
 	cmake --build $(BUILD) -j$(JOBS) --target zaptrail
 	cd $(BUILD) && ./zaptrail
 
@@ -27,8 +32,7 @@ test: build
 
 build:
 	$(DEPS) test
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_WERROR=$(WERROR) \
-	      -DBUILD_TESTING=ON >/dev/null
+	$(call configure_native,$(BUILD),-DBUILD_TESTING=ON)
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The whole proof, in the order CI needs it: the quick native suite first (checked to leave
@@ -99,17 +103,18 @@ test-package: package
 # Then the browser's page the same way (web-measure).
 measure:
 	$(DEPS) measure
-	cmake -S . -B build-measure -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZAPTRAIL_MEASURE=ON \
-	  -DBUILD_TESTING=OFF >/dev/null
+	$(call configure_native,build-measure,-DZAPTRAIL_MEASURE=ON -DBUILD_TESTING=OFF)
 	cmake --build build-measure -j$(JOBS) --target zaptrail bare-qt-window
 	scripts/measure-game.sh build-measure/zaptrail build-measure/bare-qt-window
 	$(MAKE) web-measure
 
-# The engine, the sim and their tests with AddressSanitizer and UBSan, and the long soak.
+# The sanitizers' and the fuzzers' builds: clang's, and no shell.
+NO_SHELL_WITH_CLANG = -DCMAKE_CXX_COMPILER=clang++ -DZAPTRAIL_SHELL=OFF
+
+# Every test that needs no shell, with AddressSanitizer and UBSan, and the long soak.
 sanitize:
 	$(DEPS) sanitize
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_SANITIZE=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
+	$(call configure_native,build-asan,$(NO_SHELL_WITH_CLANG) -DZAPTRAIL_SANITIZE=ON)
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && ctest --output-on-failure -j$(JOBS)
 
@@ -117,8 +122,7 @@ sanitize:
 FUZZ_SECONDS ?= 25
 fuzz:
 	$(DEPS) fuzz
-	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	      -DZAPTRAIL_SHELL=OFF -DZAPTRAIL_FUZZ=ON -DZAPTRAIL_WERROR=$(WERROR) >/dev/null
+	$(call configure_native,build-fuzz,$(NO_SHELL_WITH_CLANG) -DZAPTRAIL_FUZZ=ON)
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
 
@@ -169,9 +173,11 @@ serve: web
 	@echo "zap trail: open http://127.0.0.1:$(WEB_PORT)/"
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web
 
-# The page in headless Chromium against the native sim.
+# The page in headless Chromium against the native sim, built in the native folder, whose
+# configuring needs the game's packages (`run`) as well as the browser's.
 test-web: web
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	$(DEPS) run
+	$(call configure_native,$(BUILD),$(TESTS_AS_THEY_ARE))
 	cmake --build $(BUILD) -j$(JOBS) --target zaptrail-sim
 	cd tests/web && npm ci --no-audit --no-fund >/dev/null
 	ZAPTRAIL_SIM=$(BUILD)/zaptrail-sim ZAPTRAIL_WEB=build-web node --test tests/web/

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks a built package with Debian's own tools: its menu entry and its AppStream metadata
-# validate, lintian finds neither an error nor a warning (its notes are printed; the README says
-# why each one stays), and the game's binary has every hardening feature hardening-check knows.
+# validate, lintian finds neither an error nor a warning (its notes are printed;
+# docs/packaging.md says why each one stays), and the game's binary has every hardening
+# feature hardening-check knows.
 # Usage: check_package.sh DEB
 set -euo pipefail
 deb=$1

@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <csignal>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "qt/close_on_signals.hpp"
 #include "qt/display_connection.hpp"
@@ -11,6 +14,7 @@
 #include "qt/tform2.hpp"
 #include "qt/tform3.hpp"
 #include "qt/tform9.hpp"
+#include "session/command_line.hpp"
 
 namespace {
 
@@ -25,6 +29,10 @@ void PreferX11() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Read before the display is opened, so that --help and a mistake need none.
+  const zaptrail::CommandLineOutcome commandLine = zaptrail::ReadCommandLine(
+      std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   PreferX11();
   // A closed pipe (a terminal gone, an output read by no one) is no reason to end the game.
   std::signal(SIGPIPE, SIG_IGN);
@@ -38,7 +46,7 @@ int main(int argc, char** argv) {
   // Lets the desktop match the running game to its menu entry and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("zaptrail"));
 
-  zaptrail::TForm1 form1;
+  zaptrail::TForm1 form1(commandLine.options);
   if (!form1.Created()) return 0;
   std::unique_ptr<zaptrail::TForm2> form2;
   std::unique_ptr<zaptrail::TForm9> form9;

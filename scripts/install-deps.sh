@@ -21,10 +21,11 @@ packages_of() {
       echo "${game[@]}" libgtest-dev libgmock-dev "${display[@]}" openbox desktop-file-utils \
         python3-debian
       ;;
+    # The game under Wine is played with a window manager, as a player's desktop has one.
     windows)
       echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
-        fonts-ipafont-gothic unzip python3 "${display[@]}"
+        fonts-ipafont-gothic unzip python3 openbox "${display[@]}"
       ;;
     web)
       # npm comes inside some builds of Node.js and conflicts with Debian's npm there.
@@ -36,7 +37,10 @@ packages_of() {
       echo "${game[@]}" dpkg-dev fakeroot file lintian appstream desktop-file-utils devscripts \
         dpkg-repack unzip "${display[@]}"
       ;;
-    sanitize | fuzz) echo "${sanitizers[@]}" ;;
+    # The sanitizer build runs every test that needs no shell, the package's copyright check
+    # among them.
+    sanitize) echo "${sanitizers[@]}" python3-debian ;;
+    fuzz) echo "${sanitizers[@]}" ;;
     bench) echo "${game[@]}" libbenchmark-dev ;;
     # The browser's figures come last in `make measure`.
     measure) echo "${game[@]}" "${display[@]}" "$(packages_of web)" ;;

@@ -9,9 +9,10 @@ add_library(zaptrail_test_helpers STATIC "${engine}/test_game.cpp" "${engine}/sc
 target_link_libraries(zaptrail_test_helpers PUBLIC zaptrail_scripted)
 
 add_executable(engine_tests
-  "${engine}/draw_modulo_test.cpp" "${engine}/goal_test.cpp" "${engine}/hazards_test.cpp"
+  "${engine}/command_line_test.cpp" "${engine}/draw_modulo_test.cpp" "${engine}/goal_test.cpp" "${engine}/hazards_test.cpp"
   "${engine}/integer_text_test.cpp" "${engine}/level_test.cpp" "${engine}/movement_test.cpp"
-  "${engine}/records_folder_name_test.cpp" "${engine}/records_place_test.cpp"
+  "${engine}/records_folder_name_test.cpp" "${engine}/records_import_test.cpp"
+  "${engine}/records_place_test.cpp"
   "${engine}/session_test.cpp" "${engine}/shell_rules_test.cpp" "${engine}/surface_test.cpp" "${engine}/tick_test.cpp"
   "${engine}/view_test.cpp")
 # These need fork, resource limits or permission bits, which Windows has not.

@@ -35,6 +35,7 @@ const zaptrailAbout = (() => {
   return {
     build(text, width, height, family, pixels) {
       title.textContent = text;
+      zaptrailPage.markLanguage(title, text);
       client.replaceChildren();
       labels = [];
       client.style.width = `${width}px`;
@@ -47,8 +48,13 @@ const zaptrailAbout = (() => {
       label.style.top = `${top}px`;
       label.style.color = colour;
       if (link !== 0) {
+        // Reached by Tab too, and opened with Enter, as a link in a page is.
         label.setAttribute("role", "link");
+        label.tabIndex = 0;
         label.addEventListener("click", () => Module._zt_about_link_click());
+        label.addEventListener("keydown", (event) => {
+          if (event.key === "Enter") Module._zt_about_link_click();
+        });
       }
       label.addEventListener("pointermove", (event) => {
         // x in client pixels, whatever the zoom.
@@ -59,6 +65,7 @@ const zaptrailAbout = (() => {
       labels[index] = label;
       label.style.left = `${left}px`;
       label.textContent = text;
+      zaptrailPage.markLanguage(label, text);
     },
     addButton(text, left, top, width, height) {
       button = document.createElement("button");
@@ -72,6 +79,7 @@ const zaptrailAbout = (() => {
       const label = labels[index];
       label.style.left = `${left}px`;
       label.textContent = text;
+      zaptrailPage.markLanguage(label, text);
       return label.offsetWidth;
     },
     setLabelColour(index, colour) {

@@ -37,6 +37,13 @@ EMSCRIPTEN_KEEPALIVE void zt_step(int ticks) {
   form1->StepTicks(ticks);
 }
 
+// A touch control holds (`down`) or lets go of a key, by its number in the game's Key, at `at`
+// on the page's clock.
+EMSCRIPTEN_KEEPALIVE void zt_touch_hold(int key, int down, double at) {
+  if (key < 0 || key >= static_cast<int>(zaptrail::kKeyCount)) return;
+  form1->TouchHold(static_cast<zaptrail::Key>(key), down != 0, at);
+}
+
 EMSCRIPTEN_KEEPALIVE void zt_dialog_closed(int quit) {
   form1->DialogClosed(quit != 0);
 }

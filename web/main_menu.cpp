@@ -9,6 +9,8 @@
 EM_JS(void, zt_add_menu, (const char* caption), { zaptrailMenu.addMenu(UTF8ToString(caption)); });
 EM_JS(void, zt_add_menu_item, (const char* caption, const char* shortcut, int command),
       { zaptrailMenu.addItem(UTF8ToString(caption), UTF8ToString(shortcut), command); });
+EM_JS(void, zt_enable_menu_item, (int command, int enabled),
+      { zaptrailMenu.enableItem(command, Boolean(enabled)); });
 EM_JS(int, zt_menu_active, (), { return zaptrailMenu.active() ? 1 : 0; });
 
 namespace zaptrail {
@@ -21,6 +23,12 @@ void BuildMainMenu() {
                        std::string(ShortcutText(item.shortcut)).c_str(),
                        static_cast<int>(item.command));
     }
+  }
+}
+
+void EnableRunCommands(bool enabled) {
+  for (const MenuCommand command : {MenuCommand::Property1, MenuCommand::Quit1, MenuCommand::K1}) {
+    zt_enable_menu_item(static_cast<int>(command), enabled ? 1 : 0);
   }
 }
 

@@ -6,6 +6,8 @@ namespace zaptrail {
 
 // Puts the game's menu into the page: captions with their access keys, shortcuts, commands.
 void BuildMainMenu();
+// The items that need a run going (settings, quit, the about box), shown disabled once it ended.
+void EnableRunCommands(bool enabled);
 // True while the menu bar has the keyboard: a menu is open or its titles are selected.
 bool MainMenuActive();
 

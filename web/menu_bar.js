@@ -74,7 +74,8 @@ const zaptrailMenu = (() => {
   }
 
   function run(menu, item) {
-    const command = menus[menu].items[item].command;
+    const { command, element } = menus[menu].items[item];
+    if (element.getAttribute("aria-disabled") === "true") return;
     leave();
     Module._zt_menu_command(command);
   }
@@ -192,6 +193,7 @@ const zaptrailMenu = (() => {
       title.setAttribute("aria-haspopup", "menu");
       title.tabIndex = -1;
       const key = showCaption(title, caption);
+      zaptrailPage.markLanguage(title, caption);
       const list = document.createElement("div");
       list.className = "menu-list";
       list.setAttribute("role", "menu");
@@ -225,6 +227,7 @@ const zaptrailMenu = (() => {
       element.tabIndex = -1;
       const text = document.createElement("span");
       const key = showCaption(text, caption);
+      zaptrailPage.markLanguage(element, caption);
       const keys = document.createElement("span");
       keys.className = "shortcut";
       keys.textContent = shortcut;
@@ -241,5 +244,13 @@ const zaptrailMenu = (() => {
       menus[menu].items.push({ element, key, command });
     },
     active: () => current >= 0,
+    // An item that cannot act now is greyed and chosen in vain.
+    enableItem(command, enabled) {
+      for (const menu of menus) {
+        for (const item of menu.items) {
+          if (item.command === command) item.element.setAttribute("aria-disabled", String(!enabled));
+        }
+      }
+    },
   };
 })();

@@ -20,7 +20,8 @@ EM_JS(void, zt_set_caption, (const char* panelId, const char* caption),
       { zaptrailPage.setCaption(UTF8ToString(panelId), UTF8ToString(caption)); });
 EM_JS(void, zt_set_dialog_face, (const char* family, int pixels),
       { zaptrailPage.setDialogFace(UTF8ToString(family), pixels); });
-EM_JS(void, zt_show_ended, (), { zaptrailPage.showEnded(); });
+EM_JS(void, zt_show_ended, (int shown), { zaptrailPage.showEnded(Boolean(shown)); });
+EM_JS(void, zt_show_start_hint, (int onTitle), { zaptrailPage.showStartHint(Boolean(onTitle)); });
 // The new tab gets no hold on this page.
 EM_JS(int, zt_open_in_new_tab, (const char* url), {
   const opened = window.open(UTF8ToString(url), "_blank");
@@ -71,8 +72,12 @@ void ShowErrorDialog(const std::string& caption, const std::string& text,
   zt_show_error(caption.c_str(), text.c_str(), quitButton.c_str());
 }
 
-void ShowEnded() {
-  zt_show_ended();
+void ShowEnded(bool shown) {
+  zt_show_ended(shown ? 1 : 0);
+}
+
+void ShowStartHint(bool onTitle) {
+  zt_show_start_hint(onTitle ? 1 : 0);
 }
 
 bool OpenInNewTab(const std::string& url) {

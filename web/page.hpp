@@ -31,8 +31,11 @@ void SetDialogFace(const DialogFace& face);
 // module through zt_dialog_closed when the dialog has gone and whether that button ended it.
 void ShowErrorDialog(const std::string& caption, const std::string& text,
                      const std::string& quitButton);
-// The run has ended: the page offers a new one, which it asks for through zt_play_again.
-void ShowEnded();
+// The run has ended: the page offers a new one, which it asks for through zt_play_again; the
+// offer goes once another run has started.
+void ShowEnded(bool shown);
+// The line that tells how to start a game, shown while the title screen waits for one.
+void ShowStartHint(bool onTitle);
 // False when the browser refused to open it.
 bool OpenInNewTab(const std::string& url);
 

@@ -10,19 +10,44 @@ const zaptrailPage = (() => {
   const compass = document.getElementById("compass");
   const dialog = document.getElementById("error-dialog");
   const ended = document.getElementById("ended");
+  const bar = document.getElementById("bar");
+  const startHint = document.getElementById("start-hint");
   let zoom = 1;
   let shift = [0, 0];
+  // The page's margin and the gaps between the panels, the controls and the rows.
+  const kGap = 8;
 
-  // The largest whole zoom at which both panels fit side by side in the browser's window.
+  // The desk holds the panels, which the page places itself, so that a window too small for them
+  // scrolls to every part.
+  function sizeDesk() {
+    const right = (panel) => panel.offsetLeft + panel.offsetWidth;
+    const bottom = (panel) => panel.offsetTop + panel.offsetHeight;
+    desk.style.width = `${Math.max(right(mainWindow), right(compassWindow))}px`;
+    desk.style.height = `${Math.max(bottom(mainWindow), bottom(compassWindow))}px`;
+  }
+
+  // What the touch controls take beside the panels: a column either side in landscape, a row
+  // below in portrait.
+  function controlsRoom() {
+    if (!document.body.classList.contains("touch")) return [0, 0];
+    const pad = document.getElementById("touch-pad");
+    const fire = document.getElementById("touch-fire");
+    if (window.matchMedia("(orientation: landscape)").matches) {
+      return [pad.offsetWidth + fire.offsetWidth + 2 * kGap, 0];
+    }
+    return [0, Math.max(pad.offsetHeight, fire.offsetHeight) + kGap];
+  }
+
+  // The largest whole zoom at which both panels fit side by side in the browser's window, beside
+  // the touch controls when they show and above the rows under them.
   function fitZoom() {
     // What the frames add around the canvases, whatever their zoom now.
     const frameWidth =
       mainWindow.offsetWidth - playField.offsetWidth + compassWindow.offsetWidth - compass.offsetWidth;
     const frameHeight = mainWindow.offsetHeight - playField.offsetHeight;
-    const spareWidth = window.innerWidth - 2 * desk.offsetLeft - frameWidth;
-    // The records' row keeps the bottom of the page.
-    const spareHeight = window.innerHeight - 2 * desk.offsetTop - frameHeight -
-                        document.getElementById("records").offsetHeight;
+    const [controlsWidth, controlsHeight] = controlsRoom();
+    const spareWidth = window.innerWidth - 2 * kGap - frameWidth - controlsWidth;
+    const spareHeight = window.innerHeight - 2 * kGap - frameHeight - controlsHeight - bar.offsetHeight;
     zoom = Math.max(1, Math.floor(Math.min(spareWidth / (playField.width + compass.width),
                                            spareHeight / playField.height)));
     for (const canvas of [playField, compass]) {
@@ -33,6 +58,7 @@ const zaptrailPage = (() => {
     document.documentElement.style.setProperty("--zoom", zoom);
     showShift();
     if (typeof Module._zt_layout === "function" && Module.started) Module._zt_layout();
+    sizeDesk();
   }
 
   function showShift() {
@@ -82,17 +108,52 @@ const zaptrailPage = (() => {
     audio = new AudioContext();
     for (const [name, bytes] of cueBytes) decodeCue(name, bytes);
   }
-  window.addEventListener("keydown", allowSound, true);
-  window.addEventListener("pointerdown", allowSound, true);
+  // A touch lets a page start sound only once the finger is lifted.
+  for (const type of ["keydown", "pointerdown", "pointerup", "touchend"]) {
+    window.addEventListener(type, allowSound, true);
+  }
+
+  // Tab goes round the page's own controls, or the open dialog's, and never on to the browser.
+  function tabbable(scope) {
+    return Array.from(scope.querySelectorAll("button, input, [tabindex]")).filter((element) =>
+      element.tabIndex >= 0 && !element.disabled && element.getClientRects().length > 0 &&
+      (scope !== document.body || element.closest("dialog") === null));
+  }
+  window.addEventListener("keydown", (event) => {
+    if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey) return;
+    const controls = tabbable(document.querySelector("dialog[open]") ?? document.body);
+    const at = controls.indexOf(document.activeElement);
+    const edge = event.shiftKey ? at <= 0 : at < 0 || at === controls.length - 1;
+    if (!edge) return;
+    event.preventDefault();
+    if (controls.length > 0) controls[event.shiftKey ? controls.length - 1 : 0].focus();
+  });
+
+  // How the player starts a game with the input last used.
+  let inputUsed = "keyboard";
+  const kStartWith = { keyboard: "Press Space to start.", touch: "Tap Fire to start." };
+  function showStartWith() {
+    startHint.textContent = kStartWith[inputUsed];
+  }
+  window.addEventListener("keydown", (event) => {
+    if (event.code === "Space" && inputUsed !== "keyboard") inputInUse("keyboard");
+  }, true);
+  function inputInUse(input) {
+    inputUsed = input;
+    showStartWith();
+  }
 
   window.addEventListener("resize", fitZoom);
   dialog.addEventListener("close", () => {
     Module._zt_dialog_closed(dialog.returnValue === "quit" ? 1 : 0);
   });
-  document.getElementById("play-again").addEventListener("click", () => {
-    ended.hidden = true;
-    Module._zt_play_again();
-  });
+  document.getElementById("play-again").addEventListener("click", () => Module._zt_play_again());
+
+  // Japanese texts (the captions, most of the dialogs) are read as Japanese, the rest of the page
+  // as English.
+  function markLanguage(element, text) {
+    element.lang = /[^\x00-\x7F]/.test(text) ? "ja" : "en";
+  }
 
   // A dialog's frame as the page's dialogs share it: caption bar, close box, client area.
   function dialogWindow(id) {
@@ -116,6 +177,17 @@ const zaptrailPage = (() => {
     fitZoom,
     dialogWindow,
     fetchCues,
+    inputInUse,
+    markLanguage,
+    showStartHint(onTitle) {
+      showStartWith();
+      startHint.hidden = !onTitle;
+    },
+    // The records row's buttons and play again take Space as a press, not as the game's fire.
+    pageControlFocused() {
+      const focused = document.activeElement;
+      return focused !== null && bar.contains(focused) && focused.matches("button, input");
+    },
     showPicture(canvasId, rgba, width, height) {
       const canvas = document.getElementById(canvasId);
       if (canvas.width !== width || canvas.height !== height) {
@@ -140,12 +212,15 @@ const zaptrailPage = (() => {
     setCaption(panelId, caption) {
       const panel = document.getElementById(panelId);
       panel.querySelector(".caption").textContent = caption;
+      markLanguage(panel.querySelector(".caption"), caption);
       panel.setAttribute("aria-label", caption);
       if (panel === mainWindow) document.title = caption;
     },
     placeCompassPanel(left, top) {
       compassWindow.style.left = `${left}px`;
       compassWindow.style.top = `${top}px`;
+      // No layout before the first frame: the page sizes the desk once the panels have their zoom.
+      if (Module.started) sizeDesk();
     },
     // Every text of the dialogs, not their captions.
     setDialogFace(family, pixels) {
@@ -154,6 +229,7 @@ const zaptrailPage = (() => {
     showError(caption, text, quitButton) {
       dialog.querySelector(".caption").textContent = caption;
       dialog.querySelector(".message").textContent = text;
+      markLanguage(dialog.querySelector(".message"), text);
       const quit = dialog.querySelector(".quit");
       // "&Q" marks the access key, underlined as on the desktop.
       const marker = quitButton.indexOf("&");
@@ -163,13 +239,14 @@ const zaptrailPage = (() => {
       quit.replaceChildren(...(marker < 0 ? [quitButton] : [quitButton.slice(0, marker), underlined,
                                                             quitButton.slice(marker + 2)]));
       quit.accessKey = key;
+      markLanguage(quit, quitButton);
       quit.hidden = quitButton === "";
       dialog.returnValue = "";
       dialog.showModal();
     },
-    showEnded() {
-      ended.hidden = false;
-      document.getElementById("play-again").focus();
+    showEnded(shown) {
+      ended.hidden = !shown;
+      if (shown) document.getElementById("play-again").focus();
     },
     // The first gamepad's left stick into axes[0..1] (doubles) and its pressed buttons as bits
     // into *pressed; 1 with the standard mapping, 0 without, -1 when there is none.
@@ -204,6 +281,7 @@ function showNotice(text) {
   const notice = document.getElementById("notice");
   notice.textContent = text;
   notice.hidden = false;
+  if (Module.started) zaptrailPage.fitZoom();
 }
 
 // The module's code comes inside the built page, in base64 (web/inline_page.py), so that the
@@ -252,14 +330,28 @@ var Module = {
     Module.started = true;
     zaptrailPage.fitZoom();
     zaptrailPage.fetchCues();
+    // Once the game runs, not on the way to its first picture: the manifest, the icon and the
+    // worker that keeps the page for offline play (service_worker.js).
+    for (const [rel, href] of [["manifest", "zaptrail.webmanifest"], ["icon", "icon-192.png"],
+                               ["apple-touch-icon", "icon-192.png"]]) {
+      const link = document.createElement("link");
+      link.rel = rel;
+      link.href = href;
+      document.head.append(link);
+    }
+    if ("serviceWorker" in navigator && window.isSecureContext) {
+      navigator.serviceWorker.register("service_worker.js").catch(() => {});
+    }
     window.zaptrail.resolveReady();
   },
 };
 
-// A browser fetches nothing beside a page opened from a file, and the module never starts.
+// The page carries the game itself, but a browser lets a page opened from a file read nothing
+// beside it: the sounds stay silent and the dialogs take the browser's own face.
 if (window.location.protocol === "file:") {
-  showNotice("zap trail runs only from a web server: serve this folder (make serve) and open " +
-             "the address it prints.");
+  showNotice("Opened from a file, zap trail plays without its sounds, and its dialogs show in " +
+             "another face: the browser does not let a page opened from a file read the files " +
+             "beside it. Open the game from its web address to have them.");
 }
 
 // The tests' hook.

@@ -8,11 +8,11 @@ const zaptrailRecords = (() => {
   let loadsDone = 0;
 
   // A button used with the mouse gives the keyboard back to the game, whose Space would
-  // otherwise press it again.
+  // otherwise press it again; one reached with Tab keeps it.
   function onClick(id, action) {
     const button = document.getElementById(id);
-    button.addEventListener("click", () => {
-      button.blur();
+    button.addEventListener("click", (event) => {
+      if (event.detail > 0) button.blur();
       if (Module.started) action();
     });
   }

@@ -7,6 +7,7 @@ const zaptrailSettings = (() => {
   const { dialog, caption, closeBox, client } = zaptrailPage.dialogWindow("settings-dialog");
   let edit = null;
   let check = null;
+  let lastLabel = "";
 
   function place(element, [left, top, width, height]) {
     Object.assign(element.style, {
@@ -109,6 +110,7 @@ const zaptrailSettings = (() => {
   return {
     build(captionText, width, height, closeResult) {
       caption.textContent = captionText;
+      zaptrailPage.markLanguage(caption, captionText);
       caption.append(closeBox);
       closeBox.addEventListener("click", () => end(closeResult));
       dialog.setAttribute("aria-label", captionText);
@@ -118,6 +120,10 @@ const zaptrailSettings = (() => {
     // A button's `result` is the one it closes the dialog with.
     add(kind, name, where, text, result) {
       const control = place(kinds[kind](text, result), where);
+      if (text) zaptrailPage.markLanguage(control, text);
+      // The text box is named by the label before it.
+      if (kind === "label") lastLabel = text;
+      if (kind === "edit") control.setAttribute("aria-label", lastLabel);
       control.dataset.name = name;
       control.classList.add(kind);
       client.append(control);

@@ -1,5 +1,6 @@
 #include "web/tform1.hpp"
 
+#include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
 #include <string_view>
@@ -11,11 +12,19 @@
 #include "web/main_menu.hpp"
 #include "web/page.hpp"
 
+// A control of the page's own (the records row, play again) has the keyboard's focus.
+EM_JS(int, zt_page_control_focused, (), { return zaptrailPage.pageControlFocused() ? 1 : 0; });
+
 namespace zaptrail {
 namespace {
 
 // The page's module is zaptrail.wasm, which names the error dialog as the desktop's does.
 constexpr char kModuleFileName[] = "zaptrail.wasm";
+// A browser player has no records file to mend: the page keeps the records in the browser's
+// storage, and the records row's download is the way to keep them anyway.
+constexpr char kStorageRefusedMessage[] =
+    "This browser's storage would not keep the best times; \"download\" in the records row "
+    "keeps them in a file";
 
 bool KeyOf(std::string_view code, Key& key) {
   if (code == "ArrowUp") {
@@ -84,19 +93,34 @@ void TForm1::PlaceCompass() {
   page::PlaceCompassPanel(CompassStartLeft(main.left, main.width), CompassStartTop(main.top));
 }
 
+void TForm1::TouchHold(Key key, bool down, double at) {
+  if (errorShown_ || ended_) return;
+  platform_.Hold(WebPlatform::Source::Touch, key, down, at);
+}
+
 void TForm1::Timer1Timer() {
   ++ticksRun_;
   RunHandler([&] { session_->Tick(); });
 }
 
 void TForm1::StepTicks(int32_t count) {
+  platform_.SetTickClock(0, 0);
   for (int32_t i = 0; i < count && !ended_; ++i) Timer1Timer();
 }
 
 void TForm1::MenuCommand(zaptrail::MenuCommand command) {
-  // An ended run only offers another.
-  if (ended_) return;
-  RunMenuCommand(*this, command);
+  if (ended_) {
+    RunEndedCommand(command);
+  } else {
+    RunMenuCommand(*this, command);
+  }
+}
+
+void TForm1::RunEndedCommand(zaptrail::MenuCommand command) {
+  // An ended run has no game to halt, set or save: a new game is another run, the help still
+  // opens, and the menu shows the rest disabled.
+  if (command == MenuCommand::Reset1) PlayAgain();
+  if (command == MenuCommand::SearchforHelpOn1) SearchforHelpOn1Click();
 }
 
 void TForm1::Reset1Click() {
@@ -146,13 +170,22 @@ void TForm1::DialogClosed(bool quit) {
 }
 
 void TForm1::PlayAgain() {
-  if (ended_) FormCreate();
+  if (!ended_) return;
+  FormCreate();
+  EnableRunCommands(true);
+  page::ShowEnded(false);
 }
 
 void TForm1::SaveAsPageGoes(bool pageStays) {
   if (!session_) return;
-  const std::string error = session_->SaveWhileRunning();
-  if (!error.empty() && pageStays) ShowError(ErrorDialogText(error), false);
+  if (session_->SaveWhileRunning().empty()) {
+    storageRefusalShown_ = false;
+    return;
+  }
+  // Said once, not at every hiding of the page, until a save succeeds again.
+  if (!pageStays || storageRefusalShown_) return;
+  storageRefusalShown_ = true;
+  ShowError(ErrorDialogText(kStorageRefusedMessage), false);
 }
 
 void TForm1::VisibilityChanged(bool hidden) {
@@ -170,19 +203,23 @@ void TForm1::VisibilityChanged(bool hidden) {
 
 bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   // The error dialog takes the keys as the browser gives them to it.
-  if (errorShown_ || ended_) return false;
+  if (errorShown_) return false;
   const bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
   const std::string_view code(event.code);
   Key key;
-  if (KeyOf(code, key)) {
-    platform_.Hold(key, down);
+  // An ended run takes no game key; a focused control of the page's own takes Space as a press.
+  const bool gameKey =
+      KeyOf(code, key) && !ended_ &&
+      !(key == Key::Space && !GameDialogShowing() && zt_page_control_focused() != 0);
+  if (gameKey) {
+    platform_.Hold(WebPlatform::Source::Keyboard, key, down, event.timestamp);
     // In a dialog they are also the dialog's: its arrows, its buttons, its check box.
     return !GameDialogShowing();
   }
   // The main window takes no shortcut while one of its dialogs is open.
   if (GameDialogShowing()) return false;
   if (code == "F2") {
-    if (down && !event.repeat) Reset1Click();
+    if (down && !event.repeat) MenuCommand(MenuCommand::Reset1);
     return true;
   }
   if (code == "F1") {
@@ -219,14 +256,24 @@ void TForm1::RunHandler(Handler&& handler) {
   zaptrail::RunHandler(std::forward<Handler>(handler),
                        [&](const std::string& text) { ShowError(text, false); });
   platform_.ShowChangedPictures();
+  ShowStartHint();
+}
+
+void TForm1::ShowStartHint() {
+  const bool onTitle = !ended_ && GameState().record.Phase == PhaseTitle;
+  if (onTitle == startHintShown_) return;
+  startHintShown_ = onTitle;
+  page::ShowStartHint(onTitle);
 }
 
 void TForm1::TimerFired() {
   timerArmed_ = false;
+  const double now = emscripten_get_now();
+  platform_.SetTickClock(now, period_ / 2.0);
   // Ticks that fell due while the browser was busy run now, unless one of them stopped the
   // timer, restarted it or ended the run.
-  for (int32_t due = schedule_.TakeDue(emscripten_get_now());
-       due > 0 && !timerArmed_ && period_ > 0 && !ended_; --due) {
+  for (int32_t due = schedule_.TakeDue(now); due > 0 && !timerArmed_ && period_ > 0 && !ended_;
+       --due) {
     Timer1Timer();
   }
   ArmTimer();
@@ -265,12 +312,15 @@ void TForm1::EndProgram(int) {
   platform_.ReleaseAll();
   // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
   form3_.Close();
-  page::ShowEnded();
+  EnableRunCommands(false);
+  ShowStartHint();
+  page::ShowEnded(true);
 }
 
-void TForm1::AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) {
+// The session's message names the desktop's file; the page says what a browser player can do.
+void TForm1::AskQuitWithoutSaving(const std::string&, std::function<void(bool)> answer) {
   answer_ = std::move(answer);
-  ShowError(ErrorDialogText(message), true);
+  ShowError(ErrorDialogText(kStorageRefusedMessage), true);
 }
 
 EM_BOOL TForm1::OnKey(int eventType, const EmscriptenKeyboardEvent* event, void* form) {

@@ -33,6 +33,8 @@ class TForm1 : private SessionShell {
   // Starts a run: the session's start-up, then the first pictures.
   void FormCreate();
   void StepTicks(int32_t count);
+  // A touch control pressed or let go at `at` on the page's clock.
+  void TouchHold(Key key, bool down, double at);
   // The page's dialog has gone; `quit` when the player chose to quit without saving.
   void DialogClosed(bool quit);
   // After a run ended: a fresh one from the title screen.
@@ -69,6 +71,7 @@ class TForm1 : private SessionShell {
 
  private:
   void Timer1Timer();
+  void RunEndedCommand(zaptrail::MenuCommand command);
   void TimerFired();
   void ArmTimer();
   void DisarmTimer();
@@ -83,6 +86,8 @@ class TForm1 : private SessionShell {
   void ShowBox(const std::string& caption, const std::string& text, const std::string& quitButton);
   template <typename Handler>
   void RunHandler(Handler&& handler);
+  // Shows or hides the page's line on how to start, as the title screen comes and goes.
+  void ShowStartHint();
 
   // What the session asks of the panel.
   void Stop() override;
@@ -110,6 +115,8 @@ class TForm1 : private SessionShell {
   bool timerArmed_ = false;
   bool pageHidden_ = false;
   bool errorShown_ = false;
+  bool storageRefusalShown_ = false;
+  bool startHintShown_ = false;
   bool ended_ = false;
   int64_t ticksRun_ = 0;
   std::function<void(bool quit)> answer_;

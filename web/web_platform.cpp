@@ -15,6 +15,25 @@ EM_JS(void, zt_play_cue, (const char* path), { zaptrailPage.playCue(UTF8ToString
 
 namespace zaptrail {
 
+void WebPlatform::Hold(Source source, Key key, bool held, double at) {
+  Holding& holding = holding_[static_cast<size_t>(source)][static_cast<size_t>(key)];
+  // A key's repeats keep the time of its first press.
+  if (held && !holding.held) holding.since = at;
+  holding.held = held;
+}
+
+void WebPlatform::ReleaseAll() {
+  for (auto& keys : holding_) keys.fill(Holding{});
+}
+
+bool WebPlatform::KeyHeld(Key key) {
+  for (const auto& keys : holding_) {
+    const Holding& holding = keys[static_cast<size_t>(key)];
+    if (holding.held && (settle_ <= 0 || tickTime_ - holding.since >= settle_)) return true;
+  }
+  return false;
+}
+
 void WebPlatform::ShowChangedPictures() {
   if (playFieldChanged_) page::ShowPicture("play-field", form1_.GameState().playField);
   if (compassChanged_) page::ShowPicture("compass", form1_.GameState().compass);

@@ -16,9 +16,21 @@ class WebPlatform : public Platform {
  public:
   explicit WebPlatform(TForm1& form1) : form1_(form1) {}
 
-  void Hold(Key key, bool held) { held_[static_cast<size_t>(key)] = held; }
+  // The keyboard and the touch controls hold keys each on their own, and either holding one
+  // counts, as the keyboard and the joystick combine.
+  enum class Source : uint8_t { Keyboard, Touch };
+  // `at` is the event's time on the page's clock.
+  void Hold(Source source, Key key, bool held, double at);
   // Keys let go while the page could not see them (focus elsewhere, a dialog) stay released.
-  void ReleaseAll() { held_.fill(false); }
+  void ReleaseAll();
+  // The coming ticks run at `now`. A press the browser delivered less than `settle` ms before
+  // counts at no tick yet: a tap's release reaches the page some milliseconds after its press,
+  // and a tick that runs between the two must not take the tap for a key held at that tick.
+  // Ticks the tests step themselves (settle 0) see every key as it is.
+  void SetTickClock(double now, double settle) {
+    tickTime_ = now;
+    settle_ = settle;
+  }
   // Puts the pictures a handler changed into the page, once each: the browser shows nothing
   // before the handler returns anyway.
   void ShowChangedPictures();
@@ -28,7 +40,7 @@ class WebPlatform : public Platform {
   // Key events reach only the page that has the focus, and losing it lets go of every key; what
   // is left is the error dialog, which holds them, or the menu bar.
   bool InputFocused() override;
-  bool KeyHeld(Key key) override { return held_[static_cast<size_t>(key)]; }
+  bool KeyHeld(Key key) override;
   // A page learns of a gamepad only once a button is pressed, so it always offers one; reading
   // it fails while there is none.
   bool JoystickCapabilities(JoystickCaps& caps) override;
@@ -47,7 +59,14 @@ class WebPlatform : public Platform {
 
  private:
   TForm1& form1_;
-  std::array<bool, kKeyCount> held_{};
+  struct Holding {
+    bool held = false;
+    double since = 0;
+  };
+  static constexpr size_t kSources = 2;
+  std::array<std::array<Holding, kKeyCount>, kSources> holding_{};
+  double tickTime_ = 0;
+  double settle_ = 0;
   // The main window's place as the engine sees it; the page shows the shift from the start.
   int32_t left_ = kMainWindowStartLeft;
   int32_t top_ = kMainWindowStartTop;

@@ -2,9 +2,15 @@
 // After windows.h, which they build on.
 #include <commctrl.h>
 #include <mmsystem.h>
+#include <shellapi.h>
 
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "files/wide_text.hpp"
+#include "session/command_line.hpp"
 #include "win32/error_dialog.hpp"
 #include "win32/tform1.hpp"
 #include "win32/tform2.hpp"
@@ -21,15 +27,29 @@ class FineTimerResolution {
   ~FineTimerResolution() { timeEndPeriod(1); }
 };
 
+// The arguments after the program's name, as the engine keeps texts: UTF-8.
+std::vector<std::string> Arguments() {
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  if (wide == nullptr) return arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(zaptrail::Utf8(wide[i]));
+  LocalFree(wide);
+  return arguments;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  const zaptrail::CommandLineOutcome commandLine =
+      zaptrail::ReadCommandLine(Arguments(), std::cout, std::cerr);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   const FineTimerResolution fineTimers;
 
-  zaptrail::TForm1 form1(instance);
+  zaptrail::TForm1 form1(instance, commandLine.options);
   if (!form1.Created()) return 0;
   std::unique_ptr<zaptrail::TForm2> form2;
   std::unique_ptr<zaptrail::TForm9> form9;

@@ -22,7 +22,7 @@ constexpr UINT_PTR kTimer1 = 1;
 
 }  // namespace
 
-TForm1::TForm1(HINSTANCE instance)
+TForm1::TForm1(HINSTANCE instance, const SessionOptions& options)
     : platform_(*this),
       session_(platform_, SpriteSheet(), *this),
       Image1(GameState().playField),
@@ -32,7 +32,7 @@ TForm1::TForm1(HINSTANCE instance)
   window_ =
       CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
                       kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
-  created_ = RunHandlerOf(nullptr, [&] { session_.Start({}); });
+  created_ = RunHandlerOf(nullptr, [&] { session_.Start(options); });
   PlayFieldResized();
 }
 

@@ -19,7 +19,7 @@ class TForm9;
 // The main window: play field, menu and the tick timer. What they do is the session's.
 class TForm1 : private SessionShell {
  public:
-  explicit TForm1(HINSTANCE instance);
+  explicit TForm1(HINSTANCE instance, const SessionOptions& options = {});
   ~TForm1() override;
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The README, the help and the manual page state where the best times live and which endings
-# save them in the same words: each sentence below appears in all three, whatever their markup.
+# The player's guide (docs/playing.md), the help and the manual page state where the best times
+# live and which endings save them in the same words: each sentence below appears in all three,
+# whatever their markup.
 #   records_statement.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$1
@@ -11,7 +12,7 @@ statements=(
   "Only a game killed outright or crashed loses the times of its run."
 )
 status=0
-for document in README.md assets/zaptrail-help.html packaging/zaptrail.6.in; do
+for document in docs/playing.md assets/zaptrail-help.html packaging/zaptrail.6.in; do
   # Markup off, every run of blanks and line breaks one space.
   text=$(sed -e 's/<[^>]*>//g' -e 's/`//g' "$source_dir/$document" | tr -s ' \n' '  ')
   for statement in "${statements[@]}"; do

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Whole-program tests of the ways a game can end, each on a virtual display of its own: the game
-# clears level 0 (a fixed seed, preloaded, gives a maze whose goal lies straight to the right of
-# the chick), then ends, and the new best time must be in the right file.
-# Usage: records_smoke.sh GAME_BINARY FIXED_TIME_LIBRARY hup|display|readonly|copies
+# clears level 0 (seed 52 gives a maze whose goal lies straight to the right of the chick), then
+# ends, and the new best time must be in the right file.
+# Usage: records_smoke.sh GAME_BINARY SIM_BINARY hup|display|readonly|copies
 #   hup       SIGHUP, in a folder whose name is not UTF-8, with the records file a link
 #   display   the X server dies under the game: saved, status 1, one line saying so
 #   readonly  an executable folder the player cannot write: the player's data folder instead
 #   copies    two copies quit in turn and both copies' times survive
 set -euo pipefail
+source "$(dirname "$0")/game_on_xvfb.sh"
+source "$(dirname "$0")/seeded_pictures.sh"
+run_on_xvfb "$@"
 game=$(realpath "$1")
-preload=$(realpath "$2")
+sim=$(realpath "$2")
 scenario=$3
-seed=52  # level 0 of this seed has the goal eight cells right of the chick
+seed=52
 
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -21,19 +24,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+expect_seed_pictures "$seed" "$sim"
 fail() { echo "FAIL: $*"; [ -s "$work/stderr" ] && sed 's/^/  game: /' "$work/stderr"; exit 1; }
-
-# A display of our own, so this test may kill it.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 1 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-  done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(cat "$work/display")"
-}
 
 # install FOLDER: a copy of the game in FOLDER.
 install_game() {
@@ -46,49 +38,14 @@ install_game() {
 launch() {
   local folder=$1
   shift
-  XDG_DATA_HOME="$work/data" "$@" env LD_PRELOAD="$work/fixed_time.so" ZAPTRAIL_FIXED_TIME=$seed SDL_AUDIODRIVER=dummy \
-    "$folder/zaptrail" 2>>"$work/stderr" &
-  pid=$!
-  window=""
-  for _ in $(seq 1 400); do
-    kill -0 "$pid" 2>/dev/null || fail "the game ended at start-up"
-    window=$(xdotool search --all --onlyvisible --pid "$pid" --name '^zap trail$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && return
-    sleep 0.05
-  done
-  fail "no window titled 'zap trail'"
-}
-
-hold() {
-  xdotool keydown "$1"
-  sleep "$2"
-  xdotool keyup "$1"
+  XDG_DATA_HOME="$work/data" launch_game "$@" env SDL_AUDIODRIVER=dummy "$folder/zaptrail" \
+    --seed "$seed" 2>>"$work/stderr"
 }
 
 # clear_level WINDOW: Space past the title screen, then right onto the goal.
 clear_level() {
-  xdotool windowfocus --sync "$1"
-  hold space 0.8
-  hold Right 2
-}
-
-# finish PID EXPECTED_STATUS: waits up to ten seconds for the game to end.
-finish() {
-  for _ in $(seq 1 200); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$1" 2>/dev/null && fail "the game still runs ten seconds after it was told to end"
-  local status=0
-  wait "$1" || status=$?
-  [ "$status" -eq "$2" ] || fail "the game ended with status $status, expected $2"
-}
-
-quit_with_escape() {
-  xdotool windowfocus --sync "$1"
-  xdotool keydown Escape
-  finish "$2" 0
-  xdotool keyup Escape 2>/dev/null || true
+  start_first_level "$1"
+  clear_first_level "$1"
 }
 
 # expect_times FILE PATTERN: the file's lines, CR LF removed and joined by spaces, match.
@@ -99,8 +56,6 @@ expect_times() {
   [[ "$times" =~ ^$2$ ]] || fail "$1 holds '$times', expected '$2'"
 }
 
-cp "$preload" "$work/fixed_time.so"
-start_display
 new_time='([0-9]|[1-8][0-9]|[1-8][0-9][0-9])'  # cleared now: below the 900 put there before
 
 case "$scenario" in
@@ -113,7 +68,7 @@ case "$scenario" in
     launch "$folder"
     clear_level "$window"
     kill -HUP "$pid"
-    finish "$pid" 0
+    expect_exit 0
     [ -L "$folder/zaptrail.ini" ] || fail "the records link was replaced by a file"
     expect_times "$work/elsewhere/best.ini" "$new_time"
     ;;
@@ -121,8 +76,8 @@ case "$scenario" in
     install_game "$work/game"
     launch "$work/game"
     clear_level "$window"
-    kill -TERM "$xvfb"
-    finish "$pid" 1
+    kill -TERM "$ZAPTRAIL_XVFB_PID"
+    expect_exit 1
     expect_times "$work/game/zaptrail.ini" "$new_time"
     lines=$(grep -c . "$work/stderr" || true)
     grep -q 'zaptrail: lost the connection to the display; best times saved' "$work/stderr" ||
@@ -144,7 +99,7 @@ case "$scenario" in
     fi
     launch "$work/game" "${as_player[@]}" env -u XDG_DATA_HOME HOME="$work/home"
     clear_level "$window"
-    quit_with_escape "$window" "$pid"
+    quit_with_escape
     expect_times "$work/home/.local/share/zaptrail/zaptrail.ini" "$new_time"
     expect_times "$work/game/zaptrail.ini" 900
     ;;

@@ -10,17 +10,6 @@ signal=$2
 start_game "$1"
 
 kill "-$signal" "$pid"
-for _ in $(seq 1 200); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.05
-done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "game still running 10 s after SIG$signal"
-  kill -KILL "$pid"
-  exit 1
-fi
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "game exited with status $status after SIG$signal"; exit 1; }
+expect_exit 0
 [ -f "$work/zaptrail.ini" ] || { echo "records file not written on SIG$signal"; exit 1; }
 echo "SIG$signal closed the game with status 0, records written"

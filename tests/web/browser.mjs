@@ -25,6 +25,9 @@ const kTypes = {
   ".wasm": "application/wasm",
   ".WAV": "audio/wav",
   ".zip": "application/zip",
+  ".png": "image/png",
+  ".woff2": "font/woff2",
+  ".webmanifest": "application/manifest+json",
 };
 
 // The page's folder over HTTP on a free port of this machine, with `extraPages` (name to text)
@@ -43,7 +46,9 @@ export async function serveSite(extraPages = {}) {
     }
   });
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  // Closing drops the connections a browser keeps open too: the address answers no more.
+  return { url: `http://127.0.0.1:${server.address().port}/`,
+           close: () => { server.close(); server.closeAllConnections(); } };
 }
 
 export async function launchBrowser() {

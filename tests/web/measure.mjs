@@ -5,6 +5,8 @@ import { readdir, readFile } from "node:fs/promises";
 import path from "node:path";
 import { gzipSync } from "node:zlib";
 
+import lighthouse, { desktopConfig } from "lighthouse";
+
 import { launchBrowser, openPage, serveSite, siteFolder } from "./browser.mjs";
 
 const kRuns = 21;
@@ -12,6 +14,10 @@ const kTicks = 300;
 const kPeriodMs = 32;
 const kFirstFrameRatio = 1.5;
 const kDownloadKB = 300;
+const kFirstPaintRatio = 2;
+// The audit's categories and the least score each must reach on the desktop profile; the mobile
+// profile's scores are printed beside them.
+const kAuditMinimum = { performance: 95, accessibility: 95, "best-practices": 95 };
 // The site's files that are not part of the page: the zip offered for playing offline, the help,
 // which opens in a tab of its own on F1, and the licences, for whoever publishes the folder.
 const kNotDownloaded = new Set(["zaptrail-web.zip", "zaptrail-help.html", "LICENSE.txt",
@@ -74,9 +80,11 @@ try {
               `bare canvas page ${medians(bare, "frame").toFixed(1)} ms, medians of ${kRuns} runs)  ` +
               `target <= ${kFirstFrameRatio}x  ${verdict("first frame", ratio <= kFirstFrameRatio)}`);
   // What the player sees: the browser's first paint after those frames, for information.
-  console.log(`page first paint ratio  ${(medians(game, "paint") / medians(bare, "paint")).toFixed(2)}x  ` +
+  const paintRatio = medians(game, "paint") / medians(bare, "paint");
+  console.log(`page first paint ratio  ${paintRatio.toFixed(2)}x  ` +
               `(page ${medians(game, "paint").toFixed(1)} ms, bare canvas page ` +
-              `${medians(bare, "paint").toFixed(1)} ms, the same loads)`);
+              `${medians(bare, "paint").toFixed(1)} ms, the same loads)  target <= ${kFirstPaintRatio}x  ` +
+              `${verdict("first paint", paintRatio <= kFirstPaintRatio)}`);
 
   // Every playing tick shows the compass once; its times are the ticks' times.
   const { page } = await openPage(chromium.browser, gameUrl);
@@ -117,6 +125,30 @@ try {
   console.log(`page download, gzip     ${downloadKB.toFixed(1)} KB  (${names.length} files, ` +
               `${(plain / 1024).toFixed(1)} KB plain: ${names.join(" ")})  ` +
               `target <= ${kDownloadKB} KB  ${verdict("download", downloadKB <= kDownloadKB)}`);
+
+  // The browser's own audit of the page, on its desktop and its mobile profile.
+  const port = Number(new URL(chromium.browser.wsEndpoint()).port);
+  for (const [profile, config] of [["desktop", desktopConfig], ["mobile", undefined]]) {
+    const { lhr } = await lighthouse(site.url, {
+      port, logLevel: "error", output: "json", onlyCategories: Object.keys(kAuditMinimum) }, config);
+    const scores = Object.keys(kAuditMinimum).map((name) => [name, Math.round(lhr.categories[name].score * 100)]);
+    const low = scores.filter(([name, score]) => score < kAuditMinimum[name]);
+    const shown = scores.map(([name, score]) => `${name} ${score}`).join(", ");
+    if (profile === "desktop") {
+      console.log(`page audit, desktop     ${shown}  target each >= 95  ${verdict("audit", low.length === 0)}`);
+    } else {
+      console.log(`page audit, mobile      ${shown}  (for information)`);
+    }
+    // What cost the points, so that a missed target says where to look.
+    for (const [name] of low) {
+      for (const ref of lhr.categories[name].auditRefs) {
+        const audit = lhr.audits[ref.id];
+        if (ref.weight > 0 && audit.score !== null && audit.score < 1) {
+          console.log(`  ${name}: ${audit.id} ${Math.round(audit.score * 100)}  ${audit.displayValue ?? ""}`);
+        }
+      }
+    }
+  }
 } finally {
   await chromium.close();
   site.close();

@@ -12,6 +12,7 @@
 #include "tools/artgen/icons.hpp"
 #include "tools/artgen/preview.hpp"
 #include "tools/artgen/sheet.hpp"
+#include "tools/artgen/web_icons.hpp"
 #include "tools/artgen/windows_icons.hpp"
 #include "tools/png/png_writer.hpp"
 
@@ -31,7 +32,8 @@ constexpr const char* kUsage =
     "  --check FILE    exit 1 unless FILE is byte-identical to what --png writes\n"
     "  --preview FILE  write an enlarged contact sheet for review\n"
     "  --icons DIR     write icon-32.png, icon-16.png and hand-cursor.png into DIR\n"
-    "  --windows-icons DIR  write zaptrail.ico and hand1.cur for the Windows resources into DIR\n";
+    "  --windows-icons DIR  write zaptrail.ico and hand1.cur for the Windows resources into DIR\n"
+    "  --web-icons DIR  write icon-192.png and icon-512.png for the page's manifest into DIR\n";
 
 struct Options {
   std::string art_dir;
@@ -47,7 +49,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     } else if (options.action.empty() &&
                (args[i] == "--png" || args[i] == "--cpp" || args[i] == "--check" ||
                 args[i] == "--preview" || args[i] == "--icons" || args[i] == "--windows-icons" ||
-                args[i] == "--pictures-cpp")) {
+                args[i] == "--pictures-cpp" || args[i] == "--web-icons")) {
       options.action = args[i];
       options.target = args[i + 1];
     } else {
@@ -112,6 +114,10 @@ int Run(const Options& options) {
   }
   if (options.action == "--windows-icons") {
     WriteWindowsIcons(art, options.art_dir, options.target);
+    return 0;
+  }
+  if (options.action == "--web-icons") {
+    zaptrail::art::WriteWebIcons(art, options.art_dir, options.target);
     return 0;
   }
   if (options.action == "--pictures-cpp") {

@@ -1,0 +1,259 @@
+// The page on phones, tablets and small windows: the touch controls against the native sim, a
+// page that stays where it is under the thumbs, rows that never cover one another, an ended run's
+// menu, and Escape as the desktop's ticks read it.
+import assert from "node:assert/strict";
+import { describe, test } from "node:test";
+
+import { execFileAsync, kTimeout, playLines, serveToBrowser, simPath, simSnapshot, canvasRgb }
+  from "./browser.mjs";
+
+const served = serveToBrowser();
+
+// Opens the page in a window of this size, a touch screen's when `touch`.
+async function openSized(url, width, height, touch = false) {
+  const page = await served.browser.newPage();
+  page.setDefaultTimeout(kTimeout);
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  await page.setViewport({ width, height, hasTouch: touch, isMobile: touch });
+  await page.goto(url, { waitUntil: "load" });
+  await page.evaluate(() => window.zaptrail.ready);
+  return { page, errors };
+}
+
+// Fingers on the screen, several at once, through the browser's own touch input.
+async function fingers(page) {
+  const cdp = await page.createCDPSession();
+  const down = new Map();
+  const send = (type) => cdp.send("Input.dispatchTouchEvent", {
+    type, touchPoints: [...down].map(([id, [x, y]]) => ({ id, x, y })) });
+  return {
+    async press(id, [x, y]) {
+      down.set(id, [x, y]);
+      await send("touchStart");
+    },
+    async move(id, [x, y]) {
+      down.set(id, [x, y]);
+      await send("touchMove");
+    },
+    async lift(id) {
+      down.delete(id);
+      await send("touchEnd");
+    },
+  };
+}
+
+// A control's centre by its accessible name, and its size.
+async function control(page, name) {
+  const handle = await page.$(`aria/${name}[role="button"]`);
+  assert.ok(handle, `a button named ${name}`);
+  const box = await handle.boundingBox();
+  return { centre: [box.x + box.width / 2, box.y + box.height / 2], box };
+}
+
+const step = (page, ticks) => page.evaluate((count) => window.zaptrail.step(count), ticks);
+
+// The shortest walk from the chick to the goal in the sim's picture of the level, as the
+// directions of its steps.
+async function walkToGoal(seed, level) {
+  const { stdout } = await execFileAsync(simPath, ["level", String(seed), String(level)]);
+  const lines = stdout.split("\n");
+  const [px, py] = lines.find((line) => line.startsWith("player ")).split(" ").slice(1).map(Number);
+  const [gx, gy] = lines.find((line) => line.startsWith("goal ")).split(" ").slice(1, 3).map(Number);
+  const rows = lines.slice(lines.findIndex((line) => line.startsWith("#")));
+  const free = (x, y) => rows[y] !== undefined && rows[y][x] !== undefined && rows[y][x] !== "#";
+  const moves = [["Up", 0, -1], ["Right", 1, 0], ["Down", 0, 1], ["Left", -1, 0]];
+  const from = new Map([[`${px},${py}`, null]]);
+  const queue = [[px, py]];
+  while (queue.length > 0 && !from.has(`${gx},${gy}`)) {
+    const [x, y] = queue.shift();
+    for (const [name, dx, dy] of moves) {
+      const key = `${x + dx},${y + dy}`;
+      if (free(x + dx, y + dy) && !from.has(key)) {
+        from.set(key, [`${x},${y}`, name]);
+        queue.push([x + dx, y + dy]);
+      }
+    }
+  }
+  const path = [];
+  for (let at = `${gx},${gy}`; from.get(at); at = from.get(at)[0]) path.unshift(from.get(at)[1]);
+  assert.ok(path.length > 0, "the goal can be reached");
+  return path;
+}
+
+// Whether two boxes share any area.
+const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+
+describe("touch controls", { timeout: kTimeout * 4 }, () => {
+  test("on a phone: five named buttons of at least 44 px, and level 0 of 1700000000 is cleared " +
+       "by touch alone", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=1700000000&ticks=manual`, 390, 844, true);
+    const controls = {};
+    for (const name of ["Left", "Right", "Up", "Down", "Fire"]) {
+      controls[name] = await control(page, name);
+      assert.ok(controls[name].box.width >= 44 && controls[name].box.height >= 44, name);
+    }
+    // The play field beside the controls, none over another.
+    const field = await page.$eval("#play-field", (canvas) => canvas.getBoundingClientRect().toJSON());
+    for (const { box } of Object.values(controls)) {
+      assert.ok(!overlap(field, { left: box.x, top: box.y, right: box.x + box.width, bottom: box.y + box.height }));
+    }
+    assert.match(await page.$eval("#start-hint", (hint) => hint.textContent), /Tap Fire/);
+    const touch = await fingers(page);
+    await touch.press(1, controls.Fire.centre);
+    await step(page, 9);
+    await touch.lift(1);
+    // Each step of the way held for one tick, as a thumb resting on the button.
+    for (const direction of await walkToGoal(1700000000, 0)) {
+      await touch.press(0, controls[direction].centre);
+      await step(page, 1);
+      await touch.lift(0);
+    }
+    await step(page, 2);
+    assert.match(await page.evaluate(() => window.zaptrail.bestTimes()), /^[0-9]+\r\n$/, "level 0 cleared");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  test("on a tablet: walking and firing at once with two thumbs, a diagonal by sliding, and a " +
+       "sideways swipe over the play field leaves the page where it is", async () => {
+    const url = `${served.url}?seed=5&ticks=manual`;
+    const { page, errors } = await openSized(url, 820, 1180, true);
+    const right = await control(page, "Right");
+    const fire = await control(page, "Fire");
+    const touch = await fingers(page);
+    await touch.press(0, right.centre);
+    await touch.press(1, fire.centre);
+    await step(page, 12);
+    await touch.lift(1);
+    // The pad's thumb slides from Right to between Right and Down: both held.
+    const down = await control(page, "Down");
+    await touch.move(0, [right.centre[0], down.centre[1]]);
+    await step(page, 3);
+    await touch.lift(0);
+    const lines = [...Array(12).fill("RF"), "RD", "RD", "RD"];
+    assert.ok((await canvasRgb(page)).rgb.equals((await simSnapshot(5, lines)).picture.rgb),
+              "the canvas is the sim's picture for the same keys");
+
+    const history = await page.evaluate(() => history.length);
+    const field = await page.$eval("#play-field", (canvas) => canvas.getBoundingClientRect().toJSON());
+    const y = field.top + field.height / 2;
+    await touch.press(2, [field.left + 10, y]);
+    for (let x = 30; x <= 310; x += 20) await touch.move(2, [field.left + x, y]);
+    await touch.lift(2);
+    await step(page, 1);
+    assert.deepEqual(await page.evaluate(() => [location.href, history.length, scrollX, scrollY]),
+                     [url, history, 0, 0]);
+    assert.equal(await page.$eval("#ended", (ended) => ended.hidden), true);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
+describe("small windows and the rows under the panels", { timeout: kTimeout * 4 }, () => {
+  test("300 × 200 scrolls to the status lines and the compass; no row covers another, a panel " +
+       "or play again, there or at 390 px", async () => {
+    for (const [width, height] of [[300, 200], [390, 844]]) {
+      const { page, errors } = await openSized(`${served.url}?seed=abc&ticks=manual`, width, height);
+      await playLines(page, ["E"]);
+      const hit = (selector, fromBottom) => page.$eval(selector, (element, below) => {
+        element.scrollIntoView({ block: "end", inline: "end" });
+        const box = element.getBoundingClientRect();
+        const x = Math.floor(box.left + box.width / 2);
+        const y = Math.floor(box.bottom - below);
+        return document.elementFromPoint(x, y) === element;
+      }, fromBottom);
+      // The second status line is the canvas's last 8 rows.
+      assert.equal(await hit("#play-field", 4), true, `${width}: the status lines`);
+      assert.equal(await hit("#compass", 4), true, `${width}: the compass`);
+      assert.equal(await hit("#play-again", 8), true, `${width}: play again`);
+      assert.equal(await hit("#records-load", 8), true, `${width}: load`);
+      const boxes = await page.$$eval("#desk, #bar > p:not([hidden])", (elements) =>
+        elements.map((element) => [element.id, element.getBoundingClientRect().toJSON()]));
+      for (const [i, [first, a]] of boxes.entries()) {
+        for (const [second, b] of boxes.slice(i + 1)) assert.ok(!overlap(a, b), `${width}: ${first} and ${second}`);
+      }
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
+
+  test("an ended run's menu starts another or opens the help, and shows the rest disabled; " +
+       "F1 and F2 work too", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 800, 600);
+    await playLines(page, ["E"]);
+    const items = () => page.$$eval(".menu-item", (elements) =>
+      elements.map((element) => element.getAttribute("aria-disabled") === "true"));
+    assert.deepEqual(await items(), [false, true, true, false, true]);
+    await page.click(".menu-title");
+    await page.$$eval(".menu-item", (elements) => elements[1].click());
+    assert.equal(await page.$eval("#settings-dialog", (dialog) => dialog.open), false);
+    // As on the desktop, a greyed item leaves its menu open; the title closes it.
+    await page.click(".menu-title");
+    const help = served.browser.waitForTarget((target) => target.url().endsWith("/zaptrail-help.html"));
+    await page.keyboard.press("F1");
+    await (await (await help).page())?.close();
+    await page.keyboard.press("F2");
+    assert.equal(await page.$eval("#ended", (ended) => ended.hidden), true);
+    assert.deepEqual(await items(), [false, false, false, false, false]);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
+describe("the keyboard in the page's own controls", { timeout: kTimeout * 2 }, () => {
+  test("Tab goes round the page's controls and never on to the browser; Space presses a " +
+       "focused one and is no fire", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 800, 600);
+    await page.evaluate(() => {
+      window.offered = 0;
+      zaptrailRecords.offerDownload = () => ++window.offered;
+    });
+    const focused = [];
+    for (let i = 0; i < 4; ++i) {
+      await page.keyboard.press("Tab");
+      focused.push(await page.evaluate(() => document.activeElement.id));
+    }
+    assert.deepEqual(focused, ["records-download", "records-load", "touch-toggle", "records-download"]);
+    await page.keyboard.press("Space");
+    assert.equal(await page.evaluate(() => window.offered), 1);
+    // Held over the title screen's ticks, it would have started a level.
+    await page.keyboard.down("Space");
+    await step(page, 10);
+    await page.keyboard.up("Space");
+    assert.ok((await canvasRgb(page)).rgb.equals((await simSnapshot(5, [])).picture.rgb), "still the title");
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
+describe("Escape with a dialog open, on the page's own ticks", { timeout: kTimeout * 2 }, () => {
+  test("a tap between two ticks leaves the run going; held across a tick it ends it, saved", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=5`, 800, 600);
+    await page.keyboard.down("Alt");
+    await page.keyboard.press("Enter");
+    await page.keyboard.up("Alt");
+    const cdp = await page.createCDPSession();
+    const key = (type) => cdp.send("Input.dispatchKeyEvent",
+                                   { type, key: "Escape", code: "Escape", windowsVirtualKeyCode: 27 });
+    const ticks = () => page.evaluate(() => window.zaptrail.ticks());
+    const ticksPass = async (count) => {
+      const from = await ticks();
+      await page.waitForFunction((end) => window.zaptrail.ticks() >= end, { polling: 5 }, from + count);
+    };
+    for (let tap = 0; tap < 10; ++tap) {
+      // Press and release sent together, as a key that is down for no time at all.
+      await Promise.all([key("keyDown"), key("keyUp")]);
+      await ticksPass(2);
+    }
+    assert.equal(await page.$eval("#ended", (ended) => ended.hidden), true);
+    assert.equal(await page.$eval("#settings-dialog", (dialog) => dialog.open), true);
+    await key("keyDown");
+    await page.waitForFunction(() => !document.getElementById("ended").hidden);
+    await key("keyUp");
+    assert.notEqual(await page.evaluate(() => localStorage.getItem("zaptrail.ini")), null);
+    assert.equal(await page.$eval("#settings-dialog", (dialog) => dialog.open), false);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
