@@ -76,15 +76,7 @@ void TForm9::showEvent(QShowEvent* event) {
 }
 
 QLabel* TForm9::Shown(PlayingLabel label) const {
-  switch (label) {
-    case PlayingLabel::Label1:
-      return Label1;
-    case PlayingLabel::Label2:
-      return Label2;
-    case PlayingLabel::Label4:
-      return Label4;
-  }
-  return nullptr;
+  return PlayingLabelOf(label, Label1, Label2, Label4);
 }
 
 void TForm9::FormShow() {

@@ -35,6 +35,13 @@ enum class PlayingLabel : uint8_t { Label1, Label2, Label4 };
 inline constexpr std::array<PlayingLabel, 3> kPlayingLabels{
     PlayingLabel::Label1, PlayingLabel::Label2, PlayingLabel::Label4};
 
+// The one of a box's Label1, Label2 and Label4 that `label` names.
+template <typename Shown>
+Shown& PlayingLabelOf(PlayingLabel label, Shown& label1, Shown& label2, Shown& label4) {
+  const std::array<Shown*, 3> shown{&label1, &label2, &label4};
+  return *shown[static_cast<size_t>(label)];
+}
+
 // What the label game asks of the box that shows it. Each change answers with the label's width
 // as shown afterwards, which its caption and the box's layout decide.
 class LabelGameView {

@@ -72,15 +72,7 @@ void TForm9::FormShow() {
 }
 
 TForm9::Label& TForm9::Shown(PlayingLabel label) {
-  switch (label) {
-    case PlayingLabel::Label1:
-      return Label1;
-    case PlayingLabel::Label2:
-      return Label2;
-    case PlayingLabel::Label4:
-      return Label4;
-  }
-  return Label1;
+  return PlayingLabelOf(label, Label1, Label2, Label4);
 }
 
 // Labels size themselves to their text.
