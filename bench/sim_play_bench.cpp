@@ -10,6 +10,9 @@
 #include "bench/measured.hpp"
 #include "bench/sim_play_bench.hpp"
 #include "game/tick.hpp"
+#include "session/trail_file.hpp"
+#include "session/trail_input.hpp"
+#include "session/trail_verify.hpp"
 #include "tools/sim/replay.hpp"
 #include "tools/sim/replay_input.hpp"
 
@@ -83,9 +86,39 @@ void SimPlayFloor(benchmark::State& state) {
   }
 }
 
+uint8_t TrailKeys(const std::vector<Key>& keys) {
+  uint8_t bits = 0;
+  for (const Key key : keys) bits = static_cast<uint8_t>(bits | TrailBitOf(key));
+  return bits;
+}
+
+// The same ticks as a trail, proved: the engine's rules without a pixel drawn.
+void VerifyTrailWorkload(benchmark::State& state) {
+  Trail trail;
+  trail.formatVersion = kTrailFormatVersion;
+  trail.gameVersion = kGameVersion;
+  trail.startRandom = kSeed;
+  trail.firstLevel = kReplayLevel;
+  trail.periods = {{0, 32}};
+  std::istringstream lines(RandomKeys());
+  for (std::string line; std::getline(lines, line);) {
+    const uint8_t keys = TrailKeys(HeldKeysFromLine(line));
+    if (!trail.keys.empty() && trail.keys.back().keys == keys) {
+      ++trail.keys.back().ticks;
+    } else {
+      trail.keys.push_back({keys, 1});
+    }
+  }
+  trail.claimed = VerifyTrail(trail).reached;
+  for (auto _ : state) {
+    if (!VerifyTrail(trail).matches) state.SkipWithError("the trail did not verify");
+  }
+}
+
 // Each run replays all ticks, which takes seconds: three repetitions are enough.
 BENCHMARK(SimPlayWorkload)->Name("SimPlay")->Apply(Measured)->Repetitions(3);
 BENCHMARK(SimPlayFloor)->Name("SimPlayEngine")->Apply(Measured)->Repetitions(3);
+BENCHMARK(VerifyTrailWorkload)->Name("VerifyTrail")->Apply(Measured)->Repetitions(3);
 
 }  // namespace
 }  // namespace zaptrail::bench

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/game_record.hpp"
+#include "game/input.hpp"
 #include "game/platform.hpp"
 #include "game/random.hpp"
 #include "game/trace.hpp"
@@ -36,6 +37,10 @@ struct Game {
   // What Escape does, given by the game's owner: the main window's close, which may throw to
   // keep the window open and the rest of the tick unrun. Escape does nothing without one.
   std::function<void()> escape;
+  // False while a trail is proved: the rules never read a pixel back, so nothing is drawn.
+  bool drawsPixels = true;
+  // What the last tick acted on, after the focus rules: kept for the game's trail.
+  InputFlags sampled;
 };
 
 // When set-up probes the joystick: at once, or once the shell has shown its first frame

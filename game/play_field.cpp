@@ -36,6 +36,7 @@ void DiscardPlayField(Game& game) {
 }
 
 void DrawView(Game& game, uint8_t centreTile) {
+  if (!game.drawsPixels) return;
   const GameRecord& record = game.record;
   PixelSurface& field = game.playField;
   const int32_t tile = record.TileSize;

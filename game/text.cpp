@@ -7,7 +7,7 @@ namespace zaptrail {
 
 void PutText(Game& game, int32_t column, int32_t row, std::string_view text) {
   if (game.trace != nullptr) game.trace->Text(column, row, text);
-  PutGlyphs(game.playField, game.sheet, column, row, text);
+  if (game.drawsPixels) PutGlyphs(game.playField, game.sheet, column, row, text);
 }
 
 }  // namespace zaptrail

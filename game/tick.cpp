@@ -35,7 +35,9 @@ void NewGame(Game& game) {
   SetStartSizes(record);
   record.Power = 500;
   SizePlayField(game);
-  game.playField.FillBlack(0, 0, game.playField.Width(), game.playField.Height());
+  if (game.drawsPixels) {
+    game.playField.FillBlack(0, 0, game.playField.Width(), game.playField.Height());
+  }
   PutText(game, 1, 2, "zap trail");
   PutText(game, 1, 4, "lumlum works inc.");
   record.Phase = PhaseTitle;
@@ -64,6 +66,7 @@ void Timer1Timer(Game& game) {
   // after the first frame is still in time until the first tick whose input counts.
   if (record.Phase != PhaseTitle || record.TitleDelay == kTitleTicks) ProbePendingJoystick(game);
   const InputFlags input = SampleInput(game);
+  game.sampled = input;
   switch (record.Phase) {
     case PhaseTitle:
       if (record.TitleDelay != kTitleTicks) {

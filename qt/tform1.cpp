@@ -56,6 +56,7 @@ TForm1::TForm1(const SessionOptions& options)
   measure::WatchFirstFrame(*Image1);
 
   created_ = RunHandler([&] { FormCreate(options); });
+  if (session_.Watching()) setWindowTitle(QtText(kWatchingCaption));
   Image1->FollowPictureSize();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   // Settle the size first: a resize after placing would make the position the client area's

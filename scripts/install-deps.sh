@@ -11,10 +11,12 @@ sets=(run test windows web package sanitize fuzz bench measure format)
 # every other set is `run` or the compiler plus the tools of one kind of check.
 packages_of() {
   local compiler=(build-essential cmake pkg-config)
+  # zaptrail-sim's verify prints JSON: nlohmann-json3-dev, header-only, serves every build of it.
   local game=("${compiler[@]}" qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
-    libfontconfig-dev libsdl2-dev fonts-ipafont-gothic fonts-dejavu-core)
+    nlohmann-json3-dev libfontconfig-dev libsdl2-dev fonts-ipafont-gothic fonts-dejavu-core)
   local display=(xvfb xauth xdotool x11-utils imagemagick)
-  local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev libgtest-dev libgmock-dev)
+  local sanitizers=("${compiler[@]}" clang libclang-rt-14-dev zlib1g-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev)
   case $1 in
     run) echo "${game[@]}" ;;
     test)
@@ -24,8 +26,8 @@ packages_of() {
     # The game under Wine is played with a window manager, as a player's desktop has one.
     windows)
       echo "${compiler[@]}" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
-        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev googletest wine wine64 \
-        fonts-ipafont-gothic unzip python3 openbox "${display[@]}"
+        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev nlohmann-json3-dev \
+        googletest wine wine64 fonts-ipafont-gothic unzip python3 openbox "${display[@]}"
       ;;
     web)
       # npm comes inside some builds of Node.js and conflicts with Debian's npm there.

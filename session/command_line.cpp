@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ctime>
 #include <string_view>
+
+#include "session/daily.hpp"
+#include "session/kept_trails.hpp"
 
 namespace zaptrail {
 namespace {
@@ -32,9 +36,33 @@ uint32_t SeedFrom(const std::string& text) {
 constexpr Option kOptions[] = {
     {"--seed", "N", "seed the mazes with N (0 to 4294967295) instead of the clock",
      [](CommandLine& line, const std::string& value) { line.options.seed = SeedFrom(value); }},
+    {"--daily", "", "play today's trail: the mazes of today's UTC date, the same everywhere",
+     [](CommandLine& line, const std::string&) {
+       line.options.daily = UtcDate(std::time(nullptr));
+     }},
+    {"--watch", "FILE", "watch the game kept in the trail file FILE (also: zaptrail FILE.zaptrail)",
+     [](CommandLine& line, const std::string& value) {
+       if (value.empty()) throw CommandLineError("--watch needs the name of a trail file");
+       line.options.watchFile = value;
+     }},
     {"--help", "", "list these options and end",
      [](CommandLine& line, const std::string&) { line.help = true; }},
 };
+
+// A file given alone, as a file manager or a file dropped on the program passes it.
+bool IsTrailFile(const std::string& argument) {
+  const std::string_view extension = kTrailExtension;
+  return argument.size() > extension.size() && argument[0] != '-' &&
+         argument.compare(argument.size() - extension.size(), extension.size(), extension) == 0;
+}
+
+// Options that choose the mazes in different ways cannot be combined.
+void RequireOneWayToChooseMazes(const SessionOptions& options) {
+  const int ways =
+      (options.seed ? 1 : 0) + (options.daily ? 1 : 0) + (options.watchFile.empty() ? 0 : 1);
+  if (ways > 1)
+    throw CommandLineError("--seed, --daily and --watch each choose the mazes: give one");
+}
 
 const Option* FindOption(std::string_view name) {
   for (const Option& option : kOptions) {
@@ -49,6 +77,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
+    if (IsTrailFile(argument)) {
+      line.options.watchFile = argument;
+      continue;
+    }
     // Both `--seed 7` and `--seed=7`.
     const size_t equals = argument.find('=');
     const std::string name = argument.substr(0, equals);
@@ -68,6 +100,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     option->apply(line, value);
   }
+  RequireOneWayToChooseMazes(line.options);
   return line;
 }
 

@@ -6,10 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include <memory>
+
 #include "game/game.hpp"
 #include "session/halted_dialog.hpp"
 #include "session/records_place.hpp"
 #include "session/tick_period.hpp"
+#include "session/trail.hpp"
+#include "session/trail_input.hpp"
+#include "session/trail_recorder.hpp"
 
 namespace zaptrail {
 
@@ -34,7 +39,13 @@ struct SessionOptions {
   std::string appDir;            // instead of the executable's folder
   std::string userFolder;        // instead of the player's data folder
   JoystickProbeTime probe = JoystickProbeTime::DuringSetUp;
+  // Every game of the run starts on this date's daily seed (--daily).
+  std::optional<TrailDate> daily;
+  // The run watches this trail file instead of playing (--watch): nothing is recorded or saved.
+  std::string watchFile;
 };
+
+class TrailReplay;
 
 // One run of the game as its main window lives it, apart from drawing and events: start-up,
 // ticks, the menu dialogs' halting, and every way the run ends, with its exit status. Each
@@ -46,6 +57,7 @@ class Session {
   using ErrorLine = std::function<void(const std::string& line)>;
   Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
           ErrorLine errorLine = WriteToStandardError);
+  ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -57,7 +69,10 @@ class Session {
 
   // The main window's creation: program folder, records place and file, seed, the game on its
   // title screen, and the tick timer at the design period. Throws the error dialog's message.
+  // A trail to watch is proved first, and refused with a TrailError saying why.
   void Start(const SessionOptions& options);
+  // True while the run watches a trail.
+  bool Watching() const { return watching_ != nullptr; }
 
   // F2: the title screen of a new game, from wherever the game is.
   void NewGame();
@@ -115,7 +130,15 @@ class Session {
   void AskPlayer(const std::string& message);
   void Finish(int status);
   void RestorePhase();
+  void StartWatching(const std::string& path);
+  void WatchTick();
+  // Each game is recorded from the first tick after its NewGame, which this notices.
+  void FollowNewGame();
+  void AfterTick(int32_t levelBefore, bool halted, bool newBest);
+  void KeepTrails();
+  bool Saves() const { return !Watching(); }
 
+  TrailInput input_;
   Game game_;
   RecordsPlace recordsPlace_;
   SessionShell& shell_;
@@ -124,6 +147,14 @@ class Session {
   std::optional<PlayPhase> haltedFrom_;
   bool asking_ = false;
   bool closing_ = false;
+  TrailRecorder recorder_;
+  std::optional<TrailDate> daily_;
+  std::string trailsFolder_;
+  // While watching: the trail, its replay, and the random state the last tick left, which
+  // nothing between ticks may change (the label game in an about box opened meanwhile).
+  std::unique_ptr<Trail> watching_;
+  std::unique_ptr<TrailReplay> replay_;
+  uint32_t watchedRandom_ = 0;
 };
 
 }  // namespace zaptrail

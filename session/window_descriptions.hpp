@@ -52,6 +52,9 @@ inline constexpr DialogFace kDialogFace{"ＭＳ Ｐゴシック", 12};
 // The main window: a fixed single-line frame with a system menu and a minimise box, no maximise
 // box; its client area is the play field the engine draws (240 x 224), with the menu above.
 inline constexpr std::string_view kMainWindowCaption = "zap trail";
+// The main window's caption while the run watches a trail, so that a replay is never taken
+// for a game.
+inline constexpr std::string_view kWatchingCaption = "zap trail - replay";
 // The compass: a tool window, thin frame and small caption, no buttons at all, never closed;
 // its client area is the compass picture (64 x 64).
 inline constexpr std::string_view kCompassCaption = "ｺﾝﾊﾟｽ";

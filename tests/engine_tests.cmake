@@ -14,7 +14,7 @@ add_executable(engine_tests
   "${engine}/records_folder_name_test.cpp" "${engine}/records_import_test.cpp"
   "${engine}/records_place_test.cpp"
   "${engine}/session_test.cpp" "${engine}/shell_rules_test.cpp" "${engine}/surface_test.cpp" "${engine}/tick_test.cpp"
-  "${engine}/view_test.cpp")
+  "${engine}/trail_file_test.cpp" "${engine}/trail_session_test.cpp" "${engine}/view_test.cpp")
 # These need fork, resource limits or permission bits, which Windows has not.
 if(NOT WIN32)
   target_sources(engine_tests PRIVATE "${engine}/level_memory_test.cpp"
@@ -22,5 +22,7 @@ if(NOT WIN32)
 endif()
 target_link_libraries(engine_tests PRIVATE zaptrail_test_helpers GTest::gtest_main)
 
-add_executable(sim_tests "${sim}/replay_test.cpp" "${sim}/large_level_test.cpp")
-target_link_libraries(sim_tests PRIVATE zaptrail_test_helpers zaptrail_sim_core GTest::gtest_main)
+add_executable(sim_tests "${sim}/replay_test.cpp" "${sim}/large_level_test.cpp"
+  "${sim}/verify_command_test.cpp")
+target_link_libraries(sim_tests PRIVATE zaptrail_test_helpers zaptrail_sim_core zaptrail_json
+  GTest::gtest_main)

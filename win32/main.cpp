@@ -50,7 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const FineTimerResolution fineTimers;
 
   zaptrail::TForm1 form1(instance, commandLine.options);
-  if (!form1.Created()) return 0;
+  // A trail refused for watching has been explained in the error dialog; the status says so too.
+  if (!form1.Created()) return commandLine.options.watchFile.empty() ? 0 : 2;
   std::unique_ptr<zaptrail::TForm2> form2;
   std::unique_ptr<zaptrail::TForm9> form9;
   std::unique_ptr<zaptrail::TForm3> form3;

@@ -33,6 +33,7 @@ TForm1::TForm1(HINSTANCE instance, const SessionOptions& options)
       CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
                       kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
   created_ = RunHandlerOf(nullptr, [&] { session_.Start(options); });
+  if (session_.Watching()) SetWindowTextW(window_, Wide(kWatchingCaption).c_str());
   PlayFieldResized();
 }
 

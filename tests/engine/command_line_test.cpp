@@ -2,11 +2,13 @@
 // refused with one line and status 2 before any window opens.
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "session/command_line.hpp"
+#include "session/daily.hpp"
 
 namespace zaptrail {
 namespace {
@@ -27,9 +29,23 @@ TEST(CommandLineTest, RefusesWhatItCannotFollow) {
        {Arguments{"--seed", "4294967296"}, Arguments{"--seed", "99999999999999999999999"},
         Arguments{"--seed", "-1"}, Arguments{"--seed", "+5"}, Arguments{"--seed", "12a"},
         Arguments{"--seed="}, Arguments{"--seed"}, Arguments{"--sed", "5"}, Arguments{"5"},
-        Arguments{"--help=yes"}}) {
+        Arguments{"--help=yes"}, Arguments{"--daily", "--seed", "1"},
+        Arguments{"--watch", "a.zaptrail", "--daily"}, Arguments{"--watch="},
+        Arguments{"trail.txt"}, Arguments{"--daily=2024-01-01"}}) {
     EXPECT_THROW(ParseCommandLine(wrong), CommandLineError) << wrong.front();
   }
+}
+
+TEST(CommandLineTest, TodaysTrailAndAFileToWatchGivenEitherWay) {
+  const std::time_t before = std::time(nullptr);
+  const std::optional<TrailDate> daily = ParseCommandLine({"--daily"}).options.daily;
+  const std::time_t after = std::time(nullptr);
+  ASSERT_TRUE(daily.has_value());
+  EXPECT_TRUE(*daily == UtcDate(before) || *daily == UtcDate(after));
+  EXPECT_EQ(ParseCommandLine({"--watch", "x"}).options.watchFile, "x");
+  // A file manager, or a file dropped on the program, passes the file alone.
+  EXPECT_EQ(ParseCommandLine({"/home/p/best run.zaptrail"}).options.watchFile,
+            "/home/p/best run.zaptrail");
 }
 
 TEST(CommandLineTest, OnlyAMistakeOrTheHelpEndsTheProgram) {

@@ -13,43 +13,18 @@
 
 #include "game/errors.hpp"
 #include "session/session.hpp"
+#include "tests/engine/fake_shell.hpp"
 #include "tests/engine/scratch_directory.hpp"
 #include "tools/sim/scripted_platform.hpp"
 
 namespace zaptrail {
 namespace {
 
+using testing::FakeShell;
 using testing::ReadWholeFile;
 using testing::ScratchDirectory;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
-
-class FakeShell : public SessionShell {
- public:
-  void Stop() override { ticking = false; }
-  bool Start(int32_t periodMs) override {
-    ticking = periodMs != 0;
-    periods.push_back(periodMs);
-    return true;
-  }
-  void EndProgram(int status) override { ended.push_back(status); }
-  void AskQuitWithoutSaving(const std::string& message, std::function<void(bool)> answer) override {
-    questions.push_back(message);
-    if (answerAtOnce) {
-      answer(*answerAtOnce);
-    } else {
-      pending = std::move(answer);
-    }
-  }
-
-  // Empty: the question stays open until the test answers `pending`, as a page would.
-  std::optional<bool> answerAtOnce;
-  std::function<void(bool)> pending;
-  bool ticking = false;
-  std::vector<int32_t> periods;
-  std::vector<int> ended;
-  Lines questions;
-};
 
 // One copy of the game, started from `app`, with `user` as the player's data folder.
 struct Copy {

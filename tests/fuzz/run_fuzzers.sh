@@ -11,10 +11,11 @@ kept=$(cd "$(dirname "$0")" && pwd)/corpus
 [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
 status=0
-for target in records integer sim_input; do
+for target in records integer sim_input trail; do
   case $target in
     integer) max_len=64 ;;
     sim_input) max_len=512 ;;
+    trail) max_len=2048 ;;
     *) max_len=4096 ;;
   esac
   work=$build/fuzz-work/$target

@@ -21,7 +21,10 @@ done
 entry="$prefix/share/applications/zaptrail.desktop"
 [ -f "$entry" ] || fail "no desktop entry"
 desktop-file-validate "$entry" || fail "the desktop entry does not validate"
-grep -qxF "Exec=\"$game/zaptrail\"" "$entry" || fail "the entry does not start $game/zaptrail"
+grep -qxF "Exec=\"$game/zaptrail\" %f" "$entry" || fail "the entry does not start $game/zaptrail"
+grep -qxF "Exec=\"$game/zaptrail\" --daily" "$entry" || fail "the entry has no daily trail"
+mime="$prefix/share/mime/packages/zaptrail.xml"
+grep -qF '<glob pattern="*.zaptrail"/>' "$mime" || fail "no trail file type"
 grep -qxF "Icon=zaptrail" "$entry" || fail "the entry names no icon"
 
 for size in 16 32; do

@@ -6,6 +6,7 @@
 #include "tools/sim/binary_streams.hpp"
 #include "tools/sim/replay.hpp"
 #include "tools/sim/sim_arguments.hpp"
+#include "tools/sim/verify_command.hpp"
 
 int main(int argc, char** argv) {
   zaptrail::UseBinaryStandardStreams();
@@ -16,9 +17,18 @@ int main(int argc, char** argv) {
     std::cerr << zaptrail::kSimUsage << '\n';
     return 2;
   }
-  const int status = parsed->command == zaptrail::SimArguments::Command::Level
-                         ? zaptrail::RunLevel(*parsed, std::cout)
-                         : zaptrail::RunPlay(*parsed, std::cin, std::cout, std::cerr);
+  int status = 0;
+  switch (parsed->command) {
+    case zaptrail::SimArguments::Command::Level:
+      status = zaptrail::RunLevel(*parsed, std::cout);
+      break;
+    case zaptrail::SimArguments::Command::Play:
+      status = zaptrail::RunPlay(*parsed, std::cin, std::cout, std::cerr);
+      break;
+    case zaptrail::SimArguments::Command::Verify:
+      status = zaptrail::RunVerify(*parsed, std::cout, std::cerr);
+      break;
+  }
   // A full disk or a closed output would otherwise lose the replay without a word.
   if (!std::cout.flush()) {
     std::cerr << "zaptrail-sim: cannot write the output" << std::endl;

@@ -19,11 +19,19 @@ std::optional<uint64_t> ParseDecimal(const std::string& text, uint64_t maximum) 
 const char* const kSimUsage =
     "usage: zaptrail-sim level SEED LEVEL\n"
     "       zaptrail-sim play SEED LEVEL [RECORDS] [--snapshot FILE]\n"
+    "       zaptrail-sim verify TRAIL [--json]\n"
     "SEED is 0..4294967295, LEVEL is 0..3000";
 
 std::optional<SimArguments> ParseSimArguments(const std::vector<std::string>& arguments) {
-  std::vector<std::string> positional;
   SimArguments parsed;
+  if (!arguments.empty() && arguments[0] == "verify") {
+    parsed.command = SimArguments::Command::Verify;
+    parsed.json = arguments.size() == 3 && arguments[2] == "--json";
+    if (arguments.size() != (parsed.json ? 3U : 2U)) return std::nullopt;
+    parsed.trailPath = arguments[1];
+    return parsed;
+  }
+  std::vector<std::string> positional;
   for (size_t i = 0; i < arguments.size(); ++i) {
     if (arguments[i] == "--snapshot") {
       if (i + 1 >= arguments.size()) return std::nullopt;

@@ -13,12 +13,14 @@ namespace zaptrail {
 inline constexpr int32_t kMaxReplayLevel = 3000;
 
 struct SimArguments {
-  enum class Command { Level, Play };
+  enum class Command { Level, Play, Verify };
   Command command = Command::Level;
   uint32_t seed = 0;
   int32_t level = 0;
   std::string recordsPath;
   std::string snapshotPath;
+  std::string trailPath;
+  bool json = false;
 };
 
 // Empty when the arguments are missing, not numbers or out of range.
