@@ -7,6 +7,7 @@
 namespace zaptrail::bench {
 
 BenchGame::BenchGame(uint32_t seed) : game(platform, SpriteSheet()) {
+  platform.CloseOnEscape(game);
   SetUpGame(game, seed, {});
 }
 

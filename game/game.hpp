@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,9 @@ struct Game {
   // Keys that went down while the game did not have the keyboard: they count once let go.
   std::array<bool, kKeyCount> keysHeldElsewhere{};
   Trace* trace = nullptr;
+  // What Escape does, given by the game's owner: the main window's close, which may throw to
+  // keep the window open and the rest of the tick unrun. Escape does nothing without one.
+  std::function<void()> escape;
   // False while a trail is proved: the rules never read a pixel back, so nothing is drawn.
   bool drawsPixels = true;
   // What the last tick acted on, after the focus rules: kept for the game's trail.

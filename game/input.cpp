@@ -59,7 +59,7 @@ InputFlags SampleInput(Game& game) {
   if (KeyCounts(game, Key::Right)) flags.heldRight = true;
   if (KeyCounts(game, Key::Down)) flags.heldDown = true;
   if (KeyCounts(game, Key::Left)) flags.heldLeft = true;
-  if (KeyCounts(game, Key::Escape)) platform.CloseMainWindow();
+  if (KeyCounts(game, Key::Escape) && game.escape) game.escape();
   if (KeyCounts(game, Key::Space)) flags.fire = true;
   return flags;
 }

@@ -59,11 +59,6 @@ class Platform {
   // Marks the compass changed; its window shows the new picture at its next ordinary repaint,
   // which may come after this returns.
   virtual void RepaintCompass() = 0;
-
-  // Escape closes the main window: the session saves the records, then ends the program once
-  // the current handler has returned. Throws, leaving the window open, when the records cannot
-  // be saved.
-  virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace zaptrail

@@ -54,8 +54,4 @@ void QtPlatform::RepaintCompass() {
   if (form2_ != nullptr) form2_->RepaintCompass();
 }
 
-void QtPlatform::CloseMainWindow() {
-  form1_.GameSession().CloseFromTick();
-}
-
 }  // namespace zaptrail

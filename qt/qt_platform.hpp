@@ -34,7 +34,6 @@ class QtPlatform : public Platform {
   void PlayFieldResized() override;
   void RepaintPlayField() override;
   void RepaintCompass() override;
-  void CloseMainWindow() override;
 
  private:
   TForm1& form1_;

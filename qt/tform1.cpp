@@ -6,8 +6,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "game/input.hpp"
-#include "game/tick.hpp"
 #include "qt/centre_on_screen.hpp"
 #include "qt/described_widgets.hpp"
 #include "qt/error_dialog.hpp"
@@ -113,7 +111,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(GameState()); });
+  RunHandler([&] { session_.NewGame(); });
 }
 
 void TForm1::Property1Click() {
@@ -191,7 +189,7 @@ void TForm1::showEvent(QShowEvent* event) {
 void TForm1::AfterFirstFrame() {
   // Both start SDL, which takes longer than all the rest of the start-up. No tick needs either
   // before the title screen takes input, nor a cue before a level has started.
-  ProbePendingJoystick(GameState());
+  session_.FirstFrameShown();
   platform_.Cues().StartOpening();
 }
 

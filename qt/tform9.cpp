@@ -16,10 +16,6 @@
 namespace zaptrail {
 namespace {
 
-LabelSpan SpanOf(const QLabel* label) {
-  return {label->x(), label->width()};
-}
-
 void SetTextColour(QLabel* label, const Colour& colour) {
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, QtColour(colour));
@@ -36,7 +32,7 @@ QFont LabelFont(about::LabelFont look) {
 }  // namespace
 
 TForm9::TForm9(RandomSource& random, QWidget* parent)
-    : QDialog(parent), random_(random), openLink_(&QDesktopServices::openUrl) {
+    : QDialog(parent), labelGame_(random, *this), openLink_(&QDesktopServices::openUrl) {
   setWindowTitle(QtText(kAboutCaption));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -79,8 +75,12 @@ void TForm9::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+QLabel* TForm9::Shown(PlayingLabel label) const {
+  return PlayingLabelOf(label, Label1, Label2, Label4);
+}
+
 void TForm9::FormShow() {
-  for (QLabel* label : {Label1, Label2, Label4}) label->move(about::kLabelLeft, label->y());
+  labelGame_.Reset();
 }
 
 void TForm9::Button1Click() {
@@ -101,20 +101,24 @@ void TForm9::Label3Click() {
 }
 
 void TForm9::Label1MouseMove(QLabel* label, int32_t x) {
-  label->move(LabelJump(random_, SpanOf(label), x), label->y());
-  const LabelGameStep step = JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)},
-                                         InSecondStage(Label1->text().toStdString()), width());
-  if (step == LabelGameStep::SecondStage) BeginSecondStage();
-  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
+  for (PlayingLabel playing : kPlayingLabels) {
+    if (Shown(playing) == label) labelGame_.PointerMoved(playing, x);
+  }
 }
 
-void TForm9::BeginSecondStage() {
-  for (QLabel* label : {Label1, Label2, Label4}) {
-    label->move(about::kSecondStage.left, label->y());
-    label->setText(QtText(about::kSecondStage.caption));
-    label->adjustSize();
-    SetTextColour(label, about::kSecondStage.colour);
-  }
+int32_t TForm9::MoveLabel(PlayingLabel label, int32_t left) {
+  QLabel* shown = Shown(label);
+  shown->move(left, shown->y());
+  return shown->width();
+}
+
+int32_t TForm9::ShowSecondStage(PlayingLabel label) {
+  QLabel* shown = Shown(label);
+  shown->move(about::kSecondStage.left, shown->y());
+  shown->setText(QtText(labelGame_.Caption(label)));
+  shown->adjustSize();
+  SetTextColour(shown, about::kSecondStage.colour);
+  return shown->width();
 }
 
 void TForm9::EndTheProgram() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "session/label_game.hpp"
 #include "session/window_descriptions.hpp"
 
 class QLabel;
@@ -18,7 +19,7 @@ class Session;
 // The about box: title, credit line and the support page's link, and the label game hidden in
 // it. Created once and only shown and hidden, so the labels keep their captions, colours and
 // places (all but the lefts that FormShow resets) for the whole run.
-class TForm9 : public QDialog {
+class TForm9 : public QDialog, private LabelGameView {
   Q_OBJECT
 
  public:
@@ -48,10 +49,12 @@ class TForm9 : public QDialog {
 
  private:
   QLabel* AddLabel(const about::LabelDescription& description);
-  void BeginSecondStage();
-  void EndTheProgram();
+  QLabel* Shown(PlayingLabel label) const;
+  int32_t MoveLabel(PlayingLabel label, int32_t left) override;
+  int32_t ShowSecondStage(PlayingLabel label) override;
+  void EndTheProgram() override;
 
-  RandomSource& random_;
+  LabelGame labelGame_;
   LinkOpener openLink_;
   Session* session_ = nullptr;
 

@@ -9,6 +9,18 @@ namespace {
 constexpr int32_t kOutMargin = 4;
 constexpr int32_t kLargestJump = 5;
 
+const about::LabelDescription& DescriptionOf(PlayingLabel label) {
+  static constexpr std::array<const about::LabelDescription*, 3> kDescriptions{
+      &about::kLabel1, &about::kLabel2, &about::kLabel4};
+  return *kDescriptions[static_cast<size_t>(label)];
+}
+
+// Until the box first measures them, the labels are as described.
+LabelSpan DescribedSpan(PlayingLabel label) {
+  const ControlPlace& place = DescriptionOf(label).control.place;
+  return {place.left, place.width};
+}
+
 }  // namespace
 
 int32_t LabelJump(RandomSource& random, LabelSpan label, int32_t x) {
@@ -29,8 +41,40 @@ LabelGameStep JudgeLabels(const std::array<LabelSpan, 3>& labels, bool secondSta
   return secondStage ? LabelGameStep::EndsTheProgram : LabelGameStep::SecondStage;
 }
 
-bool InSecondStage(std::string_view label1Caption) {
-  return label1Caption == about::kSecondStage.caption;
+LabelGame::LabelGame(RandomSource& random, LabelGameView& view)
+    : random_(random),
+      view_(view),
+      spans_{DescribedSpan(PlayingLabel::Label1), DescribedSpan(PlayingLabel::Label2),
+             DescribedSpan(PlayingLabel::Label4)} {}
+
+void LabelGame::Reset() {
+  for (PlayingLabel label : kPlayingLabels) {
+    Span(label) = {about::kLabelLeft, view_.MoveLabel(label, about::kLabelLeft)};
+  }
+}
+
+void LabelGame::PointerMoved(PlayingLabel label, int32_t x) {
+  if (ended_) return;
+  LabelSpan& span = Span(label);
+  span.left = LabelJump(random_, span, x);
+  span.width = view_.MoveLabel(label, span.left);
+  const LabelGameStep step = JudgeLabels(spans_, secondStage_);
+  if (step == LabelGameStep::SecondStage) BeginSecondStage();
+  if (step == LabelGameStep::EndsTheProgram) {
+    ended_ = true;
+    view_.EndTheProgram();
+  }
+}
+
+void LabelGame::BeginSecondStage() {
+  secondStage_ = true;
+  for (PlayingLabel label : kPlayingLabels) {
+    Span(label) = {about::kSecondStage.left, view_.ShowSecondStage(label)};
+  }
+}
+
+std::string_view LabelGame::Caption(PlayingLabel label) const {
+  return secondStage_ ? about::kSecondStage.caption : DescriptionOf(label).control.text;
 }
 
 }  // namespace zaptrail

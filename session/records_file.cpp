@@ -40,6 +40,12 @@ BestTimes LoadRecordsIfPresent(const std::string& path) {
   return RecordsFileExists(path) ? LoadRecords(path) : BestTimes{};
 }
 
+BestTimes RecordsASaveWouldMerge(const std::string& path) {
+  std::string content;
+  if (!RecordsFileExists(path) || !files::ReadWholeFile(path, content)) return {};
+  return ParseRecordLines(content);
+}
+
 void SaveRecords(const BestTimes& bestTimes, const std::string& path) {
   // Read whole, since the file is replaced only once the merge is written; the merge itself goes
   // out a piece at a time.

@@ -14,6 +14,10 @@ bool RecordsFileExists(const std::string& path);
 BestTimes LoadRecords(const std::string& path);
 // The file's best times, or none when there is no file.
 BestTimes LoadRecordsIfPresent(const std::string& path);
+// What a save would merge with: the whole stored text as the save reads it, every line, or none
+// when there is no file or it cannot be read.
+BestTimes RecordsASaveWouldMerge(const std::string& path);
+
 // Merges the list with what the file holds now and replaces the file's content as one step
 // (through a link, if it is one), so a crash or a failed write leaves the old file whole. A
 // character device takes the list as it is. Raises "ﾌｧｲﾙ %s を作成できません" when the new file

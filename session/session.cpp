@@ -7,10 +7,13 @@
 #include "files/file_system.hpp"
 #include "game/errors.hpp"
 #include "game/input.hpp"
+#include "game/records.hpp"
 #include "game/tick.hpp"
 #include "session/close_and_save.hpp"
 #include "session/daily.hpp"
 #include "session/kept_trails.hpp"
+#include "session/records_file.hpp"
+#include "session/records_import.hpp"
 #include "session/trail_file.hpp"
 #include "session/trail_replay.hpp"
 #include "session/trail_verify.hpp"
@@ -57,7 +60,9 @@ Session::Session(Platform& platform, const PixelSurface& spriteSheet, SessionShe
     : input_(&platform),
       game_(input_, spriteSheet),
       shell_(shell),
-      errorLine_(std::move(errorLine)) {}
+      errorLine_(std::move(errorLine)) {
+  game_.escape = [this] { CloseFromTick(); };
+}
 
 Session::~Session() = default;
 
@@ -84,6 +89,14 @@ void Session::Start(const SessionOptions& options) {
                                : options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
   SetUpGame(game_, seed, LoadBestTimes(recordsPlace_), options.probe);
   StartTicks(shell_, kDesignPeriod);
+}
+
+void Session::NewGame() {
+  zaptrail::NewGame(game_);
+}
+
+void Session::FirstFrameShown() {
+  ProbePendingJoystick(game_);
 }
 
 void Session::StartWatching(const std::string& path) {
@@ -251,6 +264,18 @@ void Session::SettingsEnd(DialogResult result, std::string_view periodText) {
 
 void Session::AboutBoxEnds() {
   RestorePhase();
+}
+
+std::string Session::RecordsToExport() const {
+  return FormatRecords(
+      MergeRecords(game_.record.BestTimes, RecordsASaveWouldMerge(SavePath(recordsPlace_))));
+}
+
+std::string Session::ImportRecords(std::string_view content, const std::string& fileName) {
+  BestTimes& bestTimes = game_.record.BestTimes;
+  bestTimes = MergeRecords(bestTimes, ParseImportedRecords(content, fileName));
+  const CloseSave save = SaveBeforeClosing(bestTimes, recordsPlace_, CloseAsker::Nobody);
+  return save.next == AfterSave::Close ? std::string() : save.error;
 }
 
 void Session::EndByLabelGame(const std::function<void(std::function<void()>)>& showBox) {

@@ -74,6 +74,11 @@ class Session {
   // True while the run watches a trail.
   bool Watching() const { return watching_ != nullptr; }
 
+  // F2: the title screen of a new game, from wherever the game is.
+  void NewGame();
+  // The shell has shown its first frame: a joystick probe left for it runs now.
+  void FirstFrameShown();
+
   // One timer event, none once the run is ending. A save that fails under Escape asks the
   // player (below).
   void Tick();
@@ -105,6 +110,15 @@ class Session {
   // back on every path.
   void SettingsEnd(DialogResult result, std::string_view periodText);
   void AboutBoxEnds();
+
+  // The records file's text as a save would write it now: this run's best times merged with what
+  // the records place holds.
+  std::string RecordsToExport() const;
+  // Merges a records file the player brought in (`content`, called `fileName` in messages) into
+  // this run's best times and saves them at once, also once the run has ended, since the next
+  // run starts from what is stored. A file that is no records file throws the error dialog's
+  // message and changes nothing. Returns why the save failed, empty when it did not.
+  std::string ImportRecords(std::string_view content, const std::string& fileName);
 
   // The about box's label game has reached its end. The records are saved first, silently as
   // by a signal (a failure only goes to `errors`); then `showBox` shows "GET ANGRY" and calls the

@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zaptrail {
+#include "session/window_descriptions.hpp"
 
-// The tick period every run starts with, in milliseconds.
-inline constexpr int32_t kDesignPeriod = 32;
+namespace zaptrail {
 
 // The shell's periodic timer as the settings rules see it.
 class PeriodicTimer {

@@ -81,8 +81,4 @@ void TrailInput::RepaintCompass() {
   if (shell_ != nullptr) shell_->RepaintCompass();
 }
 
-void TrailInput::CloseMainWindow() {
-  if (shell_ != nullptr) shell_->CloseMainWindow();
-}
-
 }  // namespace zaptrail

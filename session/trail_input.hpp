@@ -37,7 +37,6 @@ class TrailInput : public Platform {
   void PlayFieldResized() override;
   void RepaintPlayField() override;
   void RepaintCompass() override;
-  void CloseMainWindow() override;
 
  private:
   Platform* shell_;

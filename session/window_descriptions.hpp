@@ -4,6 +4,8 @@
 // texts, the menu with its access keys and shortcuts, and the few rules the windows follow
 // themselves. A shell builds its widgets or controls from these and writes none of them again.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -147,13 +149,36 @@ void RunMenuCommand(MainWindow& form1, MenuCommand command) {
 // The help F1 opens, a file beside the executable.
 inline constexpr std::string_view kHelpFileName = "zaptrail-help.html";
 
+// The tick period every run starts with, in milliseconds, which the settings dialog first shows.
+inline constexpr int32_t kDesignPeriod = 32;
+
+// A positive number's decimal digits, made while compiling, for a caption that shows a number
+// kept elsewhere.
+template <int32_t kNumber>
+struct DecimalCaption {
+  static_assert(kNumber > 0);
+  static constexpr size_t kLength = [] {
+    size_t length = 0;
+    for (int32_t rest = kNumber; rest > 0; rest /= 10) ++length;
+    return length;
+  }();
+  static constexpr std::array<char, kLength> kDigits = [] {
+    std::array<char, kLength> digits{};
+    int32_t rest = kNumber;
+    for (size_t i = kLength; i-- > 0; rest /= 10) digits[i] = static_cast<char>('0' + rest % 10);
+    return digits;
+  }();
+  static constexpr std::string_view kText{kDigits.data(), kLength};
+};
+
 // ---- The settings dialog: fixed frame with a close box, centred at every showing. Declared,
 // created and tabbed in this order; the labels take no focus, nor do the spin arrows.
 namespace settings {
 
 inline constexpr ClientSize kClient{201, 86};
 inline constexpr ControlDescription kLabel1{"Label1", {8, 8, 27, 12}, "ｳｪｲﾄ"};
-inline constexpr ControlDescription kEdit1{"Edit1", {39, 4, 66, 20}, "32"};
+inline constexpr ControlDescription kEdit1{
+    "Edit1", {39, 4, 66, 20}, DecimalCaption<kDesignPeriod>::kText};
 inline constexpr ControlDescription kLabel2{"Label2", {128, 8, 41, 12}, "ﾐﾘｾｺﾝﾄﾞ"};
 inline constexpr ControlDescription kUpDown1{"UpDown1", {105, 4, 15, 20}, ""};
 inline constexpr ControlDescription kCheckBox1{"CheckBox1", {16, 32, 97, 17}, "ｻｳﾝﾄﾞ出力"};
@@ -171,7 +196,7 @@ struct UpDownRange {
   int32_t increment;
   int32_t position;
 };
-inline constexpr UpDownRange kPeriodRange{16, 30000, 16, 32};
+inline constexpr UpDownRange kPeriodRange{16, 30000, 16, kDesignPeriod};
 
 // One click of the spin arrows, or Up (+1) or Down (-1) in the text box: steps the number shown,
 // decimal or hexadecimal, or the last position when the text is no number; stops at the limits

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "game/records.hpp"
-#include "game/tick.hpp"
 #include "session/run_handler.hpp"
 #include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
@@ -125,7 +124,7 @@ void TForm1::RunEndedCommand(zaptrail::MenuCommand command) {
 }
 
 void TForm1::Reset1Click() {
-  RunHandler([&] { NewGame(GameState()); });
+  RunHandler([&] { session_->NewGame(); });
 }
 
 void TForm1::Property1Click() {

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "game/errors.hpp"
-#include "session/label_game.hpp"
 #include "session/session.hpp"
 #include "web/about_page.hpp"
 #include "web/page.hpp"
@@ -12,27 +11,26 @@
 namespace zaptrail {
 namespace {
 
-LabelSpan SpanOf(const auto& label) {
-  return {label.left, label.width};
+// The page knows the labels by their place in the box's declaration order.
+constexpr int32_t kLabel3Index = 2;
+
+int32_t IndexOf(PlayingLabel label) {
+  constexpr int32_t kIndices[] = {0, 1, 3};
+  return kIndices[static_cast<size_t>(label)];
 }
 
 }  // namespace
 
 TForm9::TForm9(TForm1& form1, Session& session, RandomSource& random)
-    : form1_(form1), session_(session), random_(random) {
+    : form1_(form1), session_(session), labelGame_(random, *this) {
   page::BuildAboutBox(kAboutCaption, about::kClient, kDialogFace);
-  Label1 = AddLabel(0, about::kLabel1, false);
-  Label2 = AddLabel(1, about::kLabel2, false);
-  Label3 = AddLabel(2, about::kLabel3, true);
-  Label4 = AddLabel(3, about::kLabel4, false);
+  // Measured at each showing: a box that is not showing has no layout. Only the link takes
+  // the hand pointer and a click.
+  page::AddAboutLabel(0, about::kLabel1, false);
+  page::AddAboutLabel(1, about::kLabel2, false);
+  page::AddAboutLabel(kLabel3Index, about::kLabel3, true);
+  page::AddAboutLabel(3, about::kLabel4, false);
   page::AddAboutButton(about::kButton1);
-}
-
-TForm9::Label TForm9::AddLabel(int32_t index, const about::LabelDescription& description,
-                               bool link) {
-  page::AddAboutLabel(index, description, link);
-  // Measured at each showing: a box that is not showing has no layout.
-  return {index, std::string(description.control.text), description.control.place.left, 0};
 }
 
 void TForm9::ShowModal(std::function<void()> ended) {
@@ -43,10 +41,7 @@ void TForm9::ShowModal(std::function<void()> ended) {
 }
 
 void TForm9::FormShow() {
-  for (Label* label : {&Label1, &Label2, &Label4}) {
-    label->left = about::kLabelLeft;
-    label->width = page::SetAboutLabel(label->index, label->left, label->caption);
-  }
+  labelGame_.Reset();
 }
 
 void TForm9::Button1Click() {
@@ -67,56 +62,45 @@ void TForm9::EndShowing() {
 }
 
 void TForm9::LabelMouseMove(int32_t index, int32_t x) {
-  if (!showing_ || ending_) return;
-  if (index == Label3.index) {
+  if (!showing_) return;
+  if (index == kLabel3Index) {
     Label3MouseMove();
-  } else if (index == Label1.index) {
-    Label1MouseMove(Label1, x);
-  } else if (index == Label2.index) {
-    Label1MouseMove(Label2, x);
-  } else if (index == Label4.index) {
-    Label1MouseMove(Label4, x);
+    return;
+  }
+  for (PlayingLabel label : kPlayingLabels) {
+    if (IndexOf(label) == index) labelGame_.PointerMoved(label, x);
   }
 }
 
 void TForm9::Label3MouseMove() {
-  page::SetAboutLabelColour(Label3.index, about::kLinkHoverColour);
+  page::SetAboutLabelColour(kLabel3Index, about::kLinkHoverColour);
 }
 
 void TForm9::FormMouseMove() {
-  if (showing_) page::SetAboutLabelColour(Label3.index, about::kLabel3.colour);
+  if (showing_) page::SetAboutLabelColour(kLabel3Index, about::kLabel3.colour);
 }
 
 void TForm9::Label3Click() {
   // The desktop says nothing when no browser starts; a page that the browser refuses a new tab
   // tells the player why nothing opened.
-  if (showing_ && !page::OpenInNewTab(Label3.caption)) {
-    form1_.ShowError(ErrorDialogText(CannotOpenAddressMessage(Label3.caption)), false);
+  const std::string address(about::kLabel3.control.text);
+  if (showing_ && !page::OpenInNewTab(address)) {
+    form1_.ShowError(ErrorDialogText(CannotOpenAddressMessage(address)), false);
   }
 }
 
-// The label game: the hovered label jumps away from the pointer, and all three out of the box
-// end a stage.
-void TForm9::Label1MouseMove(Label& label, int32_t x) {
-  label.left = LabelJump(random_, SpanOf(label), x);
-  page::SetAboutLabel(label.index, label.left, label.caption);
-  const LabelGameStep step =
-      JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)}, InSecondStage(Label1.caption));
-  if (step == LabelGameStep::SecondStage) BeginSecondStage();
-  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
+int32_t TForm9::MoveLabel(PlayingLabel label, int32_t left) {
+  return page::SetAboutLabel(IndexOf(label), left, labelGame_.Caption(label));
 }
 
-void TForm9::BeginSecondStage() {
-  for (Label* label : {&Label1, &Label2, &Label4}) {
-    label->left = about::kSecondStage.left;
-    label->caption = std::string(about::kSecondStage.caption);
-    label->width = page::SetAboutLabel(label->index, label->left, label->caption);
-    page::SetAboutLabelColour(label->index, about::kSecondStage.colour);
-  }
+int32_t TForm9::ShowSecondStage(PlayingLabel label) {
+  const int32_t width =
+      page::SetAboutLabel(IndexOf(label), about::kSecondStage.left, labelGame_.Caption(label));
+  page::SetAboutLabelColour(IndexOf(label), about::kSecondStage.colour);
+  return width;
 }
 
 void TForm9::EndTheProgram() {
-  ending_ = true;
   session_.EndByLabelGame([this](std::function<void()> dismissed) {
     const std::string angry(about::kEndingMessage);
     form1_.ShowMessageBox(angry, angry, [this, dismissed = std::move(dismissed)] {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "session/label_game.hpp"
 #include "session/window_descriptions.hpp"
 
 namespace zaptrail {
@@ -16,7 +17,7 @@ class TForm1;
 // Made once a run and only shown and hidden, so the labels keep their captions, colours and
 // places (all but the lefts FormShow resets) for the whole run. A page cannot wait for a dialog,
 // so a showing ends by calling the function it began with.
-class TForm9 {
+class TForm9 : private LabelGameView {
  public:
   TForm9(TForm1& form1, Session& session, RandomSource& random);
   TForm9(const TForm9&) = delete;
@@ -36,32 +37,17 @@ class TForm9 {
   void Label3Click();
 
  private:
-  struct Label {
-    int32_t index;
-    std::string caption;
-    int32_t left;
-    int32_t width;
-  };
-  // `link` gives the label the hand pointer and a click.
-  Label AddLabel(int32_t index, const about::LabelDescription& description, bool link);
-  void Label1MouseMove(Label& label, int32_t x);
   void Label3MouseMove();
-  void BeginSecondStage();
-  void EndTheProgram();
+  int32_t MoveLabel(PlayingLabel label, int32_t left) override;
+  int32_t ShowSecondStage(PlayingLabel label) override;
+  void EndTheProgram() override;
   void EndShowing();
 
   TForm1& form1_;
   Session& session_;
-  RandomSource& random_;
+  LabelGame labelGame_;
   bool showing_ = false;
-  // The last stage's box is up: the labels stay where they are.
-  bool ending_ = false;
   std::function<void()> ended_;
-
-  Label Label1;
-  Label Label2;
-  Label Label3;
-  Label Label4;
 };
 
 }  // namespace zaptrail

@@ -83,8 +83,4 @@ void WebPlatform::SetWindowTop(int32_t top) {
   page::ShiftMainPanel(left_ - kMainWindowStartLeft, top_ - kMainWindowStartTop);
 }
 
-void WebPlatform::CloseMainWindow() {
-  form1_.GameSession().CloseFromTick();
-}
-
 }  // namespace zaptrail

@@ -56,7 +56,6 @@ class WebPlatform : public Platform {
   void PlayFieldResized() override {}
   void RepaintPlayField() override { playFieldChanged_ = true; }
   void RepaintCompass() override { compassChanged_ = true; }
-  void CloseMainWindow() override;
 
  private:
   TForm1& form1_;

@@ -1,7 +1,6 @@
 #include "win32/tform1.hpp"
 
 #include "files/wide_text.hpp"
-#include "game/tick.hpp"
 #include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/desktop_open.hpp"
@@ -86,7 +85,7 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::Reset1Click() {
-  RunHandlerOf(window_, [&] { NewGame(GameState()); });
+  RunHandlerOf(window_, [&] { session_.NewGame(); });
 }
 
 void TForm1::Property1Click() {

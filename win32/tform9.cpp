@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "files/wide_text.hpp"
-#include "game/random.hpp"
 #include "session/session.hpp"
 #include "session/window_descriptions.hpp"
 #include "win32/desktop_open.hpp"
@@ -20,10 +19,6 @@ COLORREF ColourRef(const Colour& colour) {
   return RGB(colour.red, colour.green, colour.blue);
 }
 
-LabelSpan SpanOf(const auto& label) {
-  return {label.left, label.width};
-}
-
 RECT Area(const auto& label) {
   return {label.left, label.top, label.left + label.width, label.top + label.height};
 }
@@ -35,7 +30,7 @@ bool Inside(const auto& label, POINT at) {
 
 }  // namespace
 
-TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : random_(random) {
+TForm9::TForm9(HINSTANCE instance, HWND owner, RandomSource& random) : labelGame_(random, *this) {
   dialogFont_ = CreateDialogFont();
   titleFont_ = CreateDialogFont(true, false);
   linkFont_ = CreateDialogFont(false, true);
@@ -79,8 +74,11 @@ DialogResult TForm9::ShowModal(HWND owner) {
 }
 
 void TForm9::FormShow() {
-  for (Label* label : {&Label1, &Label2, &Label4}) label->left = about::kLabelLeft;
-  InvalidateRect(window_, nullptr, TRUE);
+  labelGame_.Reset();
+}
+
+TForm9::Label& TForm9::Shown(PlayingLabel label) {
+  return PlayingLabelOf(label, Label1, Label2, Label4);
 }
 
 // Only the label's own area is redrawn, so the rest of the box, its button above all, is never
@@ -111,11 +109,11 @@ void TForm9::Paint() {
   EndPaint(window_, &paint);
 }
 
-TForm9::Label* TForm9::LabelAt(POINT at) {
-  for (Label* label : {&Label1, &Label2, &Label4}) {
-    if (Inside(*label, at)) return label;
+std::optional<PlayingLabel> TForm9::LabelAt(POINT at) {
+  for (PlayingLabel label : kPlayingLabels) {
+    if (Inside(Shown(label), at)) return label;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 bool TForm9::OverLink(POINT at) {
@@ -123,9 +121,9 @@ bool TForm9::OverLink(POINT at) {
 }
 
 void TForm9::MouseMove(POINT at) {
-  Label* label = LabelAt(at);
-  if (label != nullptr && !OverLink(at)) {
-    Label1MouseMove(*label, at.x - label->left);
+  const std::optional<PlayingLabel> label = LabelAt(at);
+  if (label && !OverLink(at)) {
+    labelGame_.PointerMoved(*label, at.x - Shown(*label).left);
     return;
   }
   const COLORREF colour = ColourRef(OverLink(at) ? about::kLinkHoverColour : about::kLabel3.colour);
@@ -134,25 +132,23 @@ void TForm9::MouseMove(POINT at) {
   Repaint(Label3);
 }
 
-void TForm9::Label1MouseMove(Label& label, int32_t x) {
-  Repaint(label);
-  label.left = LabelJump(random_, SpanOf(label), x);
-  Repaint(label);
-  const LabelGameStep step =
-      JudgeLabels({SpanOf(Label1), SpanOf(Label2), SpanOf(Label4)}, InSecondStage(Label1.caption));
-  if (step == LabelGameStep::SecondStage) BeginSecondStage();
-  if (step == LabelGameStep::EndsTheProgram) EndTheProgram();
+int32_t TForm9::MoveLabel(PlayingLabel label, int32_t left) {
+  Label& shown = Shown(label);
+  Repaint(shown);
+  shown.left = left;
+  Repaint(shown);
+  return shown.width;
 }
 
-void TForm9::BeginSecondStage() {
-  for (Label* label : {&Label1, &Label2, &Label4}) {
-    Repaint(*label);
-    label->left = about::kSecondStage.left;
-    label->caption = std::string(about::kSecondStage.caption);
-    label->colour = ColourRef(about::kSecondStage.colour);
-    Resize(*label);
-    Repaint(*label);
-  }
+int32_t TForm9::ShowSecondStage(PlayingLabel label) {
+  Label& shown = Shown(label);
+  Repaint(shown);
+  shown.left = about::kSecondStage.left;
+  shown.caption = std::string(labelGame_.Caption(label));
+  shown.colour = ColourRef(about::kSecondStage.colour);
+  Resize(shown);
+  Repaint(shown);
+  return shown.width;
 }
 
 void TForm9::EndTheProgram() {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <array>
+#include <optional>
 #include <string>
 
 #include "session/label_game.hpp"
@@ -16,7 +16,7 @@ class Session;
 // The about box: title, credit line and the support page's link, and the label game hidden in
 // it. The labels are drawn by the box itself, so it sees every mouse move over them. Created
 // once and only shown and hidden, so the labels keep their captions, colours and places.
-class TForm9 {
+class TForm9 : private LabelGameView {
  public:
   TForm9(HINSTANCE instance, HWND owner, RandomSource& random);
   ~TForm9();
@@ -43,17 +43,18 @@ class TForm9 {
   void FormShow();
   void Paint();
   void MouseMove(POINT at);
-  void Label1MouseMove(Label& label, int32_t x);
   void Label3Click();
-  void BeginSecondStage();
-  void EndTheProgram();
+  Label& Shown(PlayingLabel label);
+  int32_t MoveLabel(PlayingLabel label, int32_t left) override;
+  int32_t ShowSecondStage(PlayingLabel label) override;
+  void EndTheProgram() override;
   Label LabelFrom(const about::LabelDescription& description);
   void Resize(Label& label);
   void Repaint(const Label& label);
-  Label* LabelAt(POINT at);
+  std::optional<PlayingLabel> LabelAt(POINT at);
   bool OverLink(POINT at);
 
-  RandomSource& random_;
+  LabelGame labelGame_;
   Session* session_ = nullptr;
   HFONT dialogFont_ = nullptr;
   HFONT titleFont_ = nullptr;

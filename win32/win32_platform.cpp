@@ -115,8 +115,4 @@ void Win32Platform::RepaintCompass() {
   if (form2_ != nullptr) form2_->RepaintCompass();
 }
 
-void Win32Platform::CloseMainWindow() {
-  form1_.GameSession().CloseFromTick();
-}
-
 }  // namespace zaptrail

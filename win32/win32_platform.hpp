@@ -30,7 +30,6 @@ class Win32Platform : public Platform {
   void PlayFieldResized() override;
   void RepaintPlayField() override;
   void RepaintCompass() override;
-  void CloseMainWindow() override;
 
  private:
   TForm1& form1_;

@@ -29,7 +29,6 @@ namespace fs = std::filesystem;
 // One copy of the game, started from `app`, with `user` as the player's data folder.
 struct Copy {
   Copy(const std::string& app, const std::string& user) {
-    platform.onClose = [this] { session.CloseFromTick(); };
     SessionOptions options;
     options.seed = 1;
     options.appDir = app;
@@ -100,6 +99,24 @@ TEST_F(SessionTest, EveryEndingSavesThenEndsOnceWithStatusZero) {
     EXPECT_EQ(run.shell.ended, std::vector<int>{0});
     EXPECT_FALSE(fs::exists(user));
   }
+}
+
+// A records file brought in or taken out of the page merges level by level with the run and
+// with storage, is saved at once even after the run has ended, and is refused whole when it is
+// no records file.
+TEST_F(SessionTest, RecordsComeInAndGoOutMergedLevelByLevel) {
+  { std::ofstream(RecordsIn(app), std::ios::binary) << "30\r\n\r\n9\r\n"; }
+  Copy run(app, user);
+  run.game().record.BestTimes = {"40", "50"};
+  EXPECT_EQ(run.session.RecordsToExport(), "30\r\n50\r\n9\r\n");
+
+  EXPECT_THROW(run.session.ImportRecords("20\r\nno time\r\n", "picked.ini"), GameError);
+  EXPECT_EQ(run.game().record.BestTimes, (Lines{"40", "50"}));
+
+  run.Tick({Key::Escape});
+  ASSERT_EQ(run.shell.ended, std::vector<int>{0});
+  EXPECT_EQ(run.session.ImportRecords("20\r\n60\r\n", "picked.ini"), "");
+  EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "20\r\n50\r\n9\r\n");
 }
 
 // Neither folder takes the file: the player decides.

@@ -1,6 +1,7 @@
 // The rules both desktop shells share: the settings period, the label game and the error dialog.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -78,6 +79,63 @@ TEST(ShellRules, LabelGameStages) {
   EXPECT_EQ(JudgeLabels({in, out, out}, true), LabelGameStep::GoesOn);
   EXPECT_EQ(JudgeLabels({out, out, out}, false), LabelGameStep::SecondStage);
   EXPECT_EQ(JudgeLabels({out, out, out}, true), LabelGameStep::EndsTheProgram);
+}
+
+// A box whose labels are 30 pixels wide whatever they say.
+class FakeLabelBox : public LabelGameView {
+ public:
+  int32_t MoveLabel(PlayingLabel label, int32_t left) override {
+    lefts[static_cast<size_t>(label)] = left;
+    return 30;
+  }
+  int32_t ShowSecondStage(PlayingLabel label) override {
+    ++recaptioned;
+    return MoveLabel(label, about::kSecondStage.left);
+  }
+  void EndTheProgram() override { ++ends; }
+
+  // Hovers each playing label at its left edge until it is out or the stage changes.
+  void PushOut(LabelGame& game, bool stopAtStage) {
+    const bool stage = game.InSecondStage();
+    for (PlayingLabel label : kPlayingLabels) {
+      while (lefts[static_cast<size_t>(label)] < about::kClient.width - 4 && ends == 0) {
+        game.PointerMoved(label, 0);
+        if (stopAtStage && game.InSecondStage() != stage) return;
+      }
+    }
+  }
+
+  std::array<int32_t, 3> lefts{8, 8, 8};
+  int32_t recaptioned = 0;
+  int32_t ends = 0;
+};
+
+TEST(ShellRules, LabelGameKeepsItsStageAcrossShowingsAndEndsOnce) {
+  RandomSource random;
+  random.Seed(3);
+  FakeLabelBox box;
+  LabelGame game(random, box);
+  game.Reset();
+  box.PushOut(game, true);
+  ASSERT_TRUE(game.InSecondStage());
+  EXPECT_EQ(box.recaptioned, 3);
+  EXPECT_EQ(box.lefts, (std::array<int32_t, 3>{18, 18, 18}));
+  EXPECT_EQ(game.Caption(PlayingLabel::Label2), "Get Angry");
+
+  // A new showing puts the labels back but keeps the stage.
+  game.PointerMoved(PlayingLabel::Label4, 0);
+  game.Reset();
+  EXPECT_EQ(box.lefts, (std::array<int32_t, 3>{8, 8, 8}));
+  EXPECT_TRUE(game.InSecondStage());
+  box.PushOut(game, false);
+  EXPECT_EQ(box.ends, 1);
+  EXPECT_TRUE(game.Ended());
+
+  // Once ended, no label moves and no draw is taken.
+  const uint32_t state = random.State();
+  game.PointerMoved(PlayingLabel::Label1, 0);
+  EXPECT_EQ(random.State(), state);
+  EXPECT_EQ(box.ends, 1);
 }
 
 TEST(ShellRules, ErrorDialogTextAndTitle) {

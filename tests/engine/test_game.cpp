@@ -34,7 +34,9 @@ uint32_t GlyphColour(uint8_t byte) {
   return RgbColour(0, byte, 0x80);
 }
 
-TestGame::TestGame() : sheet(MakeSheet()), game(platform, sheet), record(game.record) {}
+TestGame::TestGame() : sheet(MakeSheet()), game(platform, sheet), record(game.record) {
+  platform.CloseOnEscape(game);
+}
 
 void TestGame::SetUp(uint32_t seed) {
   SetUpGame(game, seed, {});

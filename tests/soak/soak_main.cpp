@@ -48,6 +48,7 @@ bool PlayRun(int32_t level, int32_t run, int32_t ticks, Tally& tally) {
   const uint32_t seed = RunSeed(level, run);
   ScriptedPlatform platform;
   Game game(platform, SpriteSheet());
+  platform.CloseOnEscape(game);
   StartAtLevel(game, seed, level);
   GameRecord& record = game.record;
   HeldKeyScript keys(seed);

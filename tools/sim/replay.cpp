@@ -59,6 +59,7 @@ int RunPlay(const SimArguments& arguments, std::istream& in, std::ostream& out, 
 
   PrintingTrace trace(out);
   game.trace = &trace;
+  platform.CloseOnEscape(game);
   platform.onClose = [&] {
     if (!arguments.recordsPath.empty()) {
       try {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/platform.hpp"
+#include "game/game.hpp"
 #include "session/window_descriptions.hpp"
 
 namespace zaptrail {
@@ -33,7 +33,11 @@ class ScriptedPlatform : public Platform {
   void RepaintPlayField() override { ++repaints; }
   void RepaintCompass() override { ++compassRepaints; }
   // Runs onClose (which may throw and so keep the window open), then marks the window closed.
-  void CloseMainWindow() override;
+  void CloseMainWindow();
+  // Escape in this game closes the scripted main window.
+  void CloseOnEscape(Game& game) {
+    game.escape = [this] { CloseMainWindow(); };
+  }
 
   std::optional<JoystickCaps> joystickCaps;
   std::optional<JoystickState> joystick;
