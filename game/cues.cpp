@@ -12,7 +12,7 @@ void PlayCue(Game& game, uint8_t index) {
   if (!game.platform.SoundSwitchOn()) return;
   if (index >= std::size(kCueFiles)) return;
   if (game.trace != nullptr) game.trace->Cue(index);
-  game.platform.PlaySound(game.appDir + kCueFiles[index]);
+  game.platform.PlaySound(kCueFiles[index]);
 }
 
 }  // namespace zaptrail

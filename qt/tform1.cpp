@@ -138,7 +138,7 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(GameState().appDir + std::string(kHelpFileName));
+  help_->Open(session_.HelpPage());
   help_->show();
   help_->raise();
   help_->activateWindow();

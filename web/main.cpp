@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "game/level.hpp"
 #include "session/records_import.hpp"
 #include "web/dialog_face.hpp"
 #include "web/records_transfer.hpp"
@@ -128,10 +127,7 @@ EMSCRIPTEN_KEEPALIVE double zt_ticks_run() {
 }
 
 EMSCRIPTEN_KEEPALIVE void zt_set_level(int level) {
-  zaptrail::GameRecord& record = form1->GameState().record;
-  if (record.Phase == zaptrail::PhaseTitle && level >= 0 && level <= kLastHookLevel) {
-    zaptrail::SetLevel(record, level);
-  }
+  if (level >= 0 && level <= kLastHookLevel) form1->GameSession().StartTitleAtLevel(level);
 }
 
 }  // extern "C"

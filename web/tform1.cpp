@@ -76,7 +76,7 @@ void TForm1::FormCreate() {
   form9_.reset();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
   // A new run's about box, as the desktop's at start-up: design captions, colours and places.
-  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
+  form9_ = std::make_unique<TForm9>(*this, *session_, session_->LabelGameRandom());
   // The first reading of the gamepads wakes the browser's gamepad service, which the first
   // frame need not wait for: the ticks probe before the title screen takes input.
   SessionOptions options = options_;
@@ -150,7 +150,7 @@ void TForm1::K1Click() {
 }
 
 void TForm1::SearchforHelpOn1Click() {
-  page::OpenInNewTab(GameState().appDir + std::string(kHelpFileName));
+  page::OpenInNewTab(session_->HelpPage());
 }
 
 std::string TForm1::BestTimesText() {

@@ -28,7 +28,7 @@ class TForm1 : private SessionShell {
 
   Session& GameSession() { return *session_; }
   TForm3& Form3() { return form3_; }
-  Game& GameState() { return session_->GameState(); }
+  const Game& GameState() const { return session_->GameState(); }
 
   // Starts a run: the session's start-up, then the first pictures.
   void FormCreate();

@@ -108,8 +108,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  RunHandlerOf(window_,
-               [&] { OpenHelpPage(window_, GameState().appDir + std::string(kHelpFileName)); });
+  RunHandlerOf(window_, [&] { OpenHelpPage(window_, session_.HelpPage()); });
 }
 
 void TForm1::Stop() {
