@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
+#include <optional>
 #include <string_view>
 
 #include "game/records.hpp"
@@ -43,6 +44,14 @@ bool KeyOf(std::string_view code, Key& key) {
     return false;
   }
   return true;
+}
+
+// The browser's name of a key, with Alt held or not, as one of the menu's shortcuts.
+Shortcut ShortcutOf(std::string_view code, bool altHeld) {
+  if (code == "F1") return Shortcut::F1;
+  if (code == "F2") return Shortcut::F2;
+  if (altHeld && (code == "Enter" || code == "NumpadEnter")) return Shortcut::AltEnter;
+  return Shortcut::None;
 }
 
 }  // namespace
@@ -218,19 +227,11 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   }
   // The main window takes no shortcut while one of its dialogs is open.
   if (GameDialogShowing()) return false;
-  if (code == "F2") {
-    if (down && !event.repeat) MenuCommand(MenuCommand::Reset1);
-    return true;
-  }
-  if (code == "F1") {
-    if (down && !event.repeat) SearchforHelpOn1Click();
-    return true;
-  }
-  if (event.altKey && (code == "Enter" || code == "NumpadEnter")) {
-    if (down && !event.repeat) Property1Click();
-    return true;
-  }
-  return false;
+  const std::optional<zaptrail::MenuCommand> command =
+      CommandOfShortcut(ShortcutOf(code, event.altKey));
+  if (!command) return false;
+  if (down && !event.repeat) MenuCommand(*command);
+  return true;
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {
