@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/cues.hpp"
 #include "session/records_import.hpp"
 #include "web/dialog_face.hpp"
 #include "web/records_transfer.hpp"
@@ -102,6 +103,14 @@ EMSCRIPTEN_KEEPALIVE const char* zt_best_times() {
   static std::string text;
   text = form1->BestTimesText();
   return text.c_str();
+}
+
+// The cues' file names, one a line, in the order of their indexes: the page fetches them ahead.
+EMSCRIPTEN_KEEPALIVE const char* zt_cue_files() {
+  static std::string names;
+  names.clear();
+  for (const char* name : zaptrail::CueFiles()) names += std::string(name) + "\n";
+  return names.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void zt_records_download() {

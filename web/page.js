@@ -72,8 +72,8 @@ const zaptrailPage = (() => {
   const cueBuffers = new Map();
   let audio = null;
   let playing = null;
-  function fetchCues() {
-    for (const name of ["TAK.WAV", "CLIA.WAV", "WIN.WAV"]) {
+  function fetchCues(names) {
+    for (const name of names) {
       fetch(name).then((response) => response.ok ? response.arrayBuffer() : null)
           .then((bytes) => {
             if (!bytes) return;
@@ -329,7 +329,7 @@ var Module = {
                      params.get("ticks") === "manual" ? 1 : 0);
     Module.started = true;
     zaptrailPage.fitZoom();
-    zaptrailPage.fetchCues();
+    zaptrailPage.fetchCues(Module.UTF8ToString(Module._zt_cue_files()).split("\n").filter(Boolean));
     // Once the game runs, not on the way to its first picture: the manifest, the icon and the
     // worker that keeps the page for offline play (service_worker.js).
     for (const [rel, href] of [["manifest", "zaptrail.webmanifest"], ["icon", "icon-192.png"],
