@@ -149,6 +149,20 @@ const zaptrailPage = (() => {
   });
   document.getElementById("play-again").addEventListener("click", () => Module._zt_play_again());
 
+  // "&" marks the access key: the character after it, shown underlined. Fills `element` with
+  // the caption so shown and returns that character, empty when there is none.
+  function showAccessKey(element, caption) {
+    const at = caption.indexOf("&");
+    if (at < 0 || at + 1 >= caption.length) {
+      element.replaceChildren(caption);
+      return "";
+    }
+    const key = document.createElement("u");
+    key.textContent = caption[at + 1];
+    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 2));
+    return caption[at + 1];
+  }
+
   // Japanese texts (the captions, most of the dialogs) are read as Japanese, the rest of the page
   // as English.
   function markLanguage(element, text) {
@@ -179,6 +193,7 @@ const zaptrailPage = (() => {
     fetchCues,
     inputInUse,
     markLanguage,
+    showAccessKey,
     showStartHint(onTitle) {
       showStartWith();
       startHint.hidden = !onTitle;
@@ -231,14 +246,7 @@ const zaptrailPage = (() => {
       dialog.querySelector(".message").textContent = text;
       markLanguage(dialog.querySelector(".message"), text);
       const quit = dialog.querySelector(".quit");
-      // "&Q" marks the access key, underlined as on the desktop.
-      const marker = quitButton.indexOf("&");
-      const key = marker < 0 ? "" : quitButton[marker + 1];
-      const underlined = document.createElement("u");
-      underlined.textContent = key;
-      quit.replaceChildren(...(marker < 0 ? [quitButton] : [quitButton.slice(0, marker), underlined,
-                                                            quitButton.slice(marker + 2)]));
-      quit.accessKey = key;
+      quit.accessKey = showAccessKey(quit, quitButton);
       markLanguage(quit, quitButton);
       quit.hidden = quitButton === "";
       dialog.returnValue = "";
