@@ -67,7 +67,6 @@ class TForm1 : private SessionShell {
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
 
-  TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
   bool created_ = false;
