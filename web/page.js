@@ -115,7 +115,7 @@ const zaptrailPage = (() => {
 
   // Tab goes round the page's own controls, or the open dialog's, and never on to the browser.
   function tabbable(scope) {
-    return Array.from(scope.querySelectorAll("button, input, [tabindex]")).filter((element) =>
+    return Array.from(scope.querySelectorAll("button, input, select, a[href], [tabindex]")).filter((element) =>
       element.tabIndex >= 0 && !element.disabled && element.getClientRects().length > 0 &&
       (scope !== document.body || element.closest("dialog") === null));
   }
@@ -186,7 +186,7 @@ const zaptrailPage = (() => {
     // The rows' buttons, lists and play again take Space as a press, not as the game's fire.
     pageControlFocused() {
       const focused = document.activeElement;
-      return focused !== null && bar.contains(focused) && focused.matches("button, input, select");
+      return focused !== null && bar.contains(focused) && focused.matches("button, input, select, a[href]");
     },
     showPicture(canvasId, rgba, width, height) {
       const canvas = document.getElementById(canvasId);

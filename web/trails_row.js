@@ -147,10 +147,15 @@ const zaptrailTrails = (() => {
     }
     const asked = params.get("watch");
     if (asked === null) return { daily, watch: "", bytes: null };
-    const url = new URL(asked, window.location.href);
-    if (url.origin !== window.location.origin) {
-      showNotice(`?watch= takes a trail on this page's own server; ${url.href} is elsewhere, ` +
-                 "so this page plays a new game.");
+    let url = null;
+    try {
+      url = new URL(asked, window.location.href);
+    } catch {
+      // No address at all is no address on this server either.
+    }
+    if (url?.origin !== window.location.origin) {
+      showNotice(`?watch= takes a trail on this page's own server; ${url?.href ?? `"${asked}"`} ` +
+                 "is elsewhere, so this page plays a new game.");
       return { daily, watch: "", bytes: null };
     }
     try {

@@ -181,11 +181,13 @@ describe("the keyboard in the page's own controls", { timeout: kTimeout * 2 }, (
       zaptrailRecords.offerDownload = () => ++window.offered;
     });
     const focused = [];
-    for (let i = 0; i < 4; ++i) {
+    for (let i = 0; i < 6; ++i) {
       await page.keyboard.press("Tab");
       focused.push(await page.evaluate(() => document.activeElement.id));
     }
-    assert.deepEqual(focused, ["records-download", "records-load", "touch-toggle", "records-download"]);
+    // The trails row's list, watch and download wait for a kept trail.
+    assert.deepEqual(focused, ["records-download", "records-load", "trails-open", "daily-link",
+                               "touch-toggle", "records-download"]);
     await page.keyboard.press("Space");
     assert.equal(await page.evaluate(() => window.offered), 1);
     // Held over the title screen's ticks, it would have started a level.
