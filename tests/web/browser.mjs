@@ -211,6 +211,27 @@ export async function simSnapshot(seed, keyLines, level = 0) {
 
 export const execFileAsync = promisify(execFile);
 
+// Runs `start` and waits for the download it begins, in a browser whose downloads `cdp` follows:
+// the name the page gave it, and its file once complete.
+export async function downloadOf(cdp, start) {
+  let name = null;
+  const done = new Promise((resolve) => {
+    const begins = (event) => { name = event.suggestedFilename; };
+    const progresses = (event) => {
+      if (event.state === "inProgress") return;
+      cdp.off("Browser.downloadWillBegin", begins);
+      cdp.off("Browser.downloadProgress", progresses);
+      resolve(event);
+    };
+    cdp.on("Browser.downloadWillBegin", begins);
+    cdp.on("Browser.downloadProgress", progresses);
+  });
+  await start();
+  const { state, filePath } = await done;
+  assert.equal(state, "completed");
+  return { name, filePath };
+}
+
 // The shortest walk from the chick to the goal in the sim's picture of the level, as the
 // directions of its steps.
 export async function walkToGoal(seed, level) {

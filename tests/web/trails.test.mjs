@@ -7,8 +7,8 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, before, describe, test } from "node:test";
 
-import { assertSameField, execFileAsync, kTimeout, launchBrowser, openPage, playLines, serveSite,
-         simPath, simSnapshot, walkToGoal } from "./browser.mjs";
+import { assertSameField, downloadOf, execFileAsync, kTimeout, launchBrowser, openPage, playLines,
+         serveSite, simPath, simSnapshot, walkToGoal } from "./browser.mjs";
 
 // Trails the tests put beside the page on its server, by file name.
 const beside = {};
@@ -67,22 +67,6 @@ describe("a game kept as a trail", { timeout: kTimeout * 6 }, () => {
     await rm(folder, { recursive: true, force: true });
   });
 
-  // The download the trails row's control starts, as the browser saved it.
-  async function download(page) {
-    const done = new Promise((resolve) => {
-      const progresses = (event) => {
-        if (event.state === "inProgress") return;
-        cdp.off("Browser.downloadProgress", progresses);
-        resolve(event);
-      };
-      cdp.on("Browser.downloadProgress", progresses);
-    });
-    await page.click("#trails-download");
-    const { state, filePath } = await done;
-    assert.equal(state, "completed");
-    return filePath;
-  }
-
   test("cleared with the keyboard, downloaded from the trails row, and proved by zaptrail-sim " +
        "with the time the page showed and kept", async () => {
     const { page, errors } = await openPage(context, `${site.url}?seed=${seed}&ticks=manual`);
@@ -110,8 +94,8 @@ describe("a game kept as a trail", { timeout: kTimeout * 6 }, () => {
     assert.equal(kept["zaptrail.ini"], best);
     for (const name of ["last.zaptrail", "level-0.zaptrail"]) {
       await page.select("#trails-kept", name);
-      const file = await download(page);
-      assert.equal(path.basename(file), name);
+      const { name: saved, filePath: file } = await downloadOf(cdp, () => page.click("#trails-download"));
+      assert.equal(saved, name);
       assert.equal(await readFile(file, "latin1"), kept[name]);
       const proof = await verify(file);
       assert.equal(proof.matches, true, proof.difference);
