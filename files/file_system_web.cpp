@@ -3,7 +3,8 @@
 // hold the file's bytes one character per byte, so the content comes back exactly as written.
 // Storage that is missing, full or refused (a private window) makes the calls fail, never throw.
 // A file the player picked or the page fetched is handed to the module by its whole path in
-// Module.handedFiles, in the same form, for the call at hand only; it is read first, never stored.
+// Module.handedFiles, in the same form, until the page hands another; it is read first, never
+// stored.
 
 #include <emscripten/emscripten.h>
 

@@ -48,15 +48,13 @@ const zaptrailTrails = (() => {
   }
   const textBytes = (text) => Uint8Array.from(text, (character) => character.charCodeAt(0) & 0xFF);
 
-  // Calls `use` with `path` while the module finds `bytes` there; with no bytes (a file the
-  // browser could not read) it finds nothing, and says so.
+  // Calls `use` with `path`, where the module finds `bytes` until the next file is handed over:
+  // a watch waits for the run going on to close first. With no bytes (a file the browser could
+  // not read) it finds nothing, and says so. The page's own paths begin with "./", which no
+  // file name or address does.
   function handing(path, bytes, use) {
-    if (bytes) Module.handedFiles.set(path, byteText(bytes));
-    try {
-      return withText(path, use);
-    } finally {
-      Module.handedFiles.delete(path);
-    }
+    Module.handedFiles = new Map(bytes ? [[path, byteText(bytes)]] : []);
+    return withText(path, use);
   }
 
   function stored(name) {

@@ -2,7 +2,7 @@
 // it through ?watch= draws the sim's frames and leaves storage as it was, a tampered trail is
 // refused with its reason before anything plays, and ?daily plays the day's seed in every game.
 import assert from "node:assert/strict";
-import { mkdtemp, readFile, rm } from "node:fs/promises";
+import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { after, before, describe, test } from "node:test";
@@ -103,6 +103,11 @@ describe("a game kept as a trail", { timeout: kTimeout * 6 }, () => {
       // Level 0's best ends at its clearing, the tick after the walk's last step.
       assert.equal(proof.ticks, name === "last.zaptrail" ? lines.length : lines.length - 1, name);
     }
+    // The ended run's row still watches: the chosen trail, from its first tick.
+    await page.click("#trails-watch");
+    await page.waitForFunction(() => document.querySelector("#main-window .caption").textContent.endsWith("replay"));
+    await step(page, 12);
+    await assertSameField(page, seed, lines.slice(0, 12), "level 0's best, watched from the row");
     assert.deepEqual(errors, []);
     await page.close();
   });
@@ -154,6 +159,15 @@ describe("a game kept as a trail", { timeout: kTimeout * 6 }, () => {
       assert.deepEqual(errors, []);
       await page.close();
     }
+    // A file the player opens is refused the same way, by its own name.
+    const { page } = await openPage(context, `${site.url}?ticks=manual`);
+    const picked = path.join(folder, "time.zaptrail");
+    await writeFile(picked, tampered["time.zaptrail"][0]);
+    const [chooser] = await Promise.all([page.waitForFileChooser(), page.click("#trails-open")]);
+    await chooser.accept([picked]);
+    await page.waitForFunction(() => zaptrailTrails.opened === 1);
+    assert.match(await errorText(page) ?? "", /^cannot watch time\.zaptrail: the trail does not hold up: /);
+    await page.close();
     // Only the page's own server, and a trail that is there.
     for (const [asked, notice] of [["http://example.invalid/x.zaptrail", /is elsewhere/],
                                    ["missing.zaptrail", /could not be fetched \(the server answered 404\)/]]) {
