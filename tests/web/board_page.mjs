@@ -129,6 +129,8 @@ test("a daily game finished in the page the board serves is offered, ranked, and
   assert.match(key, /^[0-9a-f]{64}$/);
   assert.ok(!page.url().includes(key));
 
+  // The game's offline worker, now looking after the board's address too, leaves its pages be.
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   await page.goto(`${url}/board`, { waitUntil: "load" });
   const watch = await page.waitForFunction(() => [...document.querySelectorAll("#ranking tr")]
     .find((row) => row.querySelector("td.name")?.textContent === "daily player")?.querySelector("a"));
