@@ -206,6 +206,7 @@ const zaptrailTrails = (() => {
       `Your daily game of ${date}, ${levels} level${levels === 1 ? "" : "s"} cleared:`;
     if (nameField.value === "") nameField.value = stored(kNameItem) ?? "";
     say("");
+    offer.querySelector("button").disabled = false;
     offer.hidden = false;
     if (Module.started) zaptrailPage.fitZoom();
   }
@@ -243,7 +244,8 @@ const zaptrailTrails = (() => {
     } catch (error) {
       say(`The board could not be reached (${error.message}).`, true);
     } finally {
-      button.disabled = false;
+      // A game on the board is sent; a refused one may go again, under another name.
+      button.disabled = offered === null;
     }
   }
   offer.addEventListener("submit", submit);
