@@ -30,7 +30,7 @@ fi
 # the scripted player plays them, each submission a different trail. The first ones fill the day
 # before it is read; the others are what wrk submits, each once.
 seeded=100
-count=${ZAPTRAIL_MEASURE_TRAILS:-4000}
+count=${ZAPTRAIL_MEASURE_TRAILS:-5000}
 echo "measure: playing the daily trails"
 "$daily_trail" --submissions "$scratch" "$count"
 
@@ -62,11 +62,18 @@ echo "== rankings alone: 64 connections, ${seconds} s"
 wrk -t2 -c64 -d"${seconds}s" --latency "$url/api/daily/$today" | grep -E 'Requests/sec|99%|50%|Non-2xx'
 
 # Sixteen submitting connections fill the verifying pool and its queue, so it never idles, and
-# few are turned away; the other 48 read.
+# few are turned away. First alone, then with rankings read beside them on 48 more; each step
+# submits trails of its own, each once.
+half=$(((count - seeded) / 2))
+echo "== submissions alone (16 connections), ${seconds} s"
+SUBMISSIONS="$scratch" FIRST=$((seeded + 1)) LAST=$((seeded + half)) \
+  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" | grep -E 'verified'
+
 echo "== submissions (16 connections) with rankings read beside them (48 connections), ${seconds} s"
-SUBMISSIONS="$scratch" FIRST=$((seeded + 1)) LAST=$count wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" >"$scratch/submit.out" &
+SUBMISSIONS="$scratch" FIRST=$((seeded + half + 1)) LAST=$count \
+  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" >"$scratch/submit.out" &
 submitting=$!
 wrk -t1 -c48 -d"${seconds}s" --latency "$url/api/daily/$today" >"$scratch/read.out"
 wait "$submitting"
-echo "submissions:"; grep -E 'Requests/sec|verified|busy|refused' "$scratch/submit.out"
+echo "submissions:"; grep -E 'verified' "$scratch/submit.out"
 echo "rankings meanwhile:"; grep -E 'Requests/sec|99%|50%' "$scratch/read.out"
