@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -11,8 +12,9 @@ namespace zaptrail::board {
 // Answers to reads about one date each, kept for a second. A game stored through this board
 // makes that date's answers old at once; one stored through another board sharing the database
 // shows within the second. When an answer has grown old, one reader asks the store anew while
-// the others are given the old answer meanwhile, for at most a second more, so that a flood of
-// reads, or of writes, never sends every reader to the database at once.
+// the others are given the old answer meanwhile, for at most a second more, and the first
+// answer to a question is waited for, so that a flood of reads, or of writes, never sends every
+// reader to the database at once.
 template <typename Answer>
 class AnswerCache {
  public:
@@ -21,13 +23,22 @@ class AnswerCache {
   // The kept answer, or none: then this reader asks the store and gives the answer to Keep.
   std::optional<Answer> Find(const std::string& question, const std::string& date,
                              Clock::time_point now = Clock::now()) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     auto found = answers_.find(question);
     if (found == answers_.end()) {
       // Many different questions (pages, dates) in one second start the cache afresh.
       if (answers_.size() >= kMostAnswers) answers_.clear();
       found = answers_.try_emplace(question).first;
       found->second.date = date;
+    } else if (!found->second.answer && found->second.asking) {
+      // The first answer is on its way: a crowd of readers waits for it rather than asking the
+      // same question all at once.
+      answered_.wait_for(lock, kLongestWait, [&] {
+        found = answers_.find(question);
+        return found == answers_.end() || !found->second.asking;
+      });
+      if (found == answers_.end()) return std::nullopt;
+      if (found->second.answer && !found->second.asking) return found->second.answer;
     }
     Kept& kept = found->second;
     if (kept.answer) {
@@ -52,6 +63,7 @@ class AnswerCache {
     // A game stored while the store was asked may be missing from the answer.
     kept.old = kept.writtenMeanwhile;
     kept.asking = false;
+    answered_.notify_all();
   }
 
   // A game of that date was stored: its answers are old.
@@ -78,6 +90,7 @@ class AnswerCache {
     bool writtenMeanwhile = false;
   };
   std::mutex mutex_;
+  std::condition_variable answered_;
   std::unordered_map<std::string, Kept> answers_;
 };
 

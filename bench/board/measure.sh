@@ -59,15 +59,24 @@ print(ticks)' "$scratch/submission-1.json")
 echo "measure: $store, $games games ranked on $today, trails of about $ticks ticks; $(nproc) cores: $(lscpu | sed -n 's/^Model name: *//p'); load $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== rankings alone: 64 connections, ${seconds} s"
-wrk -t2 -c64 -d"${seconds}s" --latency "$url/api/daily/$today" | grep -E 'Requests/sec|99%|50%|Non-2xx'
+wrk -t2 -c64 -d"${seconds}s" --latency "$url/api/daily/$today" | grep -E 'Requests/sec|^ +(50|99)%|Non-2xx'
 
 # Sixteen submitting connections fill the verifying pool and its queue, so it never idles, and
 # few are turned away. First alone, then with rankings read beside them on 48 more; each step
 # submits trails of its own, each once.
 half=$(((count - seeded) / 2))
 echo "== submissions alone (16 connections), ${seconds} s"
+cpu_before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
 SUBMISSIONS="$scratch" FIRST=$((seeded + 1)) LAST=$((seeded + half)) \
-  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" | grep -E 'verified'
+  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" | grep -E 'verified' | tee "$scratch/alone.out"
+cpu_after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+# The board's own processor time per verified trail does not depend on what else runs.
+python3 -c '
+import re, sys
+verified = int(re.match(r"verified (\d+)", open(sys.argv[1]).read()).group(1))
+ms = (int(sys.argv[3]) - int(sys.argv[2])) * 1000 / int(sys.argv[4]) / verified
+print("board processor time per verified trail: %.1f ms, so %d verified/s on %s idle cores" % (ms, int(sys.argv[5]) * 1000 / ms, sys.argv[5]))
+' "$scratch/alone.out" "$cpu_before" "$cpu_after" "$(getconf CLK_TCK)" "$(nproc)"
 
 echo "== submissions (16 connections) with rankings read beside them (48 connections), ${seconds} s"
 SUBMISSIONS="$scratch" FIRST=$((seeded + half + 1)) LAST=$count \
@@ -76,4 +85,4 @@ submitting=$!
 wrk -t1 -c48 -d"${seconds}s" --latency "$url/api/daily/$today" >"$scratch/read.out"
 wait "$submitting"
 echo "submissions:"; grep -E 'verified' "$scratch/submit.out"
-echo "rankings meanwhile:"; grep -E 'Requests/sec|99%|50%' "$scratch/read.out"
+echo "rankings meanwhile:"; grep -E 'Requests/sec|^ +(50|99)%' "$scratch/read.out"
