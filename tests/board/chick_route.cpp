@@ -62,7 +62,7 @@ std::optional<std::vector<uint8_t>> RouteTo(const Game& game, Aim aim, int32_t m
       if (tick > 0 && IsAimed(code, aim)) return KeysTo(ticks, static_cast<int32_t>(at));
       // The goal ends the level: no way goes on from it.
       if (tick > 0 && code == CellGoal) continue;
-      if (tick == mostTicks) continue;
+      if (tick >= mostTicks) continue;
       for (const uint8_t keys : kChoices) {
         record.PlayerX = now[at].cell % width;
         record.PlayerY = now[at].cell / width;
