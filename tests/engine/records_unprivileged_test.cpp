@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 
 #include "session/close_and_save.hpp"
