@@ -2,8 +2,9 @@
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
 # the main window and its play field, the settings dialog and its error box, the about box, a
 # missing help page, keys meant for a menu or for another program, play, and Escape's save of the
-# records file; then logging off with the records saved and with a save that fails (Windows must
-# not be kept waiting), and the question after a failed save of the player's own.
+# records file; a game kept as a trail, proved by the sim and watched; then logging off with the
+# records saved and with a save that fails (Windows must not be kept waiting), and the question
+# after a failed save of the player's own.
 #   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE END_SESSION_EXE [SHOTS_FOLDER]
 # ZIP is the game as a player downloads it, started with --seed; SIM_EXE draws the pictures that
 # seed must give, the title screen and the first maze;
