@@ -330,7 +330,7 @@ class TrailsFolderRefuses : public TrailSession {
     run.Tick({Key::Escape});
     kept = ReadWholeFile(Trails() + "last.zaptrail");
     files = TrailFiles();
-    // A first clearing again, so that the next game would set the level's best.
+    // Without records, the next game's first clearing is the level's best, kept as a trail.
     fs::remove(Records());
   }
 
