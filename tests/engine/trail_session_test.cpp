@@ -186,6 +186,7 @@ TEST_F(TrailSession, AGameWithDialogsDrawsAndAnotherPeriodIsKeptAndProvedAsPlaye
   EXPECT_TRUE(watch.session.Watching());
   watch.session.DialogOpens();  // a dialog opened while watching halts nothing
   watch.game().random.Draw();   // nor does its label game shift the mazes
+  watch.session.NewGame();      // and F2 leaves the trail's game alone
   size_t compared = 0;
   while (watch.ticks < watchedTicks) {
     watch.Tick({Key::Left});  // keys do not steer
@@ -246,8 +247,10 @@ TEST_F(TrailSession, ATamperedTrailIsRefusedWithItsReasonBeforeAnythingPlays) {
 TEST_F(TrailSession, EveryNewGameIsItsOwnTrailAndADailyRunReplaysTheDaysMazes) {
   SessionOptions options;
   options.daily = TrailDate{2026, 12, 9};
+  std::vector<std::string> told;  // the games the shell heard of as they were kept
   {
     PlayerRun run(scratch.Path().string(), options);
+    run.session.TellKeptGames([&](const Trail& game) { told.push_back(WriteTrail(game)); });
     run.ClearLevel();
     const std::vector<uint8_t> firstMaze = run.game().record.Cells;
     // F2 in the middle of level 1 ends that game; the new one plays the same first maze.
@@ -260,6 +263,8 @@ TEST_F(TrailSession, EveryNewGameIsItsOwnTrailAndADailyRunReplaysTheDaysMazes) {
     run.Tick({Key::Escape});
   }
   const Trail second = Kept("last.zaptrail");
+  ASSERT_EQ(told.size(), 2U);
+  EXPECT_EQ(told[1], WriteTrail(second));
   EXPECT_EQ(second.startRandom, DailySeed(*options.daily));
   EXPECT_EQ(second.daily, options.daily);
   EXPECT_EQ(second.claimed.cleared.size(), 1U);
