@@ -71,11 +71,23 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
   };
   server.Get(".*", answer);
   server.Post(".*", answer);
+  // The browser game's page carries its scripts, styles and module inside it, so that its first
+  // frame waits for one response, and compiles the module itself: the files of its folder may
+  // run inline code and compile WebAssembly, and nothing from elsewhere. The page sets every
+  // text as text; no player's words reach it as markup.
+  server.set_file_request_handler([](const httplib::Request&, httplib::Response& response) {
+    response.set_header("Content-Security-Policy",
+                        "default-src 'self'; script-src 'self' 'unsafe-inline' 'wasm-unsafe-eval'; "
+                        "style-src 'self' 'unsafe-inline'; img-src 'self' data: blob:; "
+                        "object-src 'none'; frame-ancestors 'none'");
+  });
   server.set_post_routing_handler([&](const httplib::Request&, httplib::Response& response) {
     response.set_header("X-Content-Type-Options", "nosniff");
-    response.set_header("Content-Security-Policy",
-                        "default-src 'self'; img-src 'self' data:; object-src 'none'; "
-                        "frame-ancestors 'none'");
+    if (!response.has_header("Content-Security-Policy")) {
+      response.set_header("Content-Security-Policy",
+                          "default-src 'self'; img-src 'self' data:; object-src 'none'; "
+                          "frame-ancestors 'none'");
+    }
     if (!options.corsOrigin.empty()) {
       response.set_header("Access-Control-Allow-Origin", options.corsOrigin);
       response.set_header("Access-Control-Allow-Headers", "Content-Type");
