@@ -1,6 +1,8 @@
-# The files the game opens from its own folder: the three sound cues and the help. Every build,
-# install rule, package and archive takes them from this one list, out of assets/.
-set(ZAPTRAIL_BESIDE_GAME TAK.WAV CLIA.WAV WIN.WAV zaptrail-help.html)
+# The files the game opens from its own folder: the three sound cues, in the order of the cues'
+# indexes, and the help. Every build, install rule, package and archive, and the game itself,
+# take them from these lists, out of assets/.
+set(ZAPTRAIL_CUES TAK.WAV CLIA.WAV WIN.WAV)
+set(ZAPTRAIL_BESIDE_GAME ${ZAPTRAIL_CUES} zaptrail-help.html)
 list(TRANSFORM ZAPTRAIL_BESIDE_GAME PREPEND "${CMAKE_SOURCE_DIR}/assets/"
      OUTPUT_VARIABLE ZAPTRAIL_BESIDE_GAME_SOURCES)
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "game/game_record.hpp"
@@ -29,10 +27,7 @@ struct Game {
   PixelSurface playField;  // the main window's Image1
   PixelSurface compass{kCompassSize,
                        kCompassSize};  // the compass window's Image1, black until the first needle
-  std::string appDir;                  // the executable's directory, ending in a separator
   bool joystickProbePending = false;   // set-up left the probe for after the first frame
-  // Keys that went down while the game did not have the keyboard: they count once let go.
-  std::array<bool, kKeyCount> keysHeldElsewhere{};
   Trace* trace = nullptr;
   // What Escape does, given by the game's owner: the main window's close, which may throw to
   // keep the window open and the rest of the tick unrun. Escape does nothing without one.

@@ -23,29 +23,11 @@ void ProbePendingJoystick(Game& game) {
   ProbeJoystick(game);
 }
 
-namespace {
-
-// A key held down while a menu or another program had the keyboard was meant for it: it counts
-// only once it has been let go and pressed again.
-bool KeyCounts(Game& game, Key key) {
-  bool& heldElsewhere = game.keysHeldElsewhere[static_cast<size_t>(key)];
-  const bool held = game.platform.KeyHeld(key);
-  if (!held) heldElsewhere = false;
-  return held && !heldElsewhere;
-}
-
-}  // namespace
-
 InputFlags SampleInput(Game& game) {
   InputFlags flags;
   const GameRecord& record = game.record;
   Platform& platform = game.platform;
-  if (!platform.InputFocused()) {
-    for (size_t key = 0; key < kKeyCount; ++key) {
-      if (platform.KeyHeld(static_cast<Key>(key))) game.keysHeldElsewhere[key] = true;
-    }
-    return flags;
-  }
+  if (!platform.InputFocused()) return flags;
   JoystickState stick;
   if (record.JoystickPresent == 1 && platform.ReadJoystick(stick)) {
     if (stick.x < record.JoyLowX) flags.heldLeft = true;
@@ -55,12 +37,12 @@ InputFlags SampleInput(Game& game) {
     // Button 1 alone fires; together with any other button it does not.
     if (stick.buttons == 1) flags.fire = true;
   }
-  if (KeyCounts(game, Key::Up)) flags.heldUp = true;
-  if (KeyCounts(game, Key::Right)) flags.heldRight = true;
-  if (KeyCounts(game, Key::Down)) flags.heldDown = true;
-  if (KeyCounts(game, Key::Left)) flags.heldLeft = true;
-  if (KeyCounts(game, Key::Escape) && game.escape) game.escape();
-  if (KeyCounts(game, Key::Space)) flags.fire = true;
+  if (platform.KeyHeld(Key::Up)) flags.heldUp = true;
+  if (platform.KeyHeld(Key::Right)) flags.heldRight = true;
+  if (platform.KeyHeld(Key::Down)) flags.heldDown = true;
+  if (platform.KeyHeld(Key::Left)) flags.heldLeft = true;
+  if (platform.KeyHeld(Key::Escape) && game.escape) game.escape();
+  if (platform.KeyHeld(Key::Space)) flags.fire = true;
   return flags;
 }
 

@@ -34,7 +34,8 @@ class Platform {
   // do the keys and the joystick count, so keys meant for another program or for a menu never
   // move the chick, start a level or close the game.
   virtual bool InputFocused() = 0;
-  // True while the key is held at the moment of the call.
+  // True while the key is held at the moment of the call and counts for the game: a key that went
+  // down while the game did not have the keyboard counts only once let go and pressed again.
   virtual bool KeyHeld(Key key) = 0;
   // False when there is no first joystick.
   virtual bool JoystickCapabilities(JoystickCaps& caps) = 0;
@@ -43,7 +44,9 @@ class Platform {
 
   // The settings dialog's sound switch, read at every cue.
   virtual bool SoundSwitchOn() = 0;
-  // Starts playing a wave file without waiting; cuts off the cue still playing.
+  // Starts playing a wave file without waiting; cuts off the cue still playing. The game names
+  // a cue's file as it lies in the program's folder; the session's layer puts the folder before
+  // it, so a shell's platform is given the whole path.
   virtual void PlaySound(const std::string& path) = 0;
 
   // The main window's outer left and top edges on the screen.

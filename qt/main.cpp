@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   const bool created = zaptrail::RunHandler([&] {
     form2 = std::make_unique<zaptrail::TForm2>(form1.GameState().compass, &form1);
     form2->show();
-    form9 = std::make_unique<zaptrail::TForm9>(form1.GameState().random, &form1);
+    form9 = std::make_unique<zaptrail::TForm9>(form1.GameSession().LabelGameRandom(), &form1);
     form3 = std::make_unique<zaptrail::TForm3>(&form1);
   });
   if (!created) return 0;

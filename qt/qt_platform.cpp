@@ -8,7 +8,8 @@
 
 namespace zaptrail {
 
-QtPlatform::QtPlatform(TForm1& form1) : form1_(form1), cues_([] { QApplication::beep(); }) {}
+QtPlatform::QtPlatform(TForm1& form1)
+    : DesktopPlatform(form1), cues_([] { QApplication::beep(); }) {}
 
 bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
   return joystick_.Capabilities(caps);
@@ -16,10 +17,6 @@ bool QtPlatform::JoystickCapabilities(JoystickCaps& caps) {
 
 bool QtPlatform::ReadJoystick(JoystickState& state) {
   return joystick_.Read(state);
-}
-
-bool QtPlatform::SoundSwitchOn() {
-  return form3_ != nullptr && form3_->SoundOutputOn();
 }
 
 void QtPlatform::PlaySound(const std::string& path) {
@@ -40,18 +37,6 @@ void QtPlatform::SetWindowLeft(int32_t left) {
 
 void QtPlatform::SetWindowTop(int32_t top) {
   form1_.move(form1_.x(), top);
-}
-
-void QtPlatform::PlayFieldResized() {
-  form1_.PlayFieldResized();
-}
-
-void QtPlatform::RepaintPlayField() {
-  form1_.RepaintPlayField();
-}
-
-void QtPlatform::RepaintCompass() {
-  if (form2_ != nullptr) form2_->RepaintCompass();
 }
 
 }  // namespace zaptrail

@@ -15,6 +15,7 @@
 #include "qt/tform2.hpp"
 #include "qt/tform3.hpp"
 #include "qt/tform9.hpp"
+#include "session/connect_windows.hpp"
 #include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 
@@ -92,9 +93,7 @@ void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
   form2_ = form2;
   form3_ = form3;
   form9_ = form9;
-  platform_.AttachCompass(form2);
-  platform_.AttachSettings(form3);
-  form9->AttachSession(session_);
+  ConnectWindows(platform_, session_, form2, form3, form9);
 }
 
 void TForm1::RepaintPlayField() {
@@ -138,7 +137,7 @@ void TForm1::SearchforHelpOn1Click() {
     help_ = new HelpWindow(this);
     platform_.Keys().IgnorePressesIn(help_);
   }
-  help_->Open(GameState().appDir + std::string(kHelpFileName));
+  help_->Open(session_.HelpPage());
   help_->show();
   help_->raise();
   help_->activateWindow();

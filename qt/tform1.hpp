@@ -34,7 +34,7 @@ class TForm1 : public QMainWindow, private SessionShell {
   void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
 
   Session& GameSession() { return session_; }
-  Game& GameState() { return session_.GameState(); }
+  const Game& GameState() const { return session_.GameState(); }
   QtPlatform& PlatformLayer() { return platform_; }
   QTimer& TickTimer() { return Timer1; }
 

@@ -10,6 +10,7 @@
 #include "qt/described_widgets.hpp"
 #include "qt/dialog_font.hpp"
 #include "qt/up_down.hpp"
+#include "session/halted_dialog.hpp"
 
 namespace zaptrail {
 namespace {
@@ -58,16 +59,16 @@ bool TForm3::SoundOutputOn() const {
 }
 
 void TForm3::Button1Click() {
-  done(1);
+  done(ResultCodeOf(DialogResult::Ok));
 }
 
 void TForm3::Button2Click() {
-  done(2);
+  done(ResultCodeOf(DialogResult::Cancel));
 }
 
 void TForm3::reject() {
   // The close box: like Cancel.
-  done(2);
+  done(ResultCodeOf(DialogResult::Cancel));
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,7 @@
 #include "qt/described_widgets.hpp"
 #include "qt/dialog_font.hpp"
 #include "qt/program_resources.hpp"
+#include "session/halted_dialog.hpp"
 #include "session/label_game.hpp"
 #include "session/session.hpp"
 
@@ -84,7 +85,7 @@ void TForm9::FormShow() {
 }
 
 void TForm9::Button1Click() {
-  done(1);
+  done(ResultCodeOf(DialogResult::Ok));
 }
 
 void TForm9::Label3MouseMove() {
@@ -127,7 +128,7 @@ void TForm9::EndTheProgram() {
     QMessageBox box(QMessageBox::NoIcon, angry, angry, QMessageBox::Ok, this);
     box.exec();
     dismissed();
-    done(2);
+    done(ResultCodeOf(DialogResult::Cancel));
   });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <exception>
 #include <new>
 #include <string>
@@ -11,8 +12,10 @@
 namespace zaptrail {
 
 // Runs one handler; an error it raises ends it and `showError` gets the dialog's text, the
-// message followed by a full stop. Returns false when that happened.
+// message followed by a full stop. Returns false when that happened. Each shell's RunHandler
+// passes its own error dialog.
 template <typename Handler, typename ShowError>
+requires std::invocable<ShowError&, const std::string&>
 bool RunHandler(Handler&& handler, ShowError&& showError) {
   try {
     std::forward<Handler>(handler)();

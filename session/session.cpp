@@ -7,6 +7,7 @@
 #include "files/file_system.hpp"
 #include "game/errors.hpp"
 #include "game/input.hpp"
+#include "game/level.hpp"
 #include "game/records.hpp"
 #include "game/tick.hpp"
 #include "session/close_and_save.hpp"
@@ -17,6 +18,7 @@
 #include "session/trail_file.hpp"
 #include "session/trail_replay.hpp"
 #include "session/trail_verify.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 namespace {
@@ -73,17 +75,18 @@ void Session::WriteToStandardError(const std::string& line) {
 }
 
 void Session::Start(const SessionOptions& options) {
-  game_.appDir = OrDefault(options.appDir, files::ExecutableFolder);
-  if (game_.appDir.empty()) throw GameError("cannot find the folder of the running program");
+  appDir_ = OrDefault(options.appDir, files::ExecutableFolder);
+  if (appDir_.empty()) throw GameError("cannot find the folder of the running program");
+  input_.SetProgramFolder(appDir_);
   if (!options.watchFile.empty()) {
     StartWatching(options.watchFile);
     return;
   }
   const std::string userFolder = OrDefault(options.userFolder, files::UserDataFolder);
-  recordsPlace_ = ChooseRecordsPlace(game_.appDir, userFolder);
+  recordsPlace_ = ChooseRecordsPlace(appDir_, userFolder);
   // Without a folder of the player's (the page's storage has one place for everything), the
   // trails go beside the records.
-  trailsFolder_ = TrailsFolder(userFolder.empty() ? game_.appDir : userFolder);
+  trailsFolder_ = TrailsFolder(userFolder.empty() ? appDir_ : userFolder);
   daily_ = options.daily;
   const uint32_t seed = daily_ ? DailySeed(*daily_)
                                : options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
@@ -94,6 +97,14 @@ void Session::Start(const SessionOptions& options) {
 void Session::NewGame() {
   if (Watching()) return;
   zaptrail::NewGame(game_);
+}
+
+std::string Session::HelpPage() const {
+  return appDir_ + std::string(kHelpFileName);
+}
+
+void Session::StartTitleAtLevel(int32_t level) {
+  if (game_.record.Phase == PhaseTitle) SetLevel(game_.record, level);
 }
 
 void Session::FirstFrameShown() {

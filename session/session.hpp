@@ -63,9 +63,16 @@ class Session {
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
-  Game& GameState() { return game_; }
+  // The game as it stands, for showing; only the session's own calls change it.
+  const Game& GameState() const { return game_; }
+  // The about box's label game draws from the game's own source, so it shifts later mazes.
+  RandomSource& LabelGameRandom() { return game_.random; }
+  // The tests' hook: the title screen starts this level, as the sim's LEVEL sets it.
+  void StartTitleAtLevel(int32_t level);
   // Where this run reads and writes its best times, chosen at start.
   const RecordsPlace& Records() const { return recordsPlace_; }
+  // The help page, in the program's folder.
+  std::string HelpPage() const;
   // The tick timer's period in force, in milliseconds; 0 while the ticks are stopped.
   int32_t TickPeriod() const { return period_; }
 
@@ -130,6 +137,9 @@ class Session {
   void EndByLabelGame(const std::function<void(std::function<void()> dismissed)>& showBox);
 
  private:
+  // Tests set a game up as no player could, through a seam of their own.
+  friend struct SessionTestSeam;
+
   static void WriteToStandardError(const std::string& line);
   void AskPlayer(const std::string& message);
   void Finish(int status);
@@ -144,6 +154,8 @@ class Session {
 
   TrailInput input_;
   Game game_;
+  // The program's folder, ending in a separator: the cues and the help page lie there.
+  std::string appDir_;
   RecordsPlace recordsPlace_;
   SessionShell& shell_;
   ErrorLine errorLine_;

@@ -24,11 +24,24 @@ uint8_t TrailBitOf(Key key) {
 
 bool TrailInput::InputFocused() {
   // A trail's keys count whoever has the keyboard; its ticks already went through the focus rules.
-  return playing_ || (shell_ != nullptr && shell_->InputFocused());
+  if (playing_) return true;
+  const bool focused = shell_ != nullptr && shell_->InputFocused();
+  if (!focused && shell_ != nullptr) {
+    for (size_t key = 0; key < kKeyCount; ++key) {
+      if (shell_->KeyHeld(static_cast<Key>(key))) heldElsewhere_[key] = true;
+    }
+  }
+  return focused;
+}
+
+bool TrailInput::CountsForTheGame(Key key, bool held) {
+  bool& elsewhere = heldElsewhere_[static_cast<size_t>(key)];
+  if (!held) elsewhere = false;
+  return held && !elsewhere;
 }
 
 bool TrailInput::KeyHeld(Key key) {
-  if (!playing_) return shell_ != nullptr && shell_->KeyHeld(key);
+  if (!playing_) return CountsForTheGame(key, shell_ != nullptr && shell_->KeyHeld(key));
   if (key == Key::Escape) {
     return shell_ != nullptr && shell_->InputFocused() && shell_->KeyHeld(key);
   }
@@ -48,7 +61,7 @@ bool TrailInput::SoundSwitchOn() {
 }
 
 void TrailInput::PlaySound(const std::string& path) {
-  if (shell_ != nullptr) shell_->PlaySound(path);
+  if (shell_ != nullptr) shell_->PlaySound(programFolder_ + path);
 }
 
 int32_t TrailInput::WindowLeft() {

@@ -22,6 +22,16 @@ std::string_view ShortcutText(Shortcut shortcut) {
   return {};
 }
 
+std::optional<MenuCommand> CommandOfShortcut(Shortcut shortcut) {
+  if (shortcut == Shortcut::None) return std::nullopt;
+  for (const Menu& menu : kMainMenu) {
+    for (const MenuItem& item : menu.items) {
+      if (item.shortcut == shortcut) return item.command;
+    }
+  }
+  return std::nullopt;
+}
+
 std::string StepUpDown(UpDownRange& range, std::string_view shown, int32_t direction) {
   // Steps from the number shown, also one typed by hand in hexadecimal; a text that is no number
   // steps from the last position.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -122,6 +123,9 @@ inline constexpr Menu kMainMenu[] = {
     {"File1", "&File", kFileItems},
     {"Help1", "&Help", kHelpItems},
 };
+
+// The command of the menu item that carries the shortcut; none for Shortcut::None.
+std::optional<MenuCommand> CommandOfShortcut(Shortcut shortcut);
 
 // Calls the main window's handler of a menu command, which every shell names after the item:
 // Reset1Click for Reset1 and so on.

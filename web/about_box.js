@@ -33,14 +33,14 @@ const zaptrailAbout = (() => {
   const kLooks = ["", "bold", "underlined"];
 
   return {
-    build(text, width, height, family, pixels) {
+    // In the dialog face, as every dialog of the page (page.css).
+    build(text, width, height) {
       title.textContent = text;
       zaptrailPage.markLanguage(title, text);
       client.replaceChildren();
       labels = [];
       client.style.width = `${width}px`;
       client.style.height = `${height}px`;
-      dialog.style.font = `${pixels}px "${family}", sans-serif`;
     },
     addLabel(index, text, left, top, look, colour, link) {
       const label = document.createElement("span");

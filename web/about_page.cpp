@@ -4,9 +4,8 @@
 
 #include <string>
 
-EM_JS(void, zt_build_about,
-      (const char* caption, int width, int height, const char* family, int pixels),
-      { zaptrailAbout.build(UTF8ToString(caption), width, height, UTF8ToString(family), pixels); });
+EM_JS(void, zt_build_about, (const char* caption, int width, int height),
+      { zaptrailAbout.build(UTF8ToString(caption), width, height); });
 EM_JS(void, zt_add_about_label,
       (int index, const char* text, int left, int top, int look, const char* colour, int link), {
         zaptrailAbout.addLabel(index, UTF8ToString(text), left, top, look, UTF8ToString(colour),
@@ -31,9 +30,8 @@ std::string Css(const Colour& colour) {
 
 }  // namespace
 
-void BuildAboutBox(std::string_view caption, ClientSize client, const DialogFace& face) {
-  zt_build_about(std::string(caption).c_str(), client.width, client.height,
-                 std::string(face.family).c_str(), face.pixels);
+void BuildAboutBox(std::string_view caption, ClientSize client) {
+  zt_build_about(std::string(caption).c_str(), client.width, client.height);
 }
 
 void AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link) {

@@ -10,8 +10,8 @@
 // reports their events through the zt_about_* calls.
 namespace zaptrail::page {
 
-// Empties the box and gives it its caption, client size and dialog face.
-void BuildAboutBox(std::string_view caption, ClientSize client, const DialogFace& face);
+// Empties the box and gives it its caption and client size.
+void BuildAboutBox(std::string_view caption, ClientSize client);
 void AddAboutLabel(int32_t index, const about::LabelDescription& label, bool link);
 void AddAboutButton(const ControlDescription& button);
 // A new left and caption; returns the width the caption gives the label, which only a box

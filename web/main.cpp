@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/level.hpp"
+#include "game/cues.hpp"
 #include "session/daily.hpp"
 #include "session/records_import.hpp"
 #include "session/trail_file.hpp"
@@ -112,6 +112,14 @@ EMSCRIPTEN_KEEPALIVE const char* zt_best_times() {
   return text.c_str();
 }
 
+// The cues' file names, one a line, in the order of their indexes: the page fetches them ahead.
+EMSCRIPTEN_KEEPALIVE const char* zt_cue_files() {
+  static std::string names;
+  names.clear();
+  for (const char* name : zaptrail::CueFiles()) names += std::string(name) + "\n";
+  return names.c_str();
+}
+
 EMSCRIPTEN_KEEPALIVE void zt_records_download() {
   zaptrail::OfferRecordsDownload(*form1);
 }
@@ -145,10 +153,7 @@ EMSCRIPTEN_KEEPALIVE double zt_ticks_run() {
 }
 
 EMSCRIPTEN_KEEPALIVE void zt_set_level(int level) {
-  zaptrail::GameRecord& record = form1->GameState().record;
-  if (record.Phase == zaptrail::PhaseTitle && level >= 0 && level <= kLastHookLevel) {
-    zaptrail::SetLevel(record, level);
-  }
+  if (level >= 0 && level <= kLastHookLevel) form1->GameSession().StartTitleAtLevel(level);
 }
 
 }  // extern "C"

@@ -18,19 +18,6 @@ const zaptrailMenu = (() => {
   let focusBefore = null;
   let altAlone = false;
 
-  // "&" marks the access key: the character after it, shown underlined.
-  function showCaption(element, caption) {
-    const at = caption.indexOf("&");
-    if (at < 0 || at + 1 >= caption.length) {
-      element.append(caption);
-      return "";
-    }
-    const key = document.createElement("u");
-    key.textContent = caption[at + 1];
-    element.append(caption.slice(0, at), key, caption.slice(at + 2));
-    return caption[at + 1].toLowerCase();
-  }
-
   // The letter a key stands for whatever Alt does to it on this keyboard.
   function letterOf(event) {
     if (/^Key[A-Z]$/.test(event.code)) return event.code.slice(3).toLowerCase();
@@ -192,7 +179,7 @@ const zaptrailMenu = (() => {
       title.setAttribute("role", "menuitem");
       title.setAttribute("aria-haspopup", "menu");
       title.tabIndex = -1;
-      const key = showCaption(title, caption);
+      const key = zaptrailPage.showAccessKey(title, caption).toLowerCase();
       zaptrailPage.markLanguage(title, caption);
       const list = document.createElement("div");
       list.className = "menu-list";
@@ -226,7 +213,7 @@ const zaptrailMenu = (() => {
       element.setAttribute("role", "menuitem");
       element.tabIndex = -1;
       const text = document.createElement("span");
-      const key = showCaption(text, caption);
+      const key = zaptrailPage.showAccessKey(text, caption).toLowerCase();
       zaptrailPage.markLanguage(element, caption);
       const keys = document.createElement("span");
       keys.className = "shortcut";

@@ -72,8 +72,8 @@ const zaptrailPage = (() => {
   const cueBuffers = new Map();
   let audio = null;
   let playing = null;
-  function fetchCues() {
-    for (const name of ["TAK.WAV", "CLIA.WAV", "WIN.WAV"]) {
+  function fetchCues(names) {
+    for (const name of names) {
       fetch(name).then((response) => response.ok ? response.arrayBuffer() : null)
           .then((bytes) => {
             if (!bytes) return;
@@ -149,6 +149,20 @@ const zaptrailPage = (() => {
   });
   document.getElementById("play-again").addEventListener("click", () => Module._zt_play_again());
 
+  // "&" marks the access key: the character after it, shown underlined. Fills `element` with
+  // the caption so shown and returns that character, empty when there is none.
+  function showAccessKey(element, caption) {
+    const at = caption.indexOf("&");
+    if (at < 0 || at + 1 >= caption.length) {
+      element.replaceChildren(caption);
+      return "";
+    }
+    const key = document.createElement("u");
+    key.textContent = caption[at + 1];
+    element.replaceChildren(caption.slice(0, at), key, caption.slice(at + 2));
+    return caption[at + 1];
+  }
+
   // Japanese texts (the captions, most of the dialogs) are read as Japanese, the rest of the page
   // as English.
   function markLanguage(element, text) {
@@ -179,6 +193,7 @@ const zaptrailPage = (() => {
     fetchCues,
     inputInUse,
     markLanguage,
+    showAccessKey,
     showStartHint(onTitle) {
       showStartWith();
       startHint.hidden = !onTitle;
@@ -231,14 +246,7 @@ const zaptrailPage = (() => {
       dialog.querySelector(".message").textContent = text;
       markLanguage(dialog.querySelector(".message"), text);
       const quit = dialog.querySelector(".quit");
-      // "&Q" marks the access key, underlined as on the desktop.
-      const marker = quitButton.indexOf("&");
-      const key = marker < 0 ? "" : quitButton[marker + 1];
-      const underlined = document.createElement("u");
-      underlined.textContent = key;
-      quit.replaceChildren(...(marker < 0 ? [quitButton] : [quitButton.slice(0, marker), underlined,
-                                                            quitButton.slice(marker + 2)]));
-      quit.accessKey = key;
+      quit.accessKey = showAccessKey(quit, quitButton);
       markLanguage(quit, quitButton);
       quit.hidden = quitButton === "";
       dialog.returnValue = "";
@@ -331,7 +339,7 @@ var Module = {
       first.daily ? 1 : 0, watch));
     Module.started = true;
     zaptrailPage.fitZoom();
-    zaptrailPage.fetchCues();
+    zaptrailPage.fetchCues(Module.UTF8ToString(Module._zt_cue_files()).split("\n").filter(Boolean));
     // Once the game runs, not on the way to its first picture: the manifest, the icon and the
     // worker that keeps the page for offline play (service_worker.js).
     for (const [rel, href] of [["manifest", "zaptrail.webmanifest"], ["icon", "icon-192.png"],

@@ -3,11 +3,11 @@
 // (the cues, the dialogs' face, the help, the manifest and its icons) in one cache named after
 // this build, and answers from it. The build writes its version in below, so a new build is a
 // new worker with a new cache: it takes over only once no page of the old one is open, and then
-// drops the old cache whole. No page ever gets one build's page with another's files.
+// drops the old cache whole. No page ever gets one build's page with another's files. The build
+// also writes in the files it stores, from its own list of the page's files.
 const kVersion = "@VERSION@";
 const kCache = `zaptrail-${kVersion}`;
-const kFiles = ["./", "TAK.WAV", "CLIA.WAV", "WIN.WAV", "zaptrail-dialog.woff2",
-                "zaptrail-help.html", "zaptrail.webmanifest", "icon-192.png", "icon-512.png"];
+const kFiles = ["./", "@FILES@"];
 
 self.addEventListener("install", (event) => {
   // Straight from the server, never from the browser's HTTP cache, which may hold the old build.

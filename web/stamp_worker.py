@@ -1,23 +1,21 @@
 #!/usr/bin/env python3
-"""Writes the build's version into the page's service worker: a digest of the page and of every
-file the worker stores, so that a build that changes any of them is a new worker with a new
-cache. Fails when a file the worker stores is not in the folder.
+"""Writes into the page's service worker the files it stores besides the page, as the build
+lists them, and the build's version: a digest of the page and of every file the worker stores,
+so that a build that changes any of them is a new worker with a new cache. Fails when a file the
+worker stores is not in the folder.
 
-usage: stamp_worker.py FOLDER
+usage: stamp_worker.py FOLDER FILE...
 """
 import hashlib
 import json
 import pathlib
-import re
 import sys
 
-FILES = re.compile(r"const kFiles = (\[[^\]]*\]);")
-
-
-def main(folder):
+def main(folder, stored):
     worker = folder / "service_worker.js"
     text = worker.read_text(encoding="utf-8")
-    files = json.loads(FILES.search(text).group(1))
+    text = text.replace('"@FILES@"', ", ".join(json.dumps(name) for name in stored))
+    files = ["./"] + stored
     digest = hashlib.sha256()
     for name in files:
         path = folder / ("index.html" if name == "./" else name)
@@ -28,6 +26,6 @@ def main(folder):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) < 3:
         sys.exit(__doc__.strip().splitlines()[-1])
-    main(pathlib.Path(sys.argv[1]))
+    main(pathlib.Path(sys.argv[1]), sys.argv[2:])

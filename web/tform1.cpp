@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/eventloop.h>
 
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -45,6 +46,14 @@ bool KeyOf(std::string_view code, Key& key) {
     return false;
   }
   return true;
+}
+
+// The browser's name of a key, with Alt held or not, as one of the menu's shortcuts.
+Shortcut ShortcutOf(std::string_view code, bool altHeld) {
+  if (code == "F1") return Shortcut::F1;
+  if (code == "F2") return Shortcut::F2;
+  if (altHeld && (code == "Enter" || code == "NumpadEnter")) return Shortcut::AltEnter;
+  return Shortcut::None;
 }
 
 }  // namespace
@@ -91,7 +100,7 @@ void TForm1::CreateRun(const SessionOptions& runOptions) {
                                        [](const std::string& line) { page::ShowNotice(line); });
   session_->TellKeptGames(&TellGameKept);
   // A new run's about box, as the desktop's at start-up: design captions, colours and places.
-  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
+  form9_ = std::make_unique<TForm9>(*this, *session_, session_->LabelGameRandom());
   // The first reading of the gamepads wakes the browser's gamepad service, which the first
   // frame need not wait for: the ticks probe before the title screen takes input.
   SessionOptions options = runOptions;
@@ -169,7 +178,7 @@ void TForm1::K1Click() {
 }
 
 void TForm1::SearchforHelpOn1Click() {
-  page::OpenInNewTab(GameState().appDir + std::string(kHelpFileName));
+  page::OpenInNewTab(session_->HelpPage());
 }
 
 std::string TForm1::BestTimesText() {
@@ -250,19 +259,11 @@ bool TForm1::KeyEvent(int eventType, const EmscriptenKeyboardEvent& event) {
   }
   // The main window takes no shortcut while one of its dialogs is open.
   if (GameDialogShowing()) return false;
-  if (code == "F2") {
-    if (down && !event.repeat) MenuCommand(MenuCommand::Reset1);
-    return true;
-  }
-  if (code == "F1") {
-    if (down && !event.repeat) SearchforHelpOn1Click();
-    return true;
-  }
-  if (event.altKey && (code == "Enter" || code == "NumpadEnter")) {
-    if (down && !event.repeat) Property1Click();
-    return true;
-  }
-  return false;
+  const std::optional<zaptrail::MenuCommand> command =
+      CommandOfShortcut(ShortcutOf(code, event.altKey));
+  if (!command) return false;
+  if (down && !event.repeat) MenuCommand(*command);
+  return true;
 }
 
 void TForm1::ShowError(const std::string& text, bool offerQuit) {

@@ -29,7 +29,7 @@ class TForm1 : private SessionShell {
 
   Session& GameSession() { return *session_; }
   TForm3& Form3() { return form3_; }
-  Game& GameState() { return session_->GameState(); }
+  const Game& GameState() const { return session_->GameState(); }
 
   // Starts a run: the session's start-up, then the first pictures. A run that was to watch a
   // trail the session refuses has shown why, and a new game starts instead.

@@ -43,17 +43,13 @@ void Add(const char* kind, const ControlDescription& control, int closes = 0) {
                   control.place.height, text.c_str(), closes);
 }
 
-constexpr int ResultCode(DialogResult result) {
-  return static_cast<int>(result);
-}
-
 }  // namespace
 
 TForm3::TForm3() {
   using namespace settings;
   // The close box ends the showing like Cancel.
   zt_settings_build(std::string(kSettingsCaption).c_str(), kClient.width, kClient.height,
-                    ResultCode(DialogResult::Cancel));
+                    ResultCodeOf(DialogResult::Cancel));
   // In the order the dialog declares them, which is also the order Tab follows; the labels and
   // the arrows take no focus.
   Add("label", kLabel1);
@@ -61,8 +57,8 @@ TForm3::TForm3() {
   Add("label", kLabel2);
   Add("updown", kUpDown1);
   Add("checkbox", kCheckBox1);
-  Add("button", kButton1, ResultCode(DialogResult::Ok));
-  Add("button", kButton2, ResultCode(DialogResult::Cancel));
+  Add("button", kButton1, ResultCodeOf(DialogResult::Ok));
+  Add("button", kButton2, ResultCodeOf(DialogResult::Cancel));
 }
 
 void TForm3::FormCreate() {

@@ -23,7 +23,7 @@ int32_t IndexOf(PlayingLabel label) {
 
 TForm9::TForm9(TForm1& form1, Session& session, RandomSource& random)
     : form1_(form1), session_(session), labelGame_(random, *this) {
-  page::BuildAboutBox(kAboutCaption, about::kClient, kDialogFace);
+  page::BuildAboutBox(kAboutCaption, about::kClient);
   // Measured at each showing: a box that is not showing has no layout. Only the link takes
   // the hand pointer and a click.
   page::AddAboutLabel(0, about::kLabel1, false);

@@ -22,7 +22,7 @@ bool AskQuitWithoutSaving(HWND owner, const std::string& message);
 // Runs one handler of the `owner` window; an error it raises ends it and is shown in the default
 // error dialog. Returns false when that happened.
 template <typename Handler>
-bool RunHandlerOf(HWND owner, Handler&& handler) {
+bool RunHandler(HWND owner, Handler&& handler) {
   return RunHandler(std::forward<Handler>(handler),
                     [owner](const std::string& text) { ShowErrorDialog(owner, text); });
 }

@@ -55,10 +55,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   std::unique_ptr<zaptrail::TForm2> form2;
   std::unique_ptr<zaptrail::TForm9> form9;
   std::unique_ptr<zaptrail::TForm3> form3;
-  const bool created = zaptrail::RunHandlerOf(nullptr, [&] {
+  const bool created = zaptrail::RunHandler(nullptr, [&] {
     form2 = std::make_unique<zaptrail::TForm2>(instance, form1.Window(), form1.GameState().compass);
     ShowWindow(form2->Window(), SW_SHOWNOACTIVATE);
-    form9 = std::make_unique<zaptrail::TForm9>(instance, form1.Window(), form1.GameState().random);
+    form9 = std::make_unique<zaptrail::TForm9>(instance, form1.Window(),
+                                               form1.GameSession().LabelGameRandom());
     form3 = std::make_unique<zaptrail::TForm3>(instance, form1.Window());
   });
   if (!created) return 0;

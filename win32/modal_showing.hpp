@@ -13,15 +13,12 @@ class ModalShowing {
  public:
   explicit ModalShowing(HWND dialog) : dialog_(dialog) {}
 
-  int Show(HWND owner);
-  void End(DialogResult result) { result_ = static_cast<int>(result); }
+  DialogResult Show(HWND owner);
+  void End(DialogResult result) { result_ = ResultCodeOf(result); }
 
  private:
   HWND dialog_;
   int result_ = 0;
 };
-
-// Puts a window in the middle of the screen's work area.
-void CentreOnScreen(HWND window);
 
 }  // namespace zaptrail

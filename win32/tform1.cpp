@@ -1,6 +1,7 @@
 #include "win32/tform1.hpp"
 
 #include "files/wide_text.hpp"
+#include "session/connect_windows.hpp"
 #include "session/window_descriptions.hpp"
 #include "view/sprite_sheet.hpp"
 #include "win32/desktop_open.hpp"
@@ -32,7 +33,7 @@ TForm1::TForm1(HINSTANCE instance, const SessionOptions& options)
   window_ =
       CreateWindowExW(0, kClassName, Wide(kMainWindowCaption).c_str(), kStyle, kMainWindowStartLeft,
                       kMainWindowStartTop, 0, 0, nullptr, CreateMainMenu(), instance, this);
-  created_ = RunHandlerOf(nullptr, [&] { session_.Start(options); });
+  created_ = RunHandler(nullptr, [&] { session_.Start(options); });
   if (session_.Watching()) SetWindowTextW(window_, Wide(kWatchingCaption).c_str());
   PlayFieldResized();
 }
@@ -43,12 +44,9 @@ TForm1::~TForm1() {
 }
 
 void TForm1::AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9) {
-  form2_ = form2;
   form3_ = form3;
   form9_ = form9;
-  platform_.AttachCompass(form2);
-  platform_.AttachSettings(form3);
-  form9->AttachSession(session_);
+  ConnectWindows(platform_, session_, form2, form3, form9);
 }
 
 int TForm1::RunMessageLoop() {
@@ -81,15 +79,15 @@ void TForm1::PlayFieldResized() {
 }
 
 void TForm1::Timer1Timer() {
-  RunHandlerOf(window_, [&] { session_.Tick(); });
+  RunHandler(window_, [&] { session_.Tick(); });
 }
 
 void TForm1::Reset1Click() {
-  RunHandlerOf(window_, [&] { session_.NewGame(); });
+  RunHandler(window_, [&] { session_.NewGame(); });
 }
 
 void TForm1::Property1Click() {
-  RunHandlerOf(window_, [&] {
+  RunHandler(window_, [&] {
     session_.DialogOpens();
     const DialogResult result = form3_->ShowModal(window_);
     session_.SettingsEnd(result, form3_->PeriodText());
@@ -108,8 +106,7 @@ void TForm1::Quit1Click() {
 
 void TForm1::SearchforHelpOn1Click() {
   // The help opens in the desktop's browser beside the game, which goes on meanwhile.
-  RunHandlerOf(window_,
-               [&] { OpenHelpPage(window_, GameState().appDir + std::string(kHelpFileName)); });
+  RunHandler(window_, [&] { OpenHelpPage(window_, session_.HelpPage()); });
 }
 
 void TForm1::Stop() {
@@ -157,7 +154,7 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       // The close box, the system menu and Quit save like Escape; a failed save keeps the game
       // unless the player chooses to quit all the same.
-      RunHandlerOf(window_, [&] { session_.CloseByPlayer(); });
+      RunHandler(window_, [&] { session_.CloseByPlayer(); });
       return 0;
     case WM_QUERYENDSESSION:
       // Logging off or shutting down is never held up: the save waits for WM_ENDSESSION.

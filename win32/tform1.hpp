@@ -29,7 +29,7 @@ class TForm1 : private SessionShell {
   void AttachWindows(TForm2* form2, TForm3* form3, TForm9* form9);
   HWND Window() const { return window_; }
   Session& GameSession() { return session_; }
-  Game& GameState() { return session_.GameState(); }
+  const Game& GameState() const { return session_.GameState(); }
   // The tick timer's period in force, in milliseconds; 0 while it is stopped.
   int32_t TickPeriod() const { return session_.TickPeriod(); }
 
@@ -67,7 +67,6 @@ class TForm1 : private SessionShell {
   HWND window_ = nullptr;
   HACCEL accelerators_ = nullptr;
 
-  TForm2* form2_ = nullptr;
   TForm3* form3_ = nullptr;
   TForm9* form9_ = nullptr;
   bool created_ = false;

@@ -4,6 +4,7 @@
 
 #include "files/wide_text.hpp"
 #include "session/window_descriptions.hpp"
+#include "win32/centre_on_screen.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/window_class.hpp"
 
@@ -52,8 +53,7 @@ DialogResult TForm3::ShowModal(HWND owner) {
   // Centred at every showing, wherever the main window stands.
   CentreOnScreen(window_);
   SetFocus(Edit1);
-  return showing_.Show(owner) == static_cast<int>(DialogResult::Ok) ? DialogResult::Ok
-                                                                    : DialogResult::Cancel;
+  return showing_.Show(owner);
 }
 
 std::string TForm3::PeriodText() const {

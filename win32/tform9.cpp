@@ -5,6 +5,7 @@
 #include "files/wide_text.hpp"
 #include "session/session.hpp"
 #include "session/window_descriptions.hpp"
+#include "win32/centre_on_screen.hpp"
 #include "win32/desktop_open.hpp"
 #include "win32/dialog_window.hpp"
 #include "win32/error_dialog.hpp"
@@ -69,8 +70,7 @@ TForm9::~TForm9() {
 DialogResult TForm9::ShowModal(HWND owner) {
   CentreOnScreen(window_);
   FormShow();
-  return showing_.Show(owner) == static_cast<int>(DialogResult::Ok) ? DialogResult::Ok
-                                                                    : DialogResult::Cancel;
+  return showing_.Show(owner);
 }
 
 void TForm9::FormShow() {
@@ -161,7 +161,7 @@ void TForm9::EndTheProgram() {
 }
 
 void TForm9::Label3Click() {
-  RunHandlerOf(window_, [&] { OpenWebAddress(window_, Label3.caption); });
+  RunHandler(window_, [&] { OpenWebAddress(window_, Label3.caption); });
 }
 
 INT_PTR CALLBACK TForm9::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "win32/tform3.hpp"
 
 namespace zaptrail {
+
 namespace {
 
 constexpr UINT kFirstJoystick = 0;  // JOYSTICKID1
@@ -47,6 +48,8 @@ void MoveTo(HWND window, int32_t left, int32_t top) {
 
 }  // namespace
 
+Win32Platform::Win32Platform(TForm1& form1) : DesktopPlatform(form1) {}
+
 bool Win32Platform::InputFocused() {
   // GetFocus() names a window only while one of this thread's windows has the keyboard.
   return GetFocus() != nullptr && !menuOpen_;
@@ -70,10 +73,6 @@ bool Win32Platform::ReadJoystick(JoystickState& state) {
   if (joyGetPos(kFirstJoystick, &info) != JOYERR_NOERROR) return false;
   state = {info.wXpos, info.wYpos, info.wButtons};
   return true;
-}
-
-bool Win32Platform::SoundSwitchOn() {
-  return form3_ != nullptr && form3_->SoundOutputOn();
 }
 
 void Win32Platform::PlaySound(const std::string& path) {
@@ -101,18 +100,6 @@ void Win32Platform::SetWindowLeft(int32_t left) {
 
 void Win32Platform::SetWindowTop(int32_t top) {
   MoveTo(form1_.Window(), WindowLeft(), top);
-}
-
-void Win32Platform::PlayFieldResized() {
-  form1_.PlayFieldResized();
-}
-
-void Win32Platform::RepaintPlayField() {
-  form1_.RepaintPlayField();
-}
-
-void Win32Platform::RepaintCompass() {
-  if (form2_ != nullptr) form2_->RepaintCompass();
 }
 
 }  // namespace zaptrail

@@ -15,6 +15,7 @@
 #include "session/session.hpp"
 #include "tests/engine/fake_shell.hpp"
 #include "tests/engine/scratch_directory.hpp"
+#include "tests/session_seam.hpp"
 #include "tools/sim/scripted_platform.hpp"
 
 namespace zaptrail {
@@ -35,7 +36,7 @@ struct Copy {
     options.userFolder = user;
     session.Start(options);
   }
-  Game& game() { return session.GameState(); }
+  Game& game() { return WritableGame(session); }
   void Tick(const std::vector<Key>& keys = {}) {
     platform.HoldOnly(keys);
     session.Tick();
@@ -219,6 +220,23 @@ TEST_F(SessionTest, TwoCopiesThatClearedDifferentLevelsKeepBothTimes) {
     for (Copy* run : order) EXPECT_TRUE(run->session.CloseByPlayer());
     EXPECT_EQ(ReadWholeFile(RecordsIn(app)), "57\r\n150\r\n");
   }
+}
+
+// Keys held for a menu or another program reach the game neither then nor once it has the
+// keyboard back, until they are let go; a fresh press counts at once.
+TEST_F(SessionTest, KeysCountOnlyWhileTheGameHasItAndOnceHeldElsewhereAfterARelease) {
+  Copy run(app, user);
+  run.game().record.TitleDelay = 8;
+  run.platform.focused = false;
+  run.Tick({Key::Space, Key::Escape});
+  EXPECT_EQ(run.game().record.Phase, PhaseTitle);
+  run.platform.focused = true;
+  run.Tick({Key::Space, Key::Escape});
+  EXPECT_EQ(run.game().record.Phase, PhaseTitle);
+  EXPECT_TRUE(run.shell.ended.empty());
+  run.Tick();
+  run.Tick({Key::Space});
+  EXPECT_EQ(run.game().record.Phase, PhasePlaying);
 }
 
 TEST_F(SessionTest, MenuDialogsHaltTheGameAndGiveThePhaseBack) {

@@ -1,4 +1,5 @@
-// The rules both desktop shells share: the settings period, the label game and the error dialog.
+// The rules the shells share: the settings period, the label game, the error dialog and the
+// shortcuts.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,6 +12,7 @@
 #include "session/label_game.hpp"
 #include "session/run_handler.hpp"
 #include "session/tick_period.hpp"
+#include "session/window_descriptions.hpp"
 
 namespace zaptrail {
 namespace {
@@ -146,6 +148,15 @@ TEST(ShellRules, ErrorDialogTextAndTitle) {
   EXPECT_TRUE(RunHandler([] {}, [](const std::string&) { FAIL(); }));
   EXPECT_EQ(ApplicationTitle("ZAPTRAIL.EXE"), "Zaptrail");
   EXPECT_EQ(ApplicationTitle("zap.trail.exe"), "Zap");
+}
+
+// A shell that reads its keys itself (the page) finds each shortcut's command where the menu
+// shows it: F2 a new game, F1 the help, Alt+Enter the settings, and no other.
+TEST(ShellRules, ShortcutsRunTheCommandOfTheItemThatShowsThem) {
+  EXPECT_EQ(CommandOfShortcut(Shortcut::F2), MenuCommand::Reset1);
+  EXPECT_EQ(CommandOfShortcut(Shortcut::F1), MenuCommand::SearchforHelpOn1);
+  EXPECT_EQ(CommandOfShortcut(Shortcut::AltEnter), MenuCommand::Property1);
+  EXPECT_EQ(CommandOfShortcut(Shortcut::None), std::nullopt);
 }
 
 }  // namespace

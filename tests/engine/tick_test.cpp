@@ -154,24 +154,5 @@ TEST(Escape, AFailedCloseEndsTheWholeTick) {
   EXPECT_EQ(test.record.SubTick, 0);
 }
 
-// Keys held for a menu or another program reach the game neither then nor once it has the
-// keyboard back, until they are let go; a fresh press counts at once.
-TEST(Keyboard, KeysCountOnlyWhileTheGameHasItAndOnceHeldElsewhereAfterARelease) {
-  TestGame test;
-  test.SetUp();
-  test.record.TitleDelay = 8;
-  test.platform.focused = false;
-  test.Tick({Key::Space, Key::Escape});
-  EXPECT_EQ(test.record.Phase, PhaseTitle);
-  EXPECT_FALSE(test.platform.closed);
-  test.platform.focused = true;
-  test.Tick({Key::Space, Key::Escape});
-  EXPECT_EQ(test.record.Phase, PhaseTitle);
-  EXPECT_FALSE(test.platform.closed);
-  test.Tick();
-  test.Tick({Key::Space});
-  EXPECT_EQ(test.record.Phase, PhasePlaying);
-}
-
 }  // namespace
 }  // namespace zaptrail::testing

@@ -27,6 +27,7 @@
 #include "tests/engine/fake_shell.hpp"
 #include "tests/engine/scratch_directory.hpp"
 #include "tests/engine/test_game.hpp"
+#include "tests/session_seam.hpp"
 #include "tools/sim/scripted_platform.hpp"
 
 namespace zaptrail::testing {
@@ -72,7 +73,7 @@ struct PlayerRun {
     fs::create_directories(options.appDir);
     session.Start(options);
   }
-  Game& game() { return session.GameState(); }
+  Game& game() { return WritableGame(session); }
   void Tick(const std::vector<Key>& keys = {}) {
     platform.HoldOnly(keys);
     session.Tick();

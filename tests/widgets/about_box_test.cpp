@@ -142,7 +142,7 @@ class AboutBoxTest : public QObject {
   void AHoveredLabelJumpsAwayFromThePointer() {
     Shell shell(7);
     TForm9& box = *shell.form9;
-    RandomSource& random = shell.form1->GameState().random;
+    RandomSource& random = shell.form1->GameSession().LabelGameRandom();
     QLabel* credit = FindLabel(box, "Label2");
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "tests/session_seam.hpp"
 #include "tests/widgets/label_game_steps.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
   application.setQuitOnLastWindowClosed(false);
   zaptrail::testing::Shell shell;
   shell.directory.setAutoRemove(false);  // the test looks into it after we are gone
-  shell.form1->GameState().record.BestTimes = {"42"};
+  WritableGame(shell.form1->GameSession()).record.BestTimes = {"42"};
   std::cout << "records " << shell.directory.path().toStdString() << std::endl;
 
   if (argc > 1 && std::strcmp(argv[1], "angry-blocked") == 0) {

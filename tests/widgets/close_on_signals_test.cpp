@@ -6,6 +6,7 @@
 #include <csignal>
 
 #include "qt/close_on_signals.hpp"
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {
@@ -27,7 +28,7 @@ class CloseOnSignalsTest : public QObject {
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
       Shell shell;
       CloseOnSignals closeOnSignals(*shell.form1);
-      shell.form1->GameState().record.BestTimes = {"12", "", "7"};
+      WritableGame(shell.form1->GameSession()).record.BestTimes = {"12", "", "7"};
       std::raise(signal);
       QVERIFY(shell.form1->isVisible());  // nothing happens inside the handler itself
       QCOMPARE(RunUntilQuit(), 0);
@@ -44,7 +45,7 @@ class CloseOnSignalsTest : public QObject {
     for (bool userFolderBlocked : {false, true}) {
       Shell shell;
       CloseOnSignals closeOnSignals(*shell.form1);
-      shell.form1->GameState().record.BestTimes = {"5"};
+      WritableGame(shell.form1->GameSession()).record.BestTimes = {"5"};
       QDir().mkdir(shell.directory.filePath(QStringLiteral("zaptrail.ini")));
       QFile blocker(shell.UserFolder());  // a file where the folder should be made
       if (userFolderBlocked) QVERIFY(blocker.open(QIODevice::WriteOnly));

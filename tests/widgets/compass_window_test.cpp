@@ -1,6 +1,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {
@@ -37,7 +38,7 @@ class CompassWindowTest : public QObject {
 
   void ShowsTheNeedleOfEveryPlayingTick() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     QCOMPARE(game.compass.Pixel(32, 32), kBlack);  // black until the first playing tick
     shell.form1->TickTimer().stop();
     QVERIFY(shell.FocusMainWindow());

@@ -46,7 +46,7 @@ class HelpWindowTest : public QObject {
  private slots:
   void F1OpensTheContentsWithoutHaltingTheGame() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    const Game& game = shell.form1->GameState();
     HelpWindow* help = PressF1(shell, true);
     QVERIFY(help != nullptr);
     QVERIFY(help->isVisible());

@@ -14,6 +14,7 @@
 #include "game/tick.hpp"
 #include "qt/error_dialog.hpp"
 #include "qt/held_keys.hpp"
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {
@@ -72,7 +73,7 @@ class MainWindowTest : public QObject {
 
   void F2ReturnsToTheTitleScreenKeepingBestTimes() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     game.record.TitleDelay = 8;
     StartLevel(game);
     game.record.Level = 3;
@@ -88,7 +89,7 @@ class MainWindowTest : public QObject {
 
   void ADialogHaltsTheGameAndPhaseComesBack() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     StartLevel(game);
     const int32_t subTick = game.record.SubTick;
     int8_t phaseInside = -1;
@@ -108,7 +109,7 @@ class MainWindowTest : public QObject {
 
   void EscapeHeldWhileADialogIsOpenClosesAndSaves() {
     Shell shell;
-    shell.form1->GameState().record.BestTimes = {"57"};
+    WritableGame(shell.form1->GameSession()).record.BestTimes = {"57"};
     WhenModalShows([&](QWidget*) { shell.form1->PlatformLayer().Keys().ReleaseAll(); });
     WhenModalShows([&](QWidget* dialog) { QTest::keyPress(dialog, Qt::Key_Escape); });
     QCOMPARE(RunUntilTheProgramEnds([&] { shell.form1->Property1Click(); }), 0);
@@ -157,7 +158,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!shell.form1->close());
     QVERIFY(shell.form1->isVisible());
     QDir().rmdir(path);
-    shell.form1->GameState().record.BestTimes = {"1", "2"};
+    WritableGame(shell.form1->GameSession()).record.BestTimes = {"1", "2"};
     bool closed = false;
     QCOMPARE(RunUntilTheProgramEnds([&] { closed = shell.form1->close(); }), 0);
     QVERIFY(closed);
@@ -189,7 +190,7 @@ class MainWindowTest : public QObject {
     options.userFolder = user.toStdString();
     TForm1 form(options);
     QCOMPARE(form.GameState().record.BestTimes.Lines(), (std::vector<std::string>{"45", "60"}));
-    form.GameState().record.BestTimes.push_back("70");
+    WritableGame(form.GameSession()).record.BestTimes.push_back("70");
     bool closed = false;
     QCOMPARE(RunUntilTheProgramEnds([&] { closed = form.close(); }), 0);
     QVERIFY(closed);
@@ -225,7 +226,7 @@ class MainWindowTest : public QObject {
   // is not left held when the game gets the keyboard back.
   void KeysCountOnlyWhileAGameWindowHasTheKeyboardAndNoMenuIsOpen() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     shell.form1->TickTimer().stop();
     QVERIFY(shell.FocusMainWindow());
     game.record.TitleDelay = 8;
@@ -248,7 +249,7 @@ class MainWindowTest : public QObject {
 
   void APressBetweenTwoTicksIsNotSeen() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     shell.form1->TickTimer().stop();
     QVERIFY(shell.FocusMainWindow());
     game.record.TitleDelay = 8;

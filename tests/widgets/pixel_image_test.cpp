@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "qt/pixel_image.hpp"
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {
@@ -56,7 +57,7 @@ class PixelImageTest : public QObject {
     TForm1& form = *shell.form1;
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.TickTimer().stop();
-    Game& game = form.GameState();
+    Game& game = WritableGame(form.GameSession());
     game.record.TitleDelay = 8;
     QTest::keyPress(&form, Qt::Key_Space);
     form.Timer1Timer();

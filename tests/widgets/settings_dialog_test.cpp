@@ -14,6 +14,7 @@
 #include "game/cues.hpp"
 #include "game/tick.hpp"
 #include "game/trace.hpp"
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 namespace zaptrail::testing {
@@ -211,7 +212,7 @@ class SettingsDialogTest : public QObject {
 
   void OkAppliesThePeriodAndThePhaseComesBack() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     StartLevel(game);
     int8_t phaseInside = -1;
     const QString error = OpenSettings(shell, [&](Controls& controls) {
@@ -249,7 +250,7 @@ class SettingsDialogTest : public QObject {
 
   void TextThatIsNoPeriodChangesNothing() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    const Game& game = shell.form1->GameState();
     const QString rejected[] = {"abc", "-16", "", "1.5", "1,000", "4294967296"};
     for (const QString& text : rejected) {
       const QString error = OpenSettings(shell, [&](Controls& controls) {
@@ -287,7 +288,7 @@ class SettingsDialogTest : public QObject {
 
   void CancelKeepsTheBoxesAndTheSwitchSilencesCues() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     CueLog log;
     game.trace = &log;
     OpenSettings(shell, [](Controls& controls) {
@@ -321,7 +322,7 @@ class SettingsDialogTest : public QObject {
 
   void ACueReachesTheSoundDeviceUnlessSwitchedOff() {
     Shell shell;
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     CuePlayer& cues = shell.form1->PlatformLayer().Cues();
     QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/WIN.WAV"),
                         shell.directory.filePath(QStringLiteral("WIN.WAV"))));

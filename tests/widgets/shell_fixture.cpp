@@ -14,7 +14,7 @@ Shell::Shell(uint32_t seed) {
   form1 = std::make_unique<TForm1>(options);
   form2 = std::make_unique<TForm2>(form1->GameState().compass, form1.get());
   form2->show();
-  form9 = std::make_unique<TForm9>(form1->GameState().random, form1.get());
+  form9 = std::make_unique<TForm9>(form1->GameSession().LabelGameRandom(), form1.get());
   form3 = std::make_unique<TForm3>(form1.get());
   form1->AttachWindows(form2.get(), form3.get(), form9.get());
   form1->show();

@@ -53,7 +53,7 @@ class SettingsDialogTest : public ::testing::Test {
   SettingsDialogTest()
       : form1_(GetModuleHandleW(nullptr)),
         form3_(GetModuleHandleW(nullptr), form1_.Window()),
-        form9_(GetModuleHandleW(nullptr), form1_.Window(), form1_.GameState().random) {
+        form9_(GetModuleHandleW(nullptr), form1_.Window(), form1_.GameSession().LabelGameRandom()) {
     form1_.AttachWindows(nullptr, &form3_, &form9_);
   }
 

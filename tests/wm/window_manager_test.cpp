@@ -10,6 +10,7 @@
 #include "game/tick.hpp"
 #include "qt/held_keys.hpp"
 #include "qt/help_window.hpp"
+#include "tests/session_seam.hpp"
 #include "tests/widgets/shell_fixture.hpp"
 
 // Runs on a real X server with a window manager that frames the windows.
@@ -99,7 +100,7 @@ class WindowManagerTest : public QObject {
     Shell shell;
     QVERIFY(QTest::qWaitForWindowExposed(shell.form1.get()));
     shell.form1->TickTimer().stop();
-    Game& game = shell.form1->GameState();
+    Game& game = WritableGame(shell.form1->GameSession());
     SetLevel(game.record, 7);
     StartLevel(game);
     const QPoint start = shell.form1->pos();
