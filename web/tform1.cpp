@@ -72,11 +72,8 @@ void TForm1::FormCreate() {
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
-  form3_.FormCreate();
   form9_.reset();
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
-  // A new run's about box, as the desktop's at start-up: design captions, colours and places.
-  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
   // The first reading of the gamepads wakes the browser's gamepad service, which the first
   // frame need not wait for: the ticks probe before the title screen takes input.
   SessionOptions options = options_;
@@ -85,6 +82,13 @@ void TForm1::FormCreate() {
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
   platform_.ShowChangedPictures();
+  // The hidden dialogs come after the title screen, as on the desktop, where the main window is
+  // set up and drawn before any other window exists; no tick runs before they are there. The
+  // about box is a new run's: design captions, colours and places.
+  form9_ = std::make_unique<TForm9>(*this, *session_, GameState().random);
+  // The settings dialog is made once and keeps its controls; a new run resets them.
+  if (!form3_) form3_ = std::make_unique<TForm3>();
+  form3_->FormCreate();
   PlaceCompass();
 }
 
@@ -130,12 +134,12 @@ void TForm1::Reset1Click() {
 void TForm1::Property1Click() {
   if (ended_ || errorShown_ || GameDialogShowing()) return;
   session_->DialogOpens();
-  form3_.ShowModal();
+  form3_->ShowModal();
 }
 
 void TForm1::SettingsClosed(int code) {
-  form3_.Hidden();
-  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_.PeriodText()); });
+  form3_->Hidden();
+  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_->PeriodText()); });
 }
 
 void TForm1::Quit1Click() {
@@ -158,7 +162,7 @@ std::string TForm1::BestTimesText() {
 }
 
 bool TForm1::GameDialogShowing() const {
-  return form3_.Showing() || (form9_ && form9_->Showing());
+  return (form3_ && form3_->Showing()) || (form9_ && form9_->Showing());
 }
 
 void TForm1::DialogClosed(bool quit) {
@@ -311,7 +315,7 @@ void TForm1::EndProgram(int) {
   DisarmTimer();
   platform_.ReleaseAll();
   // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
-  form3_.Close();
+  if (form3_) form3_->Close();
   EnableRunCommands(false);
   ShowStartHint();
   page::ShowEnded(true);

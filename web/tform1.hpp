@@ -27,7 +27,7 @@ class TForm1 : private SessionShell {
   TForm1& operator=(const TForm1&) = delete;
 
   Session& GameSession() { return *session_; }
-  TForm3& Form3() { return form3_; }
+  TForm3& Form3() { return *form3_; }
   Game& GameState() { return session_->GameState(); }
 
   // Starts a run: the session's start-up, then the first pictures.
@@ -105,7 +105,7 @@ class TForm1 : private SessionShell {
 
   SessionOptions options_;
   bool manualTicks_;
-  TForm3 form3_;
+  std::unique_ptr<TForm3> form3_;
   WebPlatform platform_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<TForm9> form9_;
