@@ -328,6 +328,7 @@ var Module = {
     Module._zt_start(seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0,
                      params.get("ticks") === "manual" ? 1 : 0);
     Module.started = true;
+    document.getElementById("desk").classList.add("drawn");
     zaptrailPage.fitZoom();
     zaptrailPage.fetchCues();
     // Once the game runs, not on the way to its first picture: the manifest, the icon and the
