@@ -139,6 +139,8 @@ try {
   const cdp = await slowPage.createCDPSession();
   await cdp.send("Emulation.setCPUThrottlingRate", { rate: kSlowCpu });
   const slowMean = await tickMean(slowPage);
+  // The page's renderer may outlive it and serve the audit's page next.
+  await cdp.send("Emulation.setCPUThrottlingRate", { rate: 1 });
   await slowPage.close();
   console.log(`page tick period, ${kSlowCpu}x slower CPU  ${slowMean.toFixed(3)} ms over ${kTicks - 1} ticks  ` +
               `target ${kPeriodMs} ms +- 0.5 %  ${verdict("tick period, slower CPU", periodMet(slowMean))}`);
