@@ -211,6 +211,9 @@ describe("touch targets", { timeout: kTimeout * 4 }, () => {
       return [Math.round(arrow.width / client.width * 201), Math.round(arrow.height / client.height * 86)];
     });
     assert.deepEqual(drawn, [15, 10]);
+    assert.equal(await page.$eval("#settings-dialog", (dialog) =>
+      dialog.querySelector(".client").getBoundingClientRect().right <= dialog.getBoundingClientRect().right),
+    true, "the whole client area shows");
     // The hit areas reach: a tap on each arrow's own area steps the text box.
     const edit = "#settings-dialog [data-name=Edit1]";
     await tap("#settings-dialog .updown .down");
