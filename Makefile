@@ -220,12 +220,11 @@ board-package:
 	packaging/board/make_deb.sh build-board
 	lintian --fail-on error,warning build-board/zaptrail-board_*_amd64.deb
 
-# The board page in headless Chromium against a real board.
-test-board-page: build
-	$(DEPS) web
+# The board page in headless Chromium against a real board, which serves the browser game too.
+test-board-page: build web
 	cd tests/web && npm ci --no-audit --no-fund >/dev/null
 	ZAPTRAIL_BOARD=$(BUILD)/zaptrail-board ZAPTRAIL_DAILY_TRAIL=$(BUILD)/daily-trail \
-	  node --test tests/web/board_page.mjs
+	  ZAPTRAIL_WEB=build-web node --test tests/web/board_page.mjs
 
 # wrk against one release board on SQLite and on PostgreSQL: rankings, then real daily trails
 # submitted while rankings are read. A measurement, not a test.

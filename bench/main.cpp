@@ -32,6 +32,12 @@ int main(int argc, char** argv) {
       {"DrawView L54", "DrawView/54", "ViewFloor", 1.5},
       {"playing tick L0", "PlayingTick/0", "ViewFloor", 2.0, 25.0},
       {"playing tick L54, clouds", "PlayingTick/54", "ViewFloor", 2.0, 25.0},
+      // Recording a game may not change a tick's timing: the same tick recorded is within the
+      // run's noise of it, and the recorder's own work, even with new keys every tick, is within
+      // that allowance of the lightest tick.
+      {"recorded tick L0 vs playing", "RecordedTick/0", "PlayingTick/0", 1.05},
+      {"recorded tick L54 vs playing", "RecordedTick/54", "PlayingTick/54", 1.05},
+      {"trail recorder vs playing tick", "TrailRecorder", "PlayingTick/0", 0.05},
       {"sim play vs engine alone", "SimPlay", "SimPlayEngine", 0, 0, kReplayTicks},
       // A trail's proof draws nothing: never slower than the engine's own tick, and at least a
       // million ticks a second (an hour of play in a tenth of a second).

@@ -21,8 +21,11 @@ std::string Target(const TableRow& row) {
   std::string target;
   char text[32];
   if (row.maxRatio != 0) {
-    std::snprintf(text, sizeof text, "<= %.1fx", row.maxRatio);
+    // One decimal, two when the target needs them: "<= 2.0x", "<= 1.05x".
+    std::snprintf(text, sizeof text, "%.2f", row.maxRatio);
     target = text;
+    if (target.back() == '0') target.pop_back();
+    target = "<= " + target + "x";
   }
   if (row.maxMicros != 0) {
     std::snprintf(text, sizeof text, "%s< %.0f us", target.empty() ? "" : ", ", row.maxMicros);

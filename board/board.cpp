@@ -168,11 +168,11 @@ Reply Board::Route(const Request& request) {
   }
   if (get && api && parts.size() == 3 && parts[1] == "daily") {
     metrics_.CountRequest(Route::Ranking);
-    return Cached(request, [&] { return Ranking(parts[2], request); });
+    return Cached(request, parts[2], [&] { return Ranking(parts[2], request); });
   }
   if (get && api && parts.size() == 5 && parts[1] == "daily" && parts[3] == "levels") {
     metrics_.CountRequest(Route::Level);
-    return Cached(request, [&] { return Fastest(parts[2], parts[4], request); });
+    return Cached(request, parts[2], [&] { return Fastest(parts[2], parts[4], request); });
   }
   if (get && api && parts.size() == 3 && parts[1] == "trails") {
     metrics_.CountRequest(Route::Trail);
@@ -197,10 +197,10 @@ Reply Board::Route(const Request& request) {
 }
 
 template <typename Ask>
-Reply Board::Cached(const Request& request, Ask&& ask) {
+Reply Board::Cached(const Request& request, const std::string& date, Ask&& ask) {
   std::string question = request.path;
   for (const auto& [name, value] : request.query) question += "\n" + name + "=" + value;
-  if (std::optional<Reply> kept = readAnswers_.Find(question)) return *kept;
+  if (std::optional<Reply> kept = readAnswers_.Find(question, date)) return *kept;
   Reply answer = ask();
   readAnswers_.Keep(question, answer);
   return answer;
@@ -262,7 +262,7 @@ Reply Board::Submit(const Request& request) {
     throw Refusal(Reason::NameTaken, "the name " + name + " belongs to another key");
   }
   const bool stored = added.outcome == AddOutcome::Stored;
-  if (stored) readAnswers_.Clear();
+  if (stored) readAnswers_.Forget(game.date);
   json answer = {{"id", added.id}, {"rank", store_.RankOf(added.id)}};
   if (!stored) answer["duplicate"] = true;
   return Json(stored ? 201 : 200, answer);

@@ -36,9 +36,9 @@ class Board {
 
  private:
   Reply Route(const Request& request);
-  // A read's answer from the cache, or asked of the store and kept.
+  // A read's answer about a date from the cache, or asked of the store and kept.
   template <typename Ask>
-  Reply Cached(const Request& request, Ask&& ask);
+  Reply Cached(const Request& request, const std::string& date, Ask&& ask);
   Reply Submit(const Request& request);
   Reply Ranking(const std::string& date, const Request& request);
   Reply Fastest(const std::string& date, const std::string& level, const Request& request);

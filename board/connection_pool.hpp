@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -8,6 +9,10 @@
 
 namespace zaptrail::board {
 
+// Connections a store opens at start: enough for the verifying pool's writes and the few readers
+// that ask at once, since the answer cache sends one reader per question to the database.
+inline constexpr size_t kConnectionsAtStart = 8;
+
 // Database connections for the request threads: each request borrows one for its statements
 // and gives it back; a new one is opened only when every open one is lent.
 template <typename Connection>
@@ -15,6 +20,13 @@ class ConnectionPool {
  public:
   explicit ConnectionPool(std::function<std::unique_ptr<Connection>()> open)
       : open_(std::move(open)) {}
+
+  // Opens connections until `count` wait idle, so that a burst of requests at start does not
+  // wait for new ones.
+  void OpenAhead(size_t count) {
+    std::lock_guard lock(mutex_);
+    while (idle_.size() < count) idle_.push_back(open_());
+  }
 
   class Lease {
    public:

@@ -93,7 +93,7 @@ The trail board: re-simulates every submitted daily trail and ranks only what th
   --verify-threads N      threads re-simulating trails; 0 for one per core (default 0)
   --verify-queue N        submissions that may wait for one of them (default 16)
   --verify-timeout MS     longest a submission waits for its verdict (default 10000)
-  --threads N             threads answering requests (default 64)
+  --threads N             threads answering requests, one per open connection (default 128)
   --help                  this text
 
 A trail holds at most 2,000,000 ticks and 4 MiB; only the daily trails of today and yesterday

@@ -20,7 +20,7 @@ struct Options {
   int verifyThreads = 0;                     // 0: one per core
   int verifyQueue = 16;                      // submissions waiting for a verifying thread
   int verifyTimeoutMs = 10000;               // the longest a submission waits for its verification
-  int threads = 64;                          // request threads
+  int threads = 128;                         // request threads
   bool help = false;
 };
 

@@ -120,6 +120,7 @@ class PostgresStore final : public Store {
  public:
   explicit PostgresStore(const std::string& url) : pool_([url] { return Connect(url); }) {
     Migrate();
+    pool_.OpenAhead(kConnectionsAtStart);
   }
 
   AddResult Add(const NewGame& game) override {

@@ -1,6 +1,7 @@
 #include "board/server.hpp"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <atomic>
 #include <cstdio>
@@ -10,6 +11,10 @@ namespace zaptrail::board {
 namespace {
 
 std::atomic<httplib::Server*> running{nullptr};
+
+// Connections that may wait to be accepted. The library's own is five, fixed when it was built,
+// so a burst of clients connecting at once waits a second for the retry of a dropped handshake.
+constexpr int kListenBacklog = 1024;
 
 Request FromHttp(const httplib::Request& http) {
   Request request{http.method, http.path, {}, http.body, http.remote_addr};
@@ -37,9 +42,14 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
   // An answer's header and body leave in separate writes; without this the second waits for
   // the client's delayed acknowledgement, some 40 ms.
   server.set_tcp_nodelay(true);
-  // The library listens with a backlog of five: clients that keep their connection for many
-  // requests never queue for a new one behind others and wait a second for their retry.
+  // Clients keep their connection for many requests, so they connect rarely.
   server.set_keep_alive_max_count(10000);
+  // The library's own options for its listening socket, which is kept to widen its backlog.
+  int listener = -1;
+  server.set_socket_options([&listener](socket_t socket) {
+    httplib::default_socket_options(socket);
+    if (listener < 0) listener = socket;
+  });
   server.set_read_timeout(10, 0);
   server.set_write_timeout(10, 0);
   if (!options.web.empty() && !server.set_mount_point("/", options.web)) {
@@ -61,11 +71,23 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
   };
   server.Get(".*", answer);
   server.Post(".*", answer);
+  // The browser game's page carries its scripts, styles and module inside it, so that its first
+  // frame waits for one response, and compiles the module itself: the files of its folder may
+  // run inline code and compile WebAssembly, and nothing from elsewhere. The page sets every
+  // text as text; no player's words reach it as markup.
+  server.set_file_request_handler([](const httplib::Request&, httplib::Response& response) {
+    response.set_header("Content-Security-Policy",
+                        "default-src 'self'; script-src 'self' 'unsafe-inline' 'wasm-unsafe-eval'; "
+                        "style-src 'self' 'unsafe-inline'; img-src 'self' data: blob:; "
+                        "object-src 'none'; frame-ancestors 'none'");
+  });
   server.set_post_routing_handler([&](const httplib::Request&, httplib::Response& response) {
     response.set_header("X-Content-Type-Options", "nosniff");
-    response.set_header("Content-Security-Policy",
-                        "default-src 'self'; img-src 'self' data:; object-src 'none'; "
-                        "frame-ancestors 'none'");
+    if (!response.has_header("Content-Security-Policy")) {
+      response.set_header("Content-Security-Policy",
+                          "default-src 'self'; img-src 'self' data:; object-src 'none'; "
+                          "frame-ancestors 'none'");
+    }
     if (!options.corsOrigin.empty()) {
       response.set_header("Access-Control-Allow-Origin", options.corsOrigin);
       response.set_header("Access-Control-Allow-Headers", "Content-Type");
@@ -86,6 +108,11 @@ bool Serve(Board& board, const Options& options, const std::function<void(int po
   if (port < 0) {
     std::fprintf(stderr, "zaptrail-board: cannot listen on %s:%d\n", options.host.c_str(),
                  options.port);
+    return false;
+  }
+  // Listening again on a listening socket only sets its backlog anew.
+  if (::listen(listener, kListenBacklog) != 0) {
+    std::fprintf(stderr, "zaptrail-board: cannot widen the listening backlog\n");
     return false;
   }
   running = &server;

@@ -185,6 +185,7 @@ class SqliteStore final : public Store {
   explicit SqliteStore(const std::string& path)
       : pool_([path] { return std::make_unique<Connection>(path); }) {
     Migrate();
+    pool_.OpenAhead(kConnectionsAtStart);
   }
 
   AddResult Add(const NewGame& game) override {

@@ -1,8 +1,18 @@
 #include "board/verify_pool.hpp"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <utility>
 
 namespace zaptrail::board {
+namespace {
+
+// Verifying threads yield the processor to the request threads: a read takes microseconds and
+// someone waits on it, a verification takes milliseconds and has a queue.
+constexpr int kVerifyingNiceness = 5;
+
+}  // namespace
 
 VerifyPool::VerifyPool(int threads, int queue) : capacity_(static_cast<size_t>(queue)) {
   for (int at = 0; at < threads; ++at) threads_.emplace_back([this] { Work(); });
@@ -30,6 +40,8 @@ std::future<void> VerifyPool::TrySubmit(std::function<void()> job) {
 }
 
 void VerifyPool::Work() {
+  // Only this thread's priority: on Linux each thread has its own.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kVerifyingNiceness);
   for (;;) {
     std::packaged_task<void()> task;
     {

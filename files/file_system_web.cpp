@@ -2,6 +2,9 @@
 // named by the path's last component, so "./zaptrail.ini" is the entry "zaptrail.ini". Entries
 // hold the file's bytes one character per byte, so the content comes back exactly as written.
 // Storage that is missing, full or refused (a private window) makes the calls fail, never throw.
+// A file the player picked or the page fetched is handed to the module by its whole path in
+// Module.handedFiles, in the same form, until the page hands another; it is read first, never
+// stored.
 
 #include <emscripten/emscripten.h>
 
@@ -19,12 +22,16 @@ EM_JS(int, zt_storage_has, (const char* name), {
   }
 });
 
-// The entry's bytes in memory the caller frees, their count in *size; null when absent or
-// unreadable.
-EM_JS(char*, zt_storage_read, (const char* name, int* size), {
+// The entry's bytes (or, when `handed`, the handed file's) in memory the caller frees, their
+// count in *size; null when absent or unreadable.
+EM_JS(char*, zt_storage_read, (const char* name, int handed, int* size), {
   let text = null;
   try {
-    text = window.localStorage.getItem(UTF8ToString(name));
+    if (!handed) {
+      text = window.localStorage.getItem(UTF8ToString(name));
+    } else if (Module.handedFiles && Module.handedFiles.has(UTF8ToString(name))) {
+      text = Module.handedFiles.get(UTF8ToString(name));
+    }
   } catch (e) {
     return 0;
   }
@@ -92,7 +99,8 @@ bool CanWriteFile(const std::string&) {
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
   int size = 0;
-  char* bytes = zt_storage_read(EntryName(path).c_str(), &size);
+  char* bytes = zt_storage_read(path.c_str(), 1, &size);
+  if (bytes == nullptr) bytes = zt_storage_read(EntryName(path).c_str(), 0, &size);
   if (bytes == nullptr) return false;
   content.assign(bytes, static_cast<size_t>(size));
   std::free(bytes);

@@ -92,6 +92,7 @@ void Session::Start(const SessionOptions& options) {
 }
 
 void Session::NewGame() {
+  if (Watching()) return;
   zaptrail::NewGame(game_);
 }
 
@@ -171,6 +172,7 @@ void Session::KeepTrails() {
   for (const std::string& failure : KeepGame(trailsFolder_, *finished)) {
     errorLine_(kTrailNotKept + failure);
   }
+  if (gameKept_) gameKept_(finished->whole);
 }
 
 void Session::WatchTick() {

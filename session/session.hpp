@@ -2,11 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <memory>
+#include <utility>
 
 #include "game/game.hpp"
 #include "session/halted_dialog.hpp"
@@ -55,6 +55,8 @@ class Session {
   // Where the one line goes that a close nobody watches leaves when it could not save, or when
   // the display was lost; the standard error stream unless a test listens.
   using ErrorLine = std::function<void(const std::string& line)>;
+  // Told of every ended game once its trails are kept, with the whole game's trail.
+  using GameKept = std::function<void(const Trail& game)>;
   Session(Platform& platform, const PixelSurface& spriteSheet, SessionShell& shell,
           ErrorLine errorLine = WriteToStandardError);
   ~Session();
@@ -73,8 +75,10 @@ class Session {
   void Start(const SessionOptions& options);
   // True while the run watches a trail.
   bool Watching() const { return watching_ != nullptr; }
+  void TellKeptGames(GameKept told) { gameKept_ = std::move(told); }
 
-  // F2: the title screen of a new game, from wherever the game is.
+  // F2: the title screen of a new game, from wherever the game is. A watched game is the
+  // trail's alone: nothing happens.
   void NewGame();
   // The shell has shown its first frame: a joystick probe left for it runs now.
   void FirstFrameShown();
@@ -150,6 +154,7 @@ class Session {
   TrailRecorder recorder_;
   std::optional<TrailDate> daily_;
   std::string trailsFolder_;
+  GameKept gameKept_;
   // While watching: the trail, its replay, and the random state the last tick left, which
   // nothing between ticks may change (the label game in an about box opened meanwhile).
   std::unique_ptr<Trail> watching_;

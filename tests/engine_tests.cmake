@@ -17,7 +17,7 @@ add_executable(engine_tests
   "${engine}/trail_file_test.cpp" "${engine}/trail_session_test.cpp" "${engine}/view_test.cpp")
 # These need fork, resource limits or permission bits, which Windows has not.
 if(NOT WIN32)
-  target_sources(engine_tests PRIVATE "${engine}/level_memory_test.cpp"
+  target_sources(engine_tests PRIVATE "${engine}/child_process.cpp" "${engine}/level_memory_test.cpp"
                  "${engine}/records_kill_test.cpp" "${engine}/records_posix_test.cpp"
                  "${engine}/records_unprivileged_test.cpp")
 endif()

@@ -3,12 +3,15 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "game/level.hpp"
+#include "session/daily.hpp"
 #include "session/records_import.hpp"
+#include "session/trail_file.hpp"
 #include "web/dialog_face.hpp"
 #include "web/records_transfer.hpp"
 #include "web/tform1.hpp"
@@ -23,11 +26,15 @@ constexpr int kLastHookLevel = 20;
 
 extern "C" {
 
-// `hasSeed` fixes the seed of every run of the page (the address's ?seed=); `manualTicks` leaves
-// the ticks to zt_step.
-EMSCRIPTEN_KEEPALIVE void zt_start(int hasSeed, uint32_t seed, int manualTicks) {
+// `hasSeed` fixes the seed of every run of the page (the address's ?seed=), `daily` plays
+// today's trail instead (?daily), `watch` names a trail to watch first, empty for none (?watch=);
+// `manualTicks` leaves the ticks to zt_step.
+EMSCRIPTEN_KEEPALIVE void zt_start(int hasSeed, uint32_t seed, int manualTicks, int daily,
+                                   const char* watch) {
   zaptrail::SessionOptions options;
   if (hasSeed != 0) options.seed = seed;
+  if (daily != 0) options.daily = zaptrail::UtcDate(std::time(nullptr));
+  options.watchFile = watch;
   form1 = std::make_unique<zaptrail::TForm1>(options, manualTicks != 0);
   form1->FormCreate();
   zaptrail::page::AddDialogFace();
@@ -119,6 +126,16 @@ EMSCRIPTEN_KEEPALIVE void zt_records_load(const char* fileName, const char* byte
   zaptrail::LoadPickedRecords(*form1, fileName,
                               std::string_view(bytes, static_cast<size_t>(size < 0 ? 0 : size)),
                               size >= 0);
+}
+
+// Watches a kept trail, or a file the page has handed the module under this path.
+EMSCRIPTEN_KEEPALIVE void zt_watch(const char* path) {
+  form1->Watch(path);
+}
+
+// The most of a trail file worth reading: one byte more than a trail may hold.
+EMSCRIPTEN_KEEPALIVE double zt_trail_load_limit() {
+  return static_cast<double>(zaptrail::kMaxTrailBytes + 1);
 }
 
 // The tests' hooks: the ticks run so far, and the level the title screen starts, as the sim's

@@ -21,6 +21,7 @@ EM_JS(void, zt_set_caption, (const char* panelId, const char* caption),
 EM_JS(void, zt_set_dialog_face, (const char* family, int pixels),
       { zaptrailPage.setDialogFace(UTF8ToString(family), pixels); });
 EM_JS(void, zt_show_ended, (int shown), { zaptrailPage.showEnded(Boolean(shown)); });
+EM_JS(void, zt_show_notice, (const char* text), { showNotice(UTF8ToString(text)); });
 EM_JS(void, zt_show_start_hint, (int onTitle), { zaptrailPage.showStartHint(Boolean(onTitle)); });
 // The new tab gets no hold on this page.
 EM_JS(int, zt_open_in_new_tab, (const char* url), {
@@ -74,6 +75,10 @@ void ShowErrorDialog(const std::string& caption, const std::string& text,
 
 void ShowEnded(bool shown) {
   zt_show_ended(shown ? 1 : 0);
+}
+
+void ShowNotice(const std::string& text) {
+  zt_show_notice(text.c_str());
 }
 
 void ShowStartHint(bool onTitle) {

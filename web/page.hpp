@@ -34,6 +34,8 @@ void ShowErrorDialog(const std::string& caption, const std::string& text,
 // The run has ended: the page offers a new one, which it asks for through zt_play_again; the
 // offer goes once another run has started.
 void ShowEnded(bool shown);
+// A line of news under the panels, in place of the one before.
+void ShowNotice(const std::string& text);
 // The line that tells how to start a game, shown while the title screen waits for one.
 void ShowStartHint(bool onTitle);
 // False when the browser refused to open it.

@@ -115,7 +115,7 @@ const zaptrailPage = (() => {
 
   // Tab goes round the page's own controls, or the open dialog's, and never on to the browser.
   function tabbable(scope) {
-    return Array.from(scope.querySelectorAll("button, input, [tabindex]")).filter((element) =>
+    return Array.from(scope.querySelectorAll("button, input, select, a[href], [tabindex]")).filter((element) =>
       element.tabIndex >= 0 && !element.disabled && element.getClientRects().length > 0 &&
       (scope !== document.body || element.closest("dialog") === null));
   }
@@ -183,10 +183,10 @@ const zaptrailPage = (() => {
       showStartWith();
       startHint.hidden = !onTitle;
     },
-    // The records row's buttons and play again take Space as a press, not as the game's fire.
+    // The rows' buttons, lists and play again take Space as a press, not as the game's fire.
     pageControlFocused() {
       const focused = document.activeElement;
-      return focused !== null && bar.contains(focused) && focused.matches("button, input");
+      return focused !== null && bar.contains(focused) && focused.matches("button, input, select, a[href]");
     },
     showPicture(canvasId, rgba, width, height) {
       const canvas = document.getElementById(canvasId);
@@ -276,7 +276,7 @@ const zaptrailPage = (() => {
 })();
 
 // ?seed=N starts every run of the page from that seed; ?ticks=manual leaves the ticks to
-// zaptrail.step (the tests' hook).
+// zaptrail.step (the tests' hook); ?daily and ?watch= are the trails row's (trails_row.js).
 function showNotice(text) {
   const notice = document.getElementById("notice");
   notice.textContent = text;
@@ -314,7 +314,7 @@ var Module = {
   onAbort(what) {
     showNotice(`zap trail could not start (${what}).`);
   },
-  onRuntimeInitialized() {
+  async onRuntimeInitialized() {
     const params = new URLSearchParams(window.location.search);
     const seedText = params.get("seed");
     const seedGiven = seedText !== null && /^[0-9]{1,10}$/.test(seedText) &&
@@ -325,8 +325,10 @@ var Module = {
     }
     // The panels take their zoom once the module has built them and drawn the first picture:
     // one layout of the whole page, and none before the first frame.
-    Module._zt_start(seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0,
-                     params.get("ticks") === "manual" ? 1 : 0);
+    const first = await zaptrailTrails.firstRun(params);
+    zaptrailTrails.handing(first.watch, first.bytes, (watch) => Module._zt_start(
+      seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0, params.get("ticks") === "manual" ? 1 : 0,
+      first.daily ? 1 : 0, watch));
     Module.started = true;
     document.getElementById("desk").classList.add("drawn");
     zaptrailPage.fitZoom();

@@ -22,12 +22,16 @@ self.addEventListener("activate", (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The folder's own address, where the page is.
+const kFolder = new URL("./", self.location).pathname;
+
 self.addEventListener("fetch", (event) => {
   const request = event.request;
-  if (request.method !== "GET" || new URL(request.url).origin !== self.location.origin) return;
-  // The page under any address of its folder (?seed=, ?ticks=) is the one stored page.
-  const stored = request.mode === "navigate"
-                     ? caches.open(kCache).then((cache) => cache.match("./"))
-                     : caches.open(kCache).then((cache) => cache.match(request, { ignoreSearch: true }));
+  const url = new URL(request.url);
+  if (request.method !== "GET" || url.origin !== self.location.origin) return;
+  // The page under any address of its folder (?seed=, ?daily, ?watch=) is the one stored page;
+  // any other page beside it (the help, a trail board's own pages) is itself.
+  const page = url.pathname === kFolder || url.pathname === `${kFolder}index.html`;
+  const stored = caches.open(kCache).then((cache) => cache.match(page ? "./" : request, { ignoreSearch: true }));
   event.respondWith(stored.then((response) => response ?? fetch(request)));
 });

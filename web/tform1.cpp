@@ -4,6 +4,7 @@
 #include <emscripten/eventloop.h>
 
 #include <string_view>
+#include <utility>
 
 #include "game/records.hpp"
 #include "session/run_handler.hpp"
@@ -11,6 +12,7 @@
 #include "view/sprite_sheet.hpp"
 #include "web/main_menu.hpp"
 #include "web/page.hpp"
+#include "web/trails_row.hpp"
 
 // A control of the page's own (the records row, play again) has the keyboard's focus.
 EM_JS(int, zt_page_control_focused, (), { return zaptrailPage.pageControlFocused() ? 1 : 0; });
@@ -49,6 +51,8 @@ bool KeyOf(std::string_view code, Key& key) {
 
 TForm1::TForm1(const SessionOptions& options, bool manualTicks)
     : options_(options), manualTicks_(manualTicks), platform_(*this) {
+  // A trail is watched once; what follows it is a new game.
+  if (!options_.watchFile.empty()) watchNext_ = std::exchange(options_.watchFile, {});
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
   emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, true, &TForm1::OnKey);
   // The window's own blur only: a focus moving between the page's controls keeps the keys.
@@ -67,18 +71,31 @@ TForm1::~TForm1() {
 }
 
 void TForm1::FormCreate() {
+  SessionOptions options = options_;
+  options.watchFile = watchNext_.value_or("");
+  watchNext_.reset();
+  CreateRun(options);
+  if (!options.watchFile.empty() && !session_->Watching()) CreateRun(options_);
+}
+
+void TForm1::CreateRun(const SessionOptions& runOptions) {
   DisarmTimer();
   ended_ = false;
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
   form9_.reset();
-  session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this));
+  // A line the desktop writes on its standard error (a trail not kept) is a notice in the page.
+  session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this),
+                                       [](const std::string& line) { page::ShowNotice(line); });
+  session_->TellKeptGames(&TellGameKept);
   // The first reading of the gamepads wakes the browser's gamepad service, which the first
   // frame need not wait for: the ticks probe before the title screen takes input.
-  SessionOptions options = options_;
+  SessionOptions options = runOptions;
   options.probe = JoystickProbeTime::AfterFirstFrame;
   RunHandler([&] { session_->Start(options); });
+  page::SetCaption("main-window", session_->Watching() ? kWatchingCaption : kMainWindowCaption);
+  ShowRunKind(session_->Watching(), options.daily);
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
   platform_.ShowChangedPictures();
@@ -128,6 +145,8 @@ void TForm1::RunEndedCommand(zaptrail::MenuCommand command) {
 }
 
 void TForm1::Reset1Click() {
+  // A new game while watching is the end of watching, which is followed by one.
+  if (session_->Watching()) return Quit1Click();
   RunHandler([&] { session_->NewGame(); });
 }
 
@@ -168,6 +187,8 @@ bool TForm1::GameDialogShowing() const {
 void TForm1::DialogClosed(bool quit) {
   errorShown_ = false;
   if (!answer_) return;
+  // The player kept the run whose close a watch was waiting for.
+  if (!quit) watchNext_.reset();
   const auto answer = std::move(answer_);
   answer_ = nullptr;
   answer(quit);
@@ -178,6 +199,17 @@ void TForm1::PlayAgain() {
   FormCreate();
   EnableRunCommands(true);
   page::ShowEnded(false);
+}
+
+void TForm1::Watch(const std::string& path) {
+  if (errorShown_ || GameDialogShowing()) return;
+  watchNext_ = path;
+  if (ended_) return PlayAgain();
+  RunHandler([&] { session_->CloseByPlayer(); });
+}
+
+void TForm1::OnRunFollows(void* form) {
+  static_cast<TForm1*>(form)->PlayAgain();
 }
 
 void TForm1::SaveAsPageGoes(bool pageStays) {
@@ -316,6 +348,12 @@ void TForm1::EndProgram(int) {
   platform_.ReleaseAll();
   // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
   if (form3_) form3_->Close();
+  // Watching ends in a new game, and a watch asked for starts once the run has closed: each once
+  // the handler that ended this run has returned, since the run goes with it.
+  if (watchNext_ || session_->Watching()) {
+    emscripten_set_timeout(&TForm1::OnRunFollows, 0, this);
+    return;
+  }
   EnableRunCommands(false);
   ShowStartHint();
   page::ShowEnded(true);

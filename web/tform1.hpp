@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "session/session.hpp"
@@ -30,15 +31,20 @@ class TForm1 : private SessionShell {
   TForm3& Form3() { return *form3_; }
   Game& GameState() { return session_->GameState(); }
 
-  // Starts a run: the session's start-up, then the first pictures.
+  // Starts a run: the session's start-up, then the first pictures. A run that was to watch a
+  // trail the session refuses has shown why, and a new game starts instead.
   void FormCreate();
   void StepTicks(int32_t count);
   // A touch control pressed or let go at `at` on the page's clock.
   void TouchHold(Key key, bool down, double at);
   // The page's dialog has gone; `quit` when the player chose to quit without saving.
   void DialogClosed(bool quit);
-  // After a run ended: a fresh one from the title screen.
+  // After a run ended: a fresh one from the title screen, or the watch asked for.
   void PlayAgain();
+  // Watches the trail at `path` (a kept trail, or a file the page handed over) in a run of its
+  // own, once the run going now has closed as by the player's close, records saved and its
+  // game kept.
+  void Watch(const std::string& path);
   // `code` is the settings dialog's result: OK applies the period text.
   void SettingsClosed(int code);
   // True while the error dialog or a message box is shown: it holds the keys, and the game sees
@@ -71,6 +77,8 @@ class TForm1 : private SessionShell {
 
  private:
   void Timer1Timer();
+  void CreateRun(const SessionOptions& options);
+  static void OnRunFollows(void* form);
   void RunEndedCommand(zaptrail::MenuCommand command);
   void TimerFired();
   void ArmTimer();
@@ -120,6 +128,8 @@ class TForm1 : private SessionShell {
   bool ended_ = false;
   int64_t ticksRun_ = 0;
   std::function<void(bool quit)> answer_;
+  // The trail the next run watches; set while a watch waits for the run going now to close.
+  std::optional<std::string> watchNext_;
 };
 
 }  // namespace zaptrail

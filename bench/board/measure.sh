@@ -26,14 +26,13 @@ else
   store=SQLite
 fi
 
-# Trails of the scripted player, each a different game, of up to five minutes' play (9,375
-# ticks of 32 ms); it rarely lives that long.
+# Trails of five minutes' play (9,375 ticks of 32 ms) on today's and yesterday's courses, as
+# the scripted player plays them, each submission a different trail. The first ones fill the day
+# before it is read; the others are what wrk submits, each once.
+seeded=100
+count=${ZAPTRAIL_MEASURE_TRAILS:-5000}
 echo "measure: playing the daily trails"
-for title in $(seq 10 41); do
-  "$daily_trail" 1000 32 "$title" 9375 |
-    python3 -c 'import json, sys; print(json.dumps({"name": "measure%s" % sys.argv[1], "key": "measure-key-0123456789", "trail": sys.stdin.read()}))' "$title" \
-    >"$scratch/submission-$title.json"
-done
+"$daily_trail" --submissions "$scratch" "$count"
 
 "$board" --listen 127.0.0.1:0 --db "$db" --per-address 1000000 --per-name 1000000 \
   >"$scratch/board.log" 2>&1 &
@@ -42,29 +41,48 @@ for _ in $(seq 100); do grep -q listening "$scratch/board.log" && break; sleep 0
 port=$(sed -n 's/.*listening on .*:\([0-9]*\)$/\1/p' "$scratch/board.log")
 url=http://127.0.0.1:$port
 today=$(date -u +%F)
-# A day with games in it: each trail once.
-for body in "$scratch"/submission-*.json; do
-  curl -s -o /dev/null -X POST -H 'Content-Type: application/json' --data-binary "@$body" "$url/api/trails"
+# A day with games in it.
+for n in $(seq "$seeded"); do
+  curl -s -o /dev/null -X POST -H 'Content-Type: application/json' \
+    --data-binary "@$scratch/submission-$n.json" "$url/api/trails"
 done
 games=$(curl -s "$url/api/daily/$today?limit=500" | python3 -c 'import json, sys; print(len(json.load(sys.stdin)["games"]))')
-ticks=$("$daily_trail" 1000 32 10 9375 | python3 -c '
-import re, sys
+ticks=$(python3 -c '
+import json, re, sys
 ticks = 0
-for line in sys.stdin:
+for line in json.load(open(sys.argv[1]))["trail"].splitlines():
     if line.startswith("keys "):
         for run in line.split()[1:]:
             digits = re.match(r"\d*", run).group()
             ticks += int(digits) if digits else 1
-print(ticks)')
-echo "measure: $store, $games games ranked on $today, trails of $ticks ticks; $(nproc) cores: $(lscpu | sed -n 's/^Model name: *//p')"
+print(ticks)' "$scratch/submission-1.json")
+echo "measure: $store, $games games ranked on $today, trails of about $ticks ticks; $(nproc) cores: $(lscpu | sed -n 's/^Model name: *//p'); load $(cut -d' ' -f1-3 /proc/loadavg)"
 
 echo "== rankings alone: 64 connections, ${seconds} s"
-wrk -t2 -c64 -d"${seconds}s" --latency "$url/api/daily/$today" | grep -E 'Requests/sec|99%|50%|Non-2xx'
+wrk -t2 -c64 -d"${seconds}s" --latency "$url/api/daily/$today" | grep -E 'Requests/sec|^ +(50|99)%|Non-2xx'
 
-echo "== submissions (48 connections) with rankings read beside them (16 connections), ${seconds} s"
-SUBMISSIONS="$scratch" wrk -t1 -c48 -d"${seconds}s" -s "$here/submit.lua" "$url" >"$scratch/submit.out" &
+# Sixteen submitting connections fill the verifying pool and its queue, so it never idles, and
+# few are turned away. First alone, then with rankings read beside them on 48 more; each step
+# submits trails of its own, each once.
+half=$(((count - seeded) / 2))
+echo "== submissions alone (16 connections), ${seconds} s"
+cpu_before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+SUBMISSIONS="$scratch" FIRST=$((seeded + 1)) LAST=$((seeded + half)) \
+  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" | grep -E 'verified' | tee "$scratch/alone.out"
+cpu_after=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+# The board's own processor time per verified trail does not depend on what else runs.
+python3 -c '
+import re, sys
+verified = int(re.match(r"verified (\d+)", open(sys.argv[1]).read()).group(1))
+ms = (int(sys.argv[3]) - int(sys.argv[2])) * 1000 / int(sys.argv[4]) / verified
+print("board processor time per verified trail: %.1f ms, so %d verified/s on %s idle cores" % (ms, int(sys.argv[5]) * 1000 / ms, sys.argv[5]))
+' "$scratch/alone.out" "$cpu_before" "$cpu_after" "$(getconf CLK_TCK)" "$(nproc)"
+
+echo "== submissions (16 connections) with rankings read beside them (48 connections), ${seconds} s"
+SUBMISSIONS="$scratch" FIRST=$((seeded + half + 1)) LAST=$count \
+  wrk -t1 -c16 -d"${seconds}s" -s "$here/submit.lua" "$url" >"$scratch/submit.out" &
 submitting=$!
-wrk -t1 -c16 -d"${seconds}s" --latency "$url/api/daily/$today" >"$scratch/read.out"
+wrk -t1 -c48 -d"${seconds}s" --latency "$url/api/daily/$today" >"$scratch/read.out"
 wait "$submitting"
-echo "submissions:"; grep -E 'Requests/sec|verified|busy' "$scratch/submit.out"
-echo "rankings meanwhile:"; grep -E 'Requests/sec|99%|50%' "$scratch/read.out"
+echo "submissions:"; grep -E 'verified' "$scratch/submit.out"
+echo "rankings meanwhile:"; grep -E 'Requests/sec|^ +(50|99)%' "$scratch/read.out"

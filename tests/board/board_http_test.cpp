@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
@@ -257,6 +258,13 @@ TEST_F(BoardTest, TwoBoardsOnOneDatabaseAgree) {
       << "the same trail through the other board is a duplicate";
   EXPECT_EQ(Get(one.Client(), RankingPath()), Get(two.Client(), RankingPath()));
   EXPECT_EQ(NamesOf(Get(one.Client(), RankingPath())), (std::vector<std::string>{"there", "here"}));
+
+  // A game stored through one board reaches the other's kept answer within its bound.
+  ASSERT_EQ(Submit(two.Client(), "later", PlayDailyTrail({Today(), 2, 32, 20})).status, 201);
+  const auto stored = std::chrono::steady_clock::now();
+  while (NamesOf(Get(one.Client(), RankingPath())).size() < 3) {
+    ASSERT_LT(std::chrono::steady_clock::now() - stored, std::chrono::seconds(3));
+  }
 }
 
 TEST_F(BoardTest, KilledBoardLosesNoSubmissionItAnswered) {

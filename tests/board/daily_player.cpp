@@ -1,9 +1,11 @@
 #include "tests/board/daily_player.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <deque>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "game/game.hpp"
@@ -11,6 +13,7 @@
 #include "session/daily.hpp"
 #include "session/trail_file.hpp"
 #include "session/trail_verify.hpp"
+#include "tests/board/chick_route.hpp"
 #include "tools/sim/scripted_platform.hpp"
 #include "view/sprite_sheet.hpp"
 
@@ -20,45 +23,27 @@ namespace {
 // After the levels are cleared the game goes on this long, so the trail ends in play.
 constexpr int64_t kTicksAfterLastLevel = 4;
 
-// The key that steps the chick one cell nearer the goal, walking only on what is not solid.
-uint8_t StepTowardsGoal(const GameRecord& record) {
-  const int32_t width = record.MazeWidth;
-  const int32_t height = record.MazeHeight;
-  std::vector<int32_t> distance(static_cast<size_t>(width * height), -1);
-  std::deque<int32_t> open{record.CellIndex(record.GoalX, record.GoalY)};
-  distance[static_cast<size_t>(open.front())] = 0;
-  constexpr int32_t dx[] = {0, 1, 0, -1};
-  constexpr int32_t dy[] = {-1, 0, 1, 0};
-  while (!open.empty()) {
-    const int32_t cell = open.front();
-    open.pop_front();
-    for (int d = 0; d < 4; ++d) {
-      const int32_t x = cell % width + dx[d];
-      const int32_t y = cell / width + dy[d];
-      if (x < 0 || y < 0 || x >= width || y >= height) continue;
-      const int32_t next = record.CellIndex(x, y);
-      if (distance[static_cast<size_t>(next)] >= 0 ||
-          IsSolid(record.Cells[static_cast<size_t>(next)])) {
-        continue;
-      }
-      distance[static_cast<size_t>(next)] = distance[static_cast<size_t>(cell)] + 1;
-      open.push_back(next);
-    }
+// A jug this near is worth the way there: each gives the power of sixty ticks.
+constexpr int32_t kNearJug = 40;
+
+// The ticks the chick's power still lasts: it drains one every second tick, and the last two
+// are kept in hand.
+int32_t TicksOfPower(const GameRecord& record) {
+  return 2 * record.Power - 2;
+}
+
+// The keys of the next ticks, as a player plays: the jugs nearby first, then the goal, and far
+// jugs when the goal is out of reach on the power left.
+std::vector<uint8_t> PlanAhead(const Game& game, int64_t ticksLeft) {
+  const int32_t reach =
+      static_cast<int32_t>(std::min<int64_t>(TicksOfPower(game.record), ticksLeft));
+  const std::pair<Aim, int32_t> aims[] = {
+      {Aim::Item, std::min(reach, kNearJug)}, {Aim::Goal, reach}, {Aim::Item, reach}};
+  for (const auto& [aim, within] : aims) {
+    if (std::optional<std::vector<uint8_t>> route = RouteTo(game, aim, within)) return *route;
   }
-  constexpr uint8_t kKeys[] = {TrailUp, TrailRight, TrailDown, TrailLeft};
-  uint8_t best = 0;
-  int32_t nearest = -1;
-  for (int d = 0; d < 4; ++d) {
-    const int32_t x = record.PlayerX + dx[d];
-    const int32_t y = record.PlayerY + dy[d];
-    if (x < 0 || y < 0 || x >= width || y >= height) continue;
-    const int32_t away = distance[static_cast<size_t>(record.CellIndex(x, y))];
-    if (away >= 0 && (nearest < 0 || away < nearest)) {
-      nearest = away;
-      best = kKeys[d];
-    }
-  }
-  return best;
+  // Nothing within reach now: wait a tick, the hazards may open a way.
+  return {0};
 }
 
 void Hold(ScriptedPlatform& platform, uint8_t keys) {
@@ -95,7 +80,7 @@ TrailDate Yesterday() {
                 std::chrono::days(1));
 }
 
-std::string PlayDailyTrail(const DailyGame& plan) {
+Trail PlayDaily(const DailyGame& plan) {
   ScriptedPlatform platform;
   Game game(platform, SpriteSheet());
   SetUpGame(game, DailySeed(plan.date), {});
@@ -111,6 +96,8 @@ std::string PlayDailyTrail(const DailyGame& plan) {
   int64_t titleTicks = 0;
   int64_t afterLast = 0;
   int64_t idle = 0;
+  std::vector<uint8_t> route;
+  size_t routed = 0;
   for (int64_t tick = 0; tick < plan.mostTicks; ++tick) {
     const GameRecord& record = game.record;
     if (record.Phase == PhaseDead) break;
@@ -119,9 +106,17 @@ std::string PlayDailyTrail(const DailyGame& plan) {
     if (record.Phase == PhaseTitle) {
       keys = ++titleTicks > plan.titleTicks ? TrailFire : 0;
     } else if (record.Phase == PhasePlaying) {
-      keys = ++idle > plan.idleTicks ? StepTowardsGoal(record) : 0;
+      if (++idle > plan.idleTicks) {
+        if (routed == route.size()) {
+          route = PlanAhead(game, plan.mostTicks - tick);
+          routed = 0;
+        }
+        keys = route[routed++];
+      }
     } else {
       idle = 0;
+      route.clear();
+      routed = 0;
     }
     Hold(platform, keys);
     Append(trail.keys, keys);
@@ -129,7 +124,11 @@ std::string PlayDailyTrail(const DailyGame& plan) {
   }
   // The claims are what the engine itself reaches on these keys.
   trail.claimed = VerifyTrail(trail).reached;
-  return WriteTrail(trail);
+  return trail;
+}
+
+std::string PlayDailyTrail(const DailyGame& plan) {
+  return WriteTrail(PlayDaily(plan));
 }
 
 }  // namespace zaptrail::board_test

@@ -23,8 +23,10 @@ struct DailyGame {
   int64_t mostTicks = 200000;
 };
 
-// Plays the day's course through the engine, steering the chick along the shortest way to the
-// goal, and returns the trail file of that game with the results the engine reached.
+// Plays the day's course through the engine as a player would, fetching the jugs nearby and
+// then making for the goal, and returns the trail of that game with the results the engine
+// reached; PlayDailyTrail returns it as a trail file.
+Trail PlayDaily(const DailyGame& plan);
 std::string PlayDailyTrail(const DailyGame& plan);
 
 // The UTC date today, and the day before it.

@@ -2,53 +2,26 @@
 // write the file but never replace it must not trap the run.
 #include <gtest/gtest.h>
 
-#include <grp.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 
 #include "session/close_and_save.hpp"
 #include "session/records_place.hpp"
+#include "tests/engine/child_process.hpp"
 #include "tests/engine/scratch_directory.hpp"
 
 namespace zaptrail {
 namespace {
 
+using testing::AsNobody;
+using testing::kNobody;
 using testing::ReadWholeFile;
 using testing::ScratchDirectory;
 namespace fs = std::filesystem;
-
-constexpr uid_t kNobody = 65534;
-
-// Runs `body` in a child process as user and group "nobody" and returns what it reports: empty
-// when all went as it should.
-std::string AsNobody(const std::function<std::string()>& body) {
-  int report[2];
-  if (::pipe(report) != 0) return "no pipe";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(report[0]);
-    std::string problems = "cannot become nobody";
-    if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0) {
-      problems = body();
-    }
-    const ssize_t written = ::write(report[1], problems.data(), problems.size());
-    ::_exit(written == static_cast<ssize_t>(problems.size()) ? 0 : 1);
-  }
-  ::close(report[1]);
-  std::string problems;
-  char buffer[512];
-  for (ssize_t n; (n = ::read(report[0], buffer, sizeof buffer)) > 0;) problems.append(buffer, n);
-  ::close(report[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? problems : "the child did not finish";
-}
 
 class RecordsAsNobody : public ::testing::Test {
  protected:

@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "tests/engine/child_process.hpp"
 #endif
 
 #include <filesystem>
@@ -180,6 +186,7 @@ TEST_F(TrailSession, AGameWithDialogsDrawsAndAnotherPeriodIsKeptAndProvedAsPlaye
   EXPECT_TRUE(watch.session.Watching());
   watch.session.DialogOpens();  // a dialog opened while watching halts nothing
   watch.game().random.Draw();   // nor does its label game shift the mazes
+  watch.session.NewGame();      // and F2 leaves the trail's game alone
   size_t compared = 0;
   while (watch.ticks < watchedTicks) {
     watch.Tick({Key::Left});  // keys do not steer
@@ -240,8 +247,10 @@ TEST_F(TrailSession, ATamperedTrailIsRefusedWithItsReasonBeforeAnythingPlays) {
 TEST_F(TrailSession, EveryNewGameIsItsOwnTrailAndADailyRunReplaysTheDaysMazes) {
   SessionOptions options;
   options.daily = TrailDate{2026, 12, 9};
+  std::vector<std::string> told;  // the games the shell heard of as they were kept
   {
     PlayerRun run(scratch.Path().string(), options);
+    run.session.TellKeptGames([&](const Trail& game) { told.push_back(WriteTrail(game)); });
     run.ClearLevel();
     const std::vector<uint8_t> firstMaze = run.game().record.Cells;
     // F2 in the middle of level 1 ends that game; the new one plays the same first maze.
@@ -254,6 +263,8 @@ TEST_F(TrailSession, EveryNewGameIsItsOwnTrailAndADailyRunReplaysTheDaysMazes) {
     run.Tick({Key::Escape});
   }
   const Trail second = Kept("last.zaptrail");
+  ASSERT_EQ(told.size(), 2U);
+  EXPECT_EQ(told[1], WriteTrail(second));
   EXPECT_EQ(second.startRandom, DailySeed(*options.daily));
   EXPECT_EQ(second.daily, options.daily);
   EXPECT_EQ(second.claimed.cleared.size(), 1U);
@@ -311,6 +322,77 @@ TEST_F(TrailSession, TrailsThatCannotBeSavedNeverStopTheGameOrItsRecords) {
   run.Tick({Key::Escape});
   EXPECT_EQ(run.errors, "zaptrail: trail not kept: " + Trails() + ": cannot be made\n");
   EXPECT_FALSE(ReadWholeFile(Records()).empty());
+}
+
+// A trails folder that takes no new file: a full disk, a folder the player may only read. The
+// trails kept before stay whole, no scrap is left beside them, and the game and its records go
+// on as ever.
+class TrailsFolderRefuses : public TrailSession {
+ protected:
+  void SetUp() override {
+    PlayerRun run(scratch.Path().string());
+    run.ClearLevel();
+    run.Tick({Key::Escape});
+    kept = ReadWholeFile(Trails() + "last.zaptrail");
+    files = TrailFiles();
+    // Without records, the next game's first clearing is the level's best, kept as a trail.
+    fs::remove(Records());
+  }
+
+  // Another game, on other mazes so that every trail it keeps would differ. Returns its lines
+  // on standard error.
+  std::string Play() {
+    SessionOptions options;
+    options.seed = 7;
+    PlayerRun run(scratch.Path().string(), options);
+    run.ClearLevel();
+    run.Tick({Key::Escape});
+    if (run.shell.ended != std::vector<int>{0}) return "the game did not end as asked\n";
+    return run.errors;
+  }
+
+  void ExpectNothingKeptNorLost(const std::string& errors) {
+    for (const std::string name : {"last.zaptrail", "level-0.zaptrail"}) {
+      EXPECT_NE(errors.find("zaptrail: trail not kept: " + Trails() + name), std::string::npos)
+          << errors;
+    }
+    EXPECT_EQ(ReadWholeFile(Trails() + "last.zaptrail"), kept);
+    EXPECT_EQ(TrailFiles(), files);
+    EXPECT_FALSE(ReadWholeFile(Records()).empty());
+  }
+
+  std::string kept;
+  std::vector<fs::path> files;
+};
+
+TEST_F(TrailsFolderRefuses, WhenTheDiskIsFull) {
+  // Every file may grow to 64 bytes, for any user: the records fit, a trail does not.
+  ExpectNothingKeptNorLost(InChild([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return Play();
+  }));
+}
+
+TEST_F(TrailsFolderRefuses, WhenThePlayerMayOnlyReadIt) {
+  fs::permissions(Trails(), fs::perms(0555));
+  if (::geteuid() != 0) {
+    ExpectNothingKeptNorLost(InChild([&] { return Play(); }));
+  } else {
+    // Root writes anywhere: the game runs as nobody, to whom the player's folders and files
+    // belong, so that only the folder's mode refuses.
+    fs::permissions(scratch.Path(), fs::perms(0755));
+    std::vector<fs::path> owned = files;
+    for (const std::string folder : {"app", "user", "user/trails"}) {
+      owned.push_back(scratch.File(folder));
+    }
+    for (const fs::path& path : owned) {
+      ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
+    }
+    ExpectNothingKeptNorLost(AsNobody([&] { return Play(); }));
+  }
+  fs::permissions(Trails(), fs::perms(0755));
 }
 #endif
 }  // namespace

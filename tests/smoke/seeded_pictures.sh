@@ -9,6 +9,8 @@
 #   start_first_level WINDOW           holds Space until the title screen has gone
 #   clear_first_level WINDOW           holds Right until the first level is cleared
 # The last two fail the test after ten seconds.
+#   trail_keys TRAIL                   the keys of a trail file as the sim's replay lines
+#   shows_picture WINDOW PICTURE       the play field is PICTURE, pixel for pixel
 
 # The play field lies at the window's bottom left, under the menu bar.
 play_field_of() {
@@ -63,6 +65,29 @@ shows_cleared_level() {
   play_field_of "$1" "$work/field.png"
   maze_between_texts_of "$work/field.png" "$work/maze.png"
   same_picture "$work/maze.png" "$work/expected-cleared-maze.png"
+}
+
+# One line per tick, the keys held in the sim's order or - for none. A tick a dialog halted did
+# nothing, so it has no line.
+trail_keys() {
+  python3 - "$1" <<'PY'
+import re, sys
+letters = "URDLF"
+for line in open(sys.argv[1]):
+    if not line.startswith("keys "):
+        continue
+    for run in line.split()[1:]:
+        count, keys = re.fullmatch(r"(\d*)(.*)", run).groups()
+        if keys == "H":
+            continue
+        held = "".join(l for l in letters if l in keys)
+        print("\n".join([held or "-"] * int(count or 1)))
+PY
+}
+
+shows_picture() {
+  play_field_of "$1" "$work/field.png"
+  same_picture "$work/field.png" "$2"
 }
 
 # hold_until KEY WINDOW TEST WHAT: holds KEY in WINDOW until TEST WINDOW succeeds.

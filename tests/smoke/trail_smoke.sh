@@ -2,7 +2,7 @@
 # A game played with real keys is kept as a trail that zaptrail-sim proves, with the times the
 # records file holds; watching it draws
 # the sim's last frame of the same keys, under a caption that says it is a replay, and leaves
-# the records file and the kept trails as they were.
+# the records file and the kept trails as they were. A tampered trail is refused before it plays.
 # Usage: trail_smoke.sh GAME_BINARY SIM_BINARY
 set -euo pipefail
 source "$(dirname "$0")/game_on_xvfb.sh"
@@ -30,17 +30,7 @@ recorded=$(tr -d '\r' <"$work/zaptrail.ini")
   { echo "FAIL: proved times '$proved', the records file holds '$recorded'"; exit 1; }
 
 # The sim's picture after the trail's last tick, from the same keys as replay lines.
-python3 - "$trail" >"$work/lines.txt" <<'PY'
-import re, sys
-letters = "URDLF"
-for line in open(sys.argv[1]):
-    if not line.startswith("keys "):
-        continue
-    for run in line.split()[1:]:
-        count, keys = re.fullmatch(r"(\d*)(.*)", run).groups()
-        held = "".join(l for i, l in enumerate(letters) if l in keys)
-        print("\n".join([held or "-"] * int(count or 1)))
-PY
+trail_keys "$trail" >"$work/lines.txt"
 "$sim" play 52 0 --snapshot "$work/expected.png" <"$work/lines.txt" >/dev/null
 before=$(md5sum "$work/zaptrail.ini" "$work/data/zaptrail/trails/"*)
 
@@ -56,11 +46,7 @@ done
 [ -n "$window" ] || { echo "FAIL: no window titled 'zap trail - replay'"; exit 1; }
 shown=false
 for _ in $(seq 1 300); do
-  play_field_of "$window" "$work/field.png"
-  if same_picture "$work/field.png" "$work/expected.png"; then
-    shown=true
-    break
-  fi
+  shows_picture "$window" "$work/expected.png" && { shown=true; break; }
   sleep 0.1
 done
 $shown || {
@@ -71,4 +57,24 @@ $shown || {
 quit_with_escape
 [ "$(md5sum "$work/zaptrail.ini" "$work/data/zaptrail/trails/"*)" = "$before" ] ||
   { echo "FAIL: watching changed the records or a kept trail"; exit 1; }
+
+# A trail whose claimed time was changed is refused before anything plays: the error box and
+# never the replay's window, then status 2.
+sed 's/^cleared 0 /cleared 0 1/' "$trail" >"$work/tampered.zaptrail"
+XDG_DATA_HOME="$work/data" ./zaptrail --watch "$work/tampered.zaptrail" &
+pid=$!
+box=""
+for _ in $(seq 1 400); do
+  box=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Zaptrail$' 2>/dev/null |
+    head -1 || true)
+  [ -n "$box" ] && break
+  sleep 0.05
+done
+[ -n "$box" ] || { echo "FAIL: no error box for a tampered trail"; exit 1; }
+if xdotool search --all --onlyvisible --pid "$pid" --name '^zap trail' >/dev/null 2>&1; then
+  echo "FAIL: a tampered trail opened the game's window"
+  exit 1
+fi
+xdotool windowfocus --sync "$box" key Return
+expect_exit 2
 echo "played, proved and watched: $(grep -c '' "$work/lines.txt") ticks"

@@ -1,7 +1,8 @@
 // The board page in headless Chromium against a real zaptrail-board: names are shown as text,
 // even one that an older or foreign writer left in the database as markup, each row links the
 // game page's watch, and a kept trail submitted through the page is verified and ranked with
-// the browser's own key. Run by `make test-board-page`.
+// the browser's own key. The game the board serves offers a finished daily game to it, and the
+// board page's watch link plays that game. Run by `make test-board-page`.
 import assert from "node:assert/strict";
 import { execFile, spawn } from "node:child_process";
 import { mkdtemp, rm, writeFile } from "node:fs/promises";
@@ -11,7 +12,7 @@ import { createInterface } from "node:readline";
 import { promisify } from "node:util";
 import { after, before, test } from "node:test";
 
-import { kTimeout, launchBrowser } from "./browser.mjs";
+import { canvasRgb, kTimeout, launchBrowser, playLines, siteFolder } from "./browser.mjs";
 
 const run = promisify(execFile);
 const repository = path.resolve(import.meta.dirname, "../..");
@@ -30,7 +31,8 @@ async function dailyTrail(titleTicks) {
 
 before(async () => {
   scratch = await mkdtemp(path.join(tmpdir(), "zaptrail-board-page-"));
-  board = spawn(boardPath, ["--listen", "127.0.0.1:0", "--db", `sqlite:${scratch}/board.db`],
+  board = spawn(boardPath, ["--listen", "127.0.0.1:0", "--db", `sqlite:${scratch}/board.db`,
+                           "--web", siteFolder],
                 { stdio: ["ignore", "pipe", "inherit"] });
   const [line] = await new Promise((resolve) => createInterface({ input: board.stdout }).once("line", (l) => resolve([l])));
   url = `http://127.0.0.1:${line.split(":").pop()}`;
@@ -89,4 +91,55 @@ test("a kept trail submitted through the page is ranked under the browser's own 
   await page.waitForFunction(() => [...document.querySelectorAll("#ranking td.name")]
     .some((td) => td.textContent === "page player"));
   await page.close();
+});
+
+// A trail's keys as the page tests hold them, one line a tick.
+function keyLines(trail) {
+  const lines = [];
+  for (const line of trail.split("\n").filter((text) => text.startsWith("keys "))) {
+    for (const run of line.split(" ").slice(1)) {
+      const [, count, keys] = run.match(/^([0-9]*)(.*)$/);
+      for (let i = 0; i < (count === "" ? 1 : Number(count)); ++i) lines.push(keys === "-" ? "" : keys);
+    }
+  }
+  return lines;
+}
+
+test("a daily game finished in the page the board serves is offered, ranked, and watched from " +
+     "the board page", async () => {
+  // The scripted player's game of today's course, played again through the page's keys.
+  const lines = keyLines(await dailyTrail(15));
+  const context = await chromium.browser.createBrowserContext();
+  const page = await context.newPage();
+  page.setDefaultTimeout(kTimeout);
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  await page.goto(`${url}/?daily&ticks=manual`, { waitUntil: "load" });
+  await page.evaluate(() => window.zaptrail.ready);
+  await playLines(page, lines);
+  const played = await canvasRgb(page);
+  // F2 ends the game, which is kept and offered.
+  await page.keyboard.press("F2");
+  await page.evaluate(() => window.zaptrail.step(1));
+  await page.waitForFunction(() => !document.getElementById("board-offer").hidden);
+  await page.type("#board-name", "daily player");
+  await page.click("#board-offer button");
+  await page.waitForFunction(() => /^Verified: ranked [0-9]+ on /.test(document.getElementById("board-answer").textContent));
+  const key = await page.evaluate(() => localStorage.getItem("zaptrail-board-key"));
+  assert.match(key, /^[0-9a-f]{64}$/);
+  assert.ok(!page.url().includes(key));
+
+  // The game's offline worker, now looking after the board's address too, leaves its pages be.
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await page.goto(`${url}/board`, { waitUntil: "load" });
+  const watch = await page.waitForFunction(() => [...document.querySelectorAll("#ranking tr")]
+    .find((row) => row.querySelector("td.name")?.textContent === "daily player")?.querySelector("a"));
+  await Promise.all([page.waitForNavigation({ waitUntil: "load" }), watch.asElement().click()]);
+  await page.evaluate(() => window.zaptrail.ready);
+  assert.equal(await page.$eval("#main-window .caption", (header) => header.textContent), "zap trail - replay");
+  // The replay runs on the page's own timer and keeps its last picture: the player's.
+  await page.waitForFunction((ticks) => window.zaptrail.ticks() > ticks, {}, lines.length);
+  assert.ok((await canvasRgb(page)).rgb.equals(played.rgb), "the watched game ends as it was played");
+  assert.deepEqual(errors, []);
+  await context.close();
 });

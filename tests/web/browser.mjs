@@ -211,6 +211,55 @@ export async function simSnapshot(seed, keyLines, level = 0) {
 
 export const execFileAsync = promisify(execFile);
 
+// Runs `start` and waits for the download it begins, in a browser whose downloads `cdp` follows:
+// the name the page gave it, and its file once complete.
+export async function downloadOf(cdp, start) {
+  let name = null;
+  const done = new Promise((resolve) => {
+    const begins = (event) => { name = event.suggestedFilename; };
+    const progresses = (event) => {
+      if (event.state === "inProgress") return;
+      cdp.off("Browser.downloadWillBegin", begins);
+      cdp.off("Browser.downloadProgress", progresses);
+      resolve(event);
+    };
+    cdp.on("Browser.downloadWillBegin", begins);
+    cdp.on("Browser.downloadProgress", progresses);
+  });
+  await start();
+  const { state, filePath } = await done;
+  assert.equal(state, "completed");
+  return { name, filePath };
+}
+
+// The shortest walk from the chick to the goal in the sim's picture of the level, as the
+// directions of its steps.
+export async function walkToGoal(seed, level) {
+  const { stdout } = await execFileAsync(simPath, ["level", String(seed), String(level)]);
+  const lines = stdout.split("\n");
+  const [px, py] = lines.find((line) => line.startsWith("player ")).split(" ").slice(1).map(Number);
+  const [gx, gy] = lines.find((line) => line.startsWith("goal ")).split(" ").slice(1, 3).map(Number);
+  const rows = lines.slice(lines.findIndex((line) => line.startsWith("#")));
+  const free = (x, y) => rows[y] !== undefined && rows[y][x] !== undefined && rows[y][x] !== "#";
+  const moves = [["Up", 0, -1], ["Right", 1, 0], ["Down", 0, 1], ["Left", -1, 0]];
+  const from = new Map([[`${px},${py}`, null]]);
+  const queue = [[px, py]];
+  while (queue.length > 0 && !from.has(`${gx},${gy}`)) {
+    const [x, y] = queue.shift();
+    for (const [name, dx, dy] of moves) {
+      const key = `${x + dx},${y + dy}`;
+      if (free(x + dx, y + dy) && !from.has(key)) {
+        from.set(key, [`${x},${y}`, name]);
+        queue.push([x + dx, y + dy]);
+      }
+    }
+  }
+  const path = [];
+  for (let at = `${gx},${gy}`; from.get(at); at = from.get(at)[0]) path.unshift(from.get(at)[1]);
+  assert.ok(path.length > 0, "the goal can be reached");
+  return path;
+}
+
 // The canvas against the sim's picture after the same key lines.
 export async function assertSameField(page, seed, lines, what) {
   const { picture } = await simSnapshot(seed, lines);

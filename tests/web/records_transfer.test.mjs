@@ -6,8 +6,8 @@ import { tmpdir } from "node:os";
 import path from "node:path";
 import { afterEach, beforeEach, describe, test } from "node:test";
 
-import { kTimeout, openPage, playLines, serveToBrowser, simSnapshot, siteFolder, wanderingRun }
-  from "./browser.mjs";
+import { downloadOf, kTimeout, openPage, playLines, serveToBrowser, simSnapshot, siteFolder,
+         wanderingRun } from "./browser.mjs";
 
 const served = serveToBrowser();
 
@@ -52,21 +52,7 @@ describe("the records file between the page and the player's files", { timeout: 
 
   // The download the page's control starts, as the browser saved it.
   async function download(page) {
-    let name = null;
-    const done = new Promise((resolve) => {
-      const begins = (event) => { name = event.suggestedFilename; };
-      const progresses = (event) => {
-        if (event.state === "inProgress") return;
-        cdp.off("Browser.downloadWillBegin", begins);
-        cdp.off("Browser.downloadProgress", progresses);
-        resolve(event);
-      };
-      cdp.on("Browser.downloadWillBegin", begins);
-      cdp.on("Browser.downloadProgress", progresses);
-    });
-    await page.click("#records-download");
-    const { state, filePath } = await done;
-    assert.equal(state, "completed");
+    const { name, filePath } = await downloadOf(cdp, () => page.click("#records-download"));
     assert.equal(name, "zaptrail.ini");
     return readFile(filePath, "latin1");
   }

@@ -4,8 +4,7 @@
 import assert from "node:assert/strict";
 import { describe, test } from "node:test";
 
-import { execFileAsync, kTimeout, playLines, serveToBrowser, simPath, simSnapshot, canvasRgb }
-  from "./browser.mjs";
+import { kTimeout, playLines, serveToBrowser, simSnapshot, canvasRgb, walkToGoal } from "./browser.mjs";
 
 const served = serveToBrowser();
 
@@ -52,34 +51,6 @@ async function control(page, name) {
 }
 
 const step = (page, ticks) => page.evaluate((count) => window.zaptrail.step(count), ticks);
-
-// The shortest walk from the chick to the goal in the sim's picture of the level, as the
-// directions of its steps.
-async function walkToGoal(seed, level) {
-  const { stdout } = await execFileAsync(simPath, ["level", String(seed), String(level)]);
-  const lines = stdout.split("\n");
-  const [px, py] = lines.find((line) => line.startsWith("player ")).split(" ").slice(1).map(Number);
-  const [gx, gy] = lines.find((line) => line.startsWith("goal ")).split(" ").slice(1, 3).map(Number);
-  const rows = lines.slice(lines.findIndex((line) => line.startsWith("#")));
-  const free = (x, y) => rows[y] !== undefined && rows[y][x] !== undefined && rows[y][x] !== "#";
-  const moves = [["Up", 0, -1], ["Right", 1, 0], ["Down", 0, 1], ["Left", -1, 0]];
-  const from = new Map([[`${px},${py}`, null]]);
-  const queue = [[px, py]];
-  while (queue.length > 0 && !from.has(`${gx},${gy}`)) {
-    const [x, y] = queue.shift();
-    for (const [name, dx, dy] of moves) {
-      const key = `${x + dx},${y + dy}`;
-      if (free(x + dx, y + dy) && !from.has(key)) {
-        from.set(key, [`${x},${y}`, name]);
-        queue.push([x + dx, y + dy]);
-      }
-    }
-  }
-  const path = [];
-  for (let at = `${gx},${gy}`; from.get(at); at = from.get(at)[0]) path.unshift(from.get(at)[1]);
-  assert.ok(path.length > 0, "the goal can be reached");
-  return path;
-}
 
 // Whether two boxes share any area.
 const overlap = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
@@ -294,11 +265,13 @@ describe("the keyboard in the page's own controls", { timeout: kTimeout * 2 }, (
       zaptrailRecords.offerDownload = () => ++window.offered;
     });
     const focused = [];
-    for (let i = 0; i < 4; ++i) {
+    for (let i = 0; i < 6; ++i) {
       await page.keyboard.press("Tab");
       focused.push(await page.evaluate(() => document.activeElement.id));
     }
-    assert.deepEqual(focused, ["records-download", "records-load", "touch-toggle", "records-download"]);
+    // The trails row's list, watch and download wait for a kept trail.
+    assert.deepEqual(focused, ["records-download", "records-load", "trails-open", "daily-link",
+                               "touch-toggle", "records-download"]);
     await page.keyboard.press("Space");
     assert.equal(await page.evaluate(() => window.offered), 1);
     // Held over the title screen's ticks, it would have started a level.

@@ -2,8 +2,9 @@
 # The Windows game as a player meets it, under Wine on a virtual display with a window manager:
 # the main window and its play field, the settings dialog and its error box, the about box, a
 # missing help page, keys meant for a menu or for another program, play, and Escape's save of the
-# records file; then logging off with the records saved and with a save that fails (Windows must
-# not be kept waiting), and the question after a failed save of the player's own.
+# records file; a game kept as a trail, proved by the sim and watched; then logging off with the
+# records saved and with a save that fails (Windows must not be kept waiting), and the question
+# after a failed save of the player's own.
 #   zaptrail_exe_test.sh WINE_RUN PREFIX ZIP SIM_EXE END_SESSION_EXE [SHOTS_FOLDER]
 # ZIP is the game as a player downloads it, started with --seed; SIM_EXE draws the pictures that
 # seed must give, the title screen and the first maze;
@@ -98,10 +99,17 @@ expect_window() {
     fail "'$caption' is $WIDTH x $HEIGHT, not $width x $height"
 }
 
-start_game() {
-  "$wine_run" "$prefix" "$game/zaptrail.exe" --seed "$seed" 2>"$work/wine.log" &
+# start_game_as CAPTION ARGUMENTS...: the game, once its main window shows with CAPTION.
+start_game_as() {
+  local caption=$1
+  shift
+  "$wine_run" "$prefix" "$game/zaptrail.exe" "$@" 2>"$work/wine.log" &
   pid=$!
-  window=$(wait_for_window "zap trail" 1200)
+  window=$(wait_for_window "$caption" 1200)
+}
+
+start_game() {
+  start_game_as "zap trail" --seed "$seed"
 }
 
 # Waits for the game to end on its own and checks its exit status.
@@ -115,6 +123,11 @@ expect_end() {
   wait "$pid" || status=$?
   pid=""
   [ "$status" -eq "$expected" ] || fail "exit status $status, not $expected"
+}
+
+# Wine's drive Z: is the root of the file system.
+windows_path() {
+  printf 'Z:%s' "${1//\//\\}"
 }
 
 records_bytes() {
@@ -226,6 +239,53 @@ expect_end 0
 [ "$(records_bytes)" = " 0 \r \n 0 \r \n" ] ||
   fail "zaptrail.ini is not the two records with CR LF: $(od -c "$game/zaptrail.ini")"
 
+# A game from start-up kept as a trail in the player's data folder: the sim proves it with the
+# times the records file holds, watching it shows the sim's last frame under the replay caption,
+# and the files stay as they were. A trail whose claimed time was changed is refused with --watch
+# before anything plays.
+local_app_data=$("$wine_run" "$prefix" cmd /c 'echo %LOCALAPPDATA%' </dev/null | tr -d '\r')
+kept="$(WINEPREFIX=$prefix winepath -u "$local_app_data")/zaptrail"
+rm "$game/zaptrail.ini"
+start_game
+start_first_level "$window"
+clear_first_level "$window"
+hold Escape 0.5
+expect_end 0
+trail="$kept/trails/last.zaptrail"
+[ -f "$trail" ] || fail "no trail kept in $kept/trails"
+trail_on_windows=$(windows_path "$trail")
+"$wine_run" "$prefix" "$sim" verify "$trail_on_windows" >"$work/proof.txt" ||
+  fail "the kept trail does not verify: $(cat "$work/proof.txt")"
+proved=$(sed -n 's/^level [0-9]* time //p' "$work/proof.txt" | tr -d '\r')
+recorded=$(tr -d '\r' <"$game/zaptrail.ini")
+[ -n "$proved" ] && [ "$proved" = "$recorded" ] ||
+  fail "proved times '$proved', the records file holds '$recorded'"
+trail_keys "$trail" | "$wine_run" "$prefix" "$sim" play "$seed" 0 --snapshot last-frame.png >/dev/null
+files_before=$(md5sum "$game/zaptrail.ini" "$kept/trails/"*)
+# Given alone, as a file dropped on the game is.
+start_game_as "zap trail - replay" "$trail_on_windows"
+for _ in $(seq 1 300); do
+  shows_picture "$window" last-frame.png && break
+  sleep 0.1
+done
+shows_picture "$window" last-frame.png || fail "watching never showed the sim's last frame"
+import -window root "$shots/watching.png"
+focus "$window"
+hold Escape 0.5
+expect_end 0
+[ "$(md5sum "$game/zaptrail.ini" "$kept/trails/"*)" = "$files_before" ] ||
+  fail "watching changed the records or a kept trail"
+sed 's/^cleared 0 /cleared 0 1/' "$trail" >"$work/tampered.zaptrail"
+"$wine_run" "$prefix" "$game/zaptrail.exe" --watch "$(windows_path "$work/tampered.zaptrail")" &
+pid=$!
+box=$(wait_for_window "Zaptrail" 1200)
+xdotool search --onlyvisible --name '^zap trail' >/dev/null 2>&1 &&
+  fail "a tampered trail opened the game's window"
+import -window root "$shots/tampered-trail.png"
+focus "$box"
+xdotool key Return
+expect_end 2
+
 # Logging off: the game agrees at once, saves when the session ends, and ends with status 0.
 printf '30\n' >"$game/zaptrail.ini"
 start_game
@@ -238,8 +298,7 @@ expect_end 0
 # would be made): no dialog keeps Windows waiting, standard error says why, and the status is 1.
 rm "$game/zaptrail.ini"
 mkdir "$game/zaptrail.ini"
-local_app_data=$("$wine_run" "$prefix" cmd /c 'echo %LOCALAPPDATA%' </dev/null | tr -d '\r')
-blocker="$(WINEPREFIX=$prefix winepath -u "$local_app_data")/zaptrail"
+blocker=$kept
 # The games above kept their trails there; the prefix is this test's own.
 rm -rf "$blocker"
 touch "$blocker"
