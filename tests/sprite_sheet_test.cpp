@@ -16,8 +16,20 @@ constexpr int32_t kTile = 16;
 constexpr int32_t kGlyph = 8;
 constexpr int32_t kFontTop = 128;
 
+// The sheet's palette indices, expanded from their runs.
+const std::vector<uint8_t>& Indices() {
+  static const std::vector<uint8_t> indices = [] {
+    std::vector<uint8_t> expanded;
+    for (int32_t at = 0; at + 1 < kSheetRunsSize; at += 2) {
+      expanded.insert(expanded.end(), kSheetRuns[at], kSheetRuns[at + 1]);
+    }
+    return expanded;
+  }();
+  return indices;
+}
+
 uint32_t Pixel(int32_t x, int32_t y) {
-  return kSheetPalette[kSheetIndices[y * kSheetSize + x]];
+  return kSheetPalette[Indices().at(static_cast<size_t>(y * kSheetSize + x))];
 }
 
 uint32_t TilePixel(int32_t code, int32_t x, int32_t y) {
@@ -58,9 +70,14 @@ TEST(SheetPalette, WhiteFirstBlackLastAllDistinct) {
   EXPECT_EQ(kSheetPalette[kSheetPaletteSize - 1], kBlack);
   const std::set<uint32_t> distinct(kSheetPalette, kSheetPalette + kSheetPaletteSize);
   EXPECT_EQ(static_cast<int32_t>(distinct.size()), kSheetPaletteSize);
-  for (int32_t i = 0; i < kSheetSize * kSheetSize; ++i) {
-    ASSERT_LT(kSheetIndices[i], kSheetPaletteSize) << "pixel " << i << " indexes past the palette";
+  ASSERT_EQ(kSheetRunsSize % 2, 0) << "a run without its index";
+  for (int32_t at = 0; at < kSheetRunsSize; at += 2) {
+    ASSERT_GT(kSheetRuns[at], 0) << "run " << at / 2 << " is empty";
+    ASSERT_LT(kSheetRuns[at + 1], kSheetPaletteSize)
+        << "run " << at / 2 << " indexes past the palette";
   }
+  // Every pixel of the sheet, and no more.
+  EXPECT_EQ(Indices().size(), static_cast<size_t>(kSheetSize * kSheetSize));
 }
 
 TEST(SheetTiles, FloorIsBlackAndEveryDrawnTileHasArt) {

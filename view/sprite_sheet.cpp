@@ -1,6 +1,6 @@
 #include "view/sprite_sheet.hpp"
 
-#include <cstddef>
+#include <algorithm>
 
 #include "view/sprite_sheet_data.hpp"
 
@@ -11,8 +11,8 @@ const PixelSurface& SpriteSheet() {
     PixelSurface pixels(kSheetSize, kSheetSize);
     // Row-major on both sides, so one pass; it runs on the way to the first frame.
     uint32_t* out = pixels.Pixels();
-    for (size_t at = 0; at < static_cast<size_t>(kSheetSize * kSheetSize); ++at) {
-      out[at] = 0xFF000000u | kSheetPalette[kSheetIndices[at]];
+    for (int32_t at = 0; at + 1 < kSheetRunsSize; at += 2) {
+      out = std::fill_n(out, kSheetRuns[at], 0xFF000000u | kSheetPalette[kSheetRuns[at + 1]]);
     }
     return pixels;
   }();

@@ -5,8 +5,11 @@
 namespace zaptrail {
 
 inline constexpr int32_t kSheetSize = 256;
-extern const int32_t kSheetPaletteSize;                       // number of palette entries used
-extern const uint32_t kSheetPalette[];                        // 0x00RRGGBB per entry
-extern const uint8_t kSheetIndices[kSheetSize * kSheetSize];  // row-major palette indices
+extern const int32_t kSheetPaletteSize;  // number of palette entries used
+extern const uint32_t kSheetPalette[];   // 0x00RRGGBB per entry
+// The row-major palette indices as runs, (length, index) byte pairs, kSheetRunsSize bytes in all:
+// a quarter of the plain indices, which keeps the program, and the page that carries it, small.
+extern const uint8_t kSheetRuns[];
+extern const int32_t kSheetRunsSize;
 
 }  // namespace zaptrail

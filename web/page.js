@@ -338,6 +338,7 @@ var Module = {
       seedGiven ? 1 : 0, seedGiven ? Number(seedText) >>> 0 : 0, params.get("ticks") === "manual" ? 1 : 0,
       first.daily ? 1 : 0, watch));
     Module.started = true;
+    document.getElementById("desk").classList.add("drawn");
     zaptrailPage.fitZoom();
     zaptrailPage.fetchCues(Module.UTF8ToString(Module._zt_cue_files()).split("\n").filter(Boolean));
     // Once the game runs, not on the way to its first picture: the manifest, the icon and the

@@ -93,14 +93,11 @@ void TForm1::CreateRun(const SessionOptions& runOptions) {
   period_ = 0;
   platform_.ReleaseAll();
   platform_.PlaceMainPanelAtStart();
-  form3_.FormCreate();
   form9_.reset();
   // A line the desktop writes on its standard error (a trail not kept) is a notice in the page.
   session_ = std::make_unique<Session>(platform_, SpriteSheet(), static_cast<SessionShell&>(*this),
                                        [](const std::string& line) { page::ShowNotice(line); });
   session_->TellKeptGames(&TellGameKept);
-  // A new run's about box, as the desktop's at start-up: design captions, colours and places.
-  form9_ = std::make_unique<TForm9>(*this, *session_, session_->LabelGameRandom());
   // The first reading of the gamepads wakes the browser's gamepad service, which the first
   // frame need not wait for: the ticks probe before the title screen takes input.
   SessionOptions options = runOptions;
@@ -111,6 +108,13 @@ void TForm1::CreateRun(const SessionOptions& runOptions) {
   // The compass panel shows its picture, black until the first needle, from the start.
   platform_.RepaintCompass();
   platform_.ShowChangedPictures();
+  // The hidden dialogs come after the title screen, as on the desktop, where the main window is
+  // set up and drawn before any other window exists; no tick runs before they are there. The
+  // about box is a new run's: design captions, colours and places.
+  form9_ = std::make_unique<TForm9>(*this, *session_, session_->LabelGameRandom());
+  // The settings dialog is made once and keeps its controls; a new run resets them.
+  if (!form3_) form3_ = std::make_unique<TForm3>();
+  form3_->FormCreate();
   PlaceCompass();
 }
 
@@ -158,12 +162,12 @@ void TForm1::Reset1Click() {
 void TForm1::Property1Click() {
   if (ended_ || errorShown_ || GameDialogShowing()) return;
   session_->DialogOpens();
-  form3_.ShowModal();
+  form3_->ShowModal();
 }
 
 void TForm1::SettingsClosed(int code) {
-  form3_.Hidden();
-  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_.PeriodText()); });
+  form3_->Hidden();
+  RunHandler([&] { session_->SettingsEnd(DialogResultOf(code), form3_->PeriodText()); });
 }
 
 void TForm1::Quit1Click() {
@@ -186,7 +190,7 @@ std::string TForm1::BestTimesText() {
 }
 
 bool TForm1::GameDialogShowing() const {
-  return form3_.Showing() || (form9_ && form9_->Showing());
+  return (form3_ && form3_->Showing()) || (form9_ && form9_->Showing());
 }
 
 void TForm1::DialogClosed(bool quit) {
@@ -344,7 +348,7 @@ void TForm1::EndProgram(int) {
   DisarmTimer();
   platform_.ReleaseAll();
   // Escape held in the settings dialog ends the run, and the dialog with it, applying nothing.
-  form3_.Close();
+  if (form3_) form3_->Close();
   // Watching ends in a new game, and a watch asked for starts once the run has closed: each once
   // the handler that ended this run has returned, since the run goes with it.
   if (watchNext_ || session_->Watching()) {

@@ -28,7 +28,7 @@ class TForm1 : private SessionShell {
   TForm1& operator=(const TForm1&) = delete;
 
   Session& GameSession() { return *session_; }
-  TForm3& Form3() { return form3_; }
+  TForm3& Form3() { return *form3_; }
   const Game& GameState() const { return session_->GameState(); }
 
   // Starts a run: the session's start-up, then the first pictures. A run that was to watch a
@@ -113,7 +113,7 @@ class TForm1 : private SessionShell {
 
   SessionOptions options_;
   bool manualTicks_;
-  TForm3 form3_;
+  std::unique_ptr<TForm3> form3_;
   WebPlatform platform_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<TForm9> form9_;

@@ -121,6 +121,90 @@ describe("touch controls", { timeout: kTimeout * 4 }, () => {
   });
 });
 
+// The side of the largest square, in CSS pixels, inside which a finger anywhere lands on `element`
+// (or inside it), found by asking the browser what lies under the centre of every pixel around it.
+function touchSide(element) {
+  const kAround = 48;
+  const box = element.getBoundingClientRect();
+  const left = Math.floor(box.left) - kAround;
+  const top = Math.floor(box.top) - kAround;
+  const columns = Math.ceil(box.width) + 2 * kAround;
+  const rows = Math.ceil(box.height) + 2 * kAround;
+  // The largest all-hit square ending at each pixel.
+  const squares = new Array(columns * rows).fill(0);
+  let best = 0;
+  for (let row = 0; row < rows; ++row) {
+    for (let column = 0; column < columns; ++column) {
+      const at = document.elementFromPoint(left + column + 0.5, top + row + 0.5);
+      if (at === null || !element.contains(at)) continue;
+      const i = row * columns + column;
+      squares[i] = row === 0 || column === 0
+                       ? 1 : 1 + Math.min(squares[i - 1], squares[i - columns], squares[i - columns - 1]);
+      best = Math.max(best, squares[i]);
+    }
+  }
+  return best;
+}
+
+describe("touch targets", { timeout: kTimeout * 4 }, () => {
+  test("on a phone every control of the rows, the menus and the dialogs takes a 44 × 44 px " +
+       "touch, the settings dialog's arrows and check box through hit areas round their drawn " +
+       "sizes", async () => {
+    const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 390, 844, true);
+    const small = [];
+    const measure = async (selector) => {
+      const sides = await page.$$eval(selector, (elements, measureText) => {
+        const side = new Function(`return ${measureText}`)();
+        return elements.filter((element) => element.getClientRects().length > 0)
+            .map((element) => [element.textContent || element.className, side(element)]);
+      }, touchSide.toString());
+      assert.ok(sides.length > 0, selector);
+      for (const [name, side] of sides) if (side < 44) small.push(`${selector} "${name}" ${side}`);
+    };
+    const tap = async (selector, text = "") => {
+      const handle = await page.evaluateHandle((wanted, within) => [...document.querySelectorAll(wanted)]
+          .find((element) => element.textContent.includes(within)), selector, text);
+      const box = await handle.asElement().boundingBox();
+      await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    };
+    await measure("#bar button");
+    await measure(".menu-title");
+    await tap(".menu-title", "File");
+    await measure(".menu-item");
+    await tap(".menu-item", "ﾌﾟﾛﾊﾟﾃｨ");
+    await page.waitForFunction(() => document.getElementById("settings-dialog").open);
+    await measure("#settings-dialog button");
+    await measure("#settings-dialog .checkbox");
+    // Drawn as the design has them in its 201 × 86 client area: the arrows 15 × 10 each.
+    const drawn = await page.$eval("#settings-dialog .updown .up", (up) => {
+      const arrow = up.getBoundingClientRect();
+      const client = up.closest(".client").getBoundingClientRect();
+      return [Math.round(arrow.width / client.width * 201), Math.round(arrow.height / client.height * 86)];
+    });
+    assert.deepEqual(drawn, [15, 10]);
+    assert.equal(await page.$eval("#settings-dialog", (dialog) =>
+      dialog.querySelector(".client").getBoundingClientRect().right <= dialog.getBoundingClientRect().right),
+    true, "the whole client area shows");
+    // The hit areas reach: a tap on each arrow's own area steps the text box.
+    const edit = "#settings-dialog [data-name=Edit1]";
+    await tap("#settings-dialog .updown .down");
+    assert.equal(await page.$eval(edit, (input) => input.value), "16");
+    await page.$eval(edit, (input) => { input.value = "x"; });
+    await tap("#settings-dialog button", "OK");
+    await page.waitForFunction(() => document.getElementById("error-dialog").open);
+    await measure("#error-dialog button");
+    await tap("#error-dialog button", "OK");
+    await page.waitForFunction(() => !document.getElementById("error-dialog").open);
+    await tap(".menu-title", "Help");
+    await tap(".menu-item", "ﾊﾞｰｼﾞｮﾝ");
+    await page.waitForFunction(() => document.getElementById("about-box").open);
+    await measure("#about-box button");
+    assert.deepEqual(small, []);
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+});
+
 describe("small windows and the rows under the panels", { timeout: kTimeout * 4 }, () => {
   test("300 × 200 scrolls to the status lines and the compass; no row covers another, a panel " +
        "or play again, there or at 390 px", async () => {

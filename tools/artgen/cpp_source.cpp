@@ -18,17 +18,25 @@ std::string SheetToCpp(const Sheet& sheet) {
     std::snprintf(entry, sizeof entry, "    0x%06X,\n", colour);
     out += entry;
   }
-  out += "};\n\nconst uint8_t kSheetIndices[kSheetSize * kSheetSize] = {\n";
-  // One sheet row per source line keeps the file diffable.
+  out += "};\n\nconst uint8_t kSheetRuns[] = {\n";
+  // One sheet row per source line keeps the file diffable, so no run goes past a row's end.
+  constexpr int32_t kLongestRun = 255;
   for (int32_t y = 0; y < kSheetPixels; ++y) {
     out += "    ";
-    for (int32_t x = 0; x < kSheetPixels; ++x) {
-      out += std::to_string(sheet.indices[static_cast<size_t>(y * kSheetPixels + x)]);
-      out += ',';
+    const uint8_t* row = &sheet.indices[static_cast<size_t>(y * kSheetPixels)];
+    for (int32_t x = 0; x < kSheetPixels;) {
+      int32_t length = 1;
+      while (x + length < kSheetPixels && length < kLongestRun && row[x + length] == row[x]) {
+        ++length;
+      }
+      out += std::to_string(length) + ',' + std::to_string(row[x]) + ',';
+      x += length;
     }
     out += '\n';
   }
-  out += "};\n\n}  // namespace zaptrail\n";
+  out +=
+      "};\n\nconst int32_t kSheetRunsSize = static_cast<int32_t>(sizeof kSheetRuns);\n\n"
+      "}  // namespace zaptrail\n";
   return out;
 }
 
