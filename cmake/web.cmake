@@ -4,6 +4,11 @@
 # sends every call that may throw out to JavaScript and back, and its glue slowed the start.
 add_compile_options(-fwasm-exceptions)
 add_link_options(-fwasm-exceptions)
+# Filling and copying memory as one instruction each: the start fills its fresh pictures, which
+# the size-optimised C library's byte loops took milliseconds over. Every browser with
+# WebAssembly's exceptions has these instructions.
+add_compile_options(-mbulk-memory)
+add_link_options(-mbulk-memory)
 add_subdirectory(view)
 add_subdirectory(game)
 add_subdirectory(files)

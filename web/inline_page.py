@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
 """Makes the page's folder open with one response: index.html takes in its own style sheets and
-scripts, and the module's code as a base64 data block (id "module-code") where the page asked
-for it to be preloaded, so that nothing on the way to the first frame waits for a second
-request. Each file taken in leaves the folder; anything else the page fetches stays.
+scripts, and the module's code, gzip-compressed, as a base64 data block (id "module-code") where
+the page asked for it to be preloaded, so that nothing on the way to the first frame waits for a
+second request. Compressed, the code is less than half the bytes the browser must receive, decode
+and scan before it parses the page. Each file taken in leaves the folder; anything else the page
+fetches stays.
 
 usage: inline_page.py FOLDER
 """
 import base64
+import gzip
 import pathlib
 import re
 import sys
@@ -33,6 +36,11 @@ def text_of(path, closing):
     return text
 
 
+def packed(code):
+    # No time stamp: the same code makes the same page.
+    return gzip.compress(code, compresslevel=9, mtime=0)
+
+
 def main(folder):
     index = folder / "index.html"
     html = index.read_text(encoding="utf-8")
@@ -44,7 +52,7 @@ def main(folder):
     html = take_in(
         folder, taken, MODULE, html,
         lambda path: '<script type="application/octet-stream" id="module-code">'
-        f"{base64.b64encode(path.read_bytes()).decode('ascii')}</script>")
+        f"{base64.b64encode(packed(path.read_bytes())).decode('ascii')}</script>")
     index.write_text(html, encoding="utf-8")
     for path in taken:
         path.unlink()

@@ -292,31 +292,46 @@ function showNotice(text) {
   if (Module.started) zaptrailPage.fitZoom();
 }
 
-// The module's code comes inside the built page, in base64 (web/inline_page.py), so that the
-// first frame waits for no second request.
-function moduleCodeBytes() {
+// The module's code comes inside the built page, gzip-compressed in base64 (web/inline_page.py),
+// so that the first frame waits for no second request. The stream is fed from memory and read
+// to its end through promises alone, so the code is unpacked within the task that runs the
+// module's script, with no turn of the event loop for the browser to spend elsewhere.
+async function moduleCodeBytes() {
   const text = document.getElementById("module-code").textContent;
-  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-  const binary = atob(text);
-  const bytes = new Uint8Array(binary.length);
-  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  const packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(text)
+                                       : Uint8Array.from(atob(text), (character) => character.charCodeAt(0));
+  const reader = new ReadableStream({
+    start(controller) {
+      controller.enqueue(packed);
+      controller.close();
+    },
+  }).pipeThrough(new DecompressionStream("gzip")).getReader();
+  const parts = [];
+  let size = 0;
+  for (let read = await reader.read(); !read.done; read = await reader.read()) {
+    parts.push(read.value);
+    size += read.value.length;
+  }
+  const bytes = new Uint8Array(size);
+  let at = 0;
+  for (const part of parts) {
+    bytes.set(part, at);
+    at += part.length;
+  }
   return bytes;
 }
 
 var Module = {
   started: false,
-  // Compiled and started at once, while the module's script runs: code this small compiles in
-  // less time than handing it to the browser's compiler threads and waiting for their answer.
+  // Compiled and started as soon as the code is unpacked, still within the module's script:
+  // code this small compiles in less time than handing it to the browser's compiler threads and
+  // waiting for their answer.
   instantiateWasm(imports, receiveInstance) {
-    try {
-      const code = new WebAssembly.Module(moduleCodeBytes());
-      const instance = new WebAssembly.Instance(code, imports);
-      receiveInstance(instance, code);
-      return instance.exports;
-    } catch (error) {
-      Module.onAbort(String(error));
-      return {};
-    }
+    moduleCodeBytes().then((bytes) => {
+      const code = new WebAssembly.Module(bytes);
+      receiveInstance(new WebAssembly.Instance(code, imports), code);
+    }).catch((error) => Module.onAbort(String(error)));
+    return {};
   },
   // The module could not be compiled or started.
   onAbort(what) {

@@ -60,6 +60,8 @@ const zaptrailSettings = (() => {
       label.textContent = text;
       return label;
     },
+    // The text box sits in a label of its own size: an input can hold no hit area of its own,
+    // and a tap on its label's reaches it.
     edit(text) {
       edit = document.createElement("input");
       edit.type = "text";
@@ -71,7 +73,9 @@ const zaptrailSettings = (() => {
         event.preventDefault();
         Module._zt_settings_step(event.code === "ArrowUp" ? 1 : -1);
       });
-      return edit;
+      const field = document.createElement("label");
+      field.append(edit);
+      return field;
     },
     updown() {
       const arrows = document.createElement("span");
@@ -123,7 +127,7 @@ const zaptrailSettings = (() => {
       if (text) zaptrailPage.markLanguage(control, text);
       // The text box is named by the label before it.
       if (kind === "label") lastLabel = text;
-      if (kind === "edit") control.setAttribute("aria-label", lastLabel);
+      if (kind === "edit") edit.setAttribute("aria-label", lastLabel);
       control.dataset.name = name;
       control.classList.add(kind);
       client.append(control);

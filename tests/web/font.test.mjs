@@ -5,7 +5,7 @@ import assert from "node:assert/strict";
 import { readFile, readdir } from "node:fs/promises";
 import path from "node:path";
 import { test } from "node:test";
-import { gzipSync } from "node:zlib";
+import { gunzipSync, gzipSync } from "node:zlib";
 
 import { execFileAsync, openPage, serveToBrowser, siteFolder } from "./browser.mjs";
 
@@ -38,7 +38,7 @@ async function readFace() {
 async function moduleTexts() {
   const page = await readFile(path.join(siteFolder, "index.html"), "utf8");
   const code = page.match(/<script type="application\/octet-stream" id="module-code">([^<]*)</)[1];
-  const bytes = Buffer.from(code, "base64");
+  const bytes = gunzipSync(Buffer.from(code, "base64"));
   const number = (at) => {
     let value = 0;
     for (let shift = 0; ; shift += 7) {

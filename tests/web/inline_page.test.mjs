@@ -4,6 +4,7 @@ import { mkdtemp, readdir, readFile, rm, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import path from "node:path";
 import { test } from "node:test";
+import { gunzipSync } from "node:zlib";
 
 import { execFileAsync } from "./browser.mjs";
 
@@ -31,8 +32,11 @@ test("takes in local styles, scripts and the preloaded module, and leaves the re
   try {
     await execFileAsync("python3", [inliner, folder]);
     const html = await readFile(path.join(folder, "index.html"), "utf8");
+    // The code travels gzip-compressed, and unpacks to the very bytes.
+    const packed = html.match(/<script type="application\/octet-stream" id="module-code">([A-Za-z0-9+/=]+)</)[1];
+    assert.deepEqual(gunzipSync(Buffer.from(packed, "base64")), code);
     assert.equal(html, `<head><style>\ncanvas { display: block; }\n</style>
-<script type="application/octet-stream" id="module-code">${code.toString("base64")}</script>
+<script type="application/octet-stream" id="module-code">${packed}</script>
 </head><body><script>\nconst a = 1 < 2;\n</script><script src="https://elsewhere.example/x.js"></script>
 <script src="later.js" defer></script></body>`);
     assert.deepEqual((await readdir(folder)).sort(), ["CUE.WAV", "index.html", "later.js"]);

@@ -23,11 +23,13 @@ async function openSettings(page) {
 
 const isOpen = (page, id) => page.evaluate((dialogId) => document.getElementById(dialogId).open, id);
 const control = (name) => `#settings-dialog [data-name=${name}]`;
-const periodText = (page) => page.$eval(control("Edit1"), (edit) => edit.value);
+// The text box inside the control the design places.
+const editBox = `${control("Edit1")} input`;
+const periodText = (page) => page.$eval(editBox, (edit) => edit.value);
 const period = (page) => page.evaluate(() => window.zaptrail.period());
 
 async function typePeriod(page, text) {
-  await page.$eval(control("Edit1"), (edit) => edit.select());
+  await page.$eval(editBox, (edit) => edit.select());
   await page.keyboard.type(text);
 }
 
@@ -101,7 +103,7 @@ describe("the settings dialog", { timeout: kTimeout * 4 }, () => {
       // Ticks go on while it is open and move nothing; neither Enter nor Escape in the text box
       // closes it, and Cancel applies nothing.
       await hold(page, "ArrowUp", 30);
-      await page.focus(control("Edit1"));
+      await page.focus(editBox);
       await typePeriod(page, "48");
       await page.keyboard.press("Enter");
       // Twice: the browser lets a page keep its dialog open only once without a click or a key

@@ -148,8 +148,8 @@ function touchSide(element) {
 
 describe("touch targets", { timeout: kTimeout * 4 }, () => {
   test("on a phone every control of the rows, the menus and the dialogs takes a 44 × 44 px " +
-       "touch, the settings dialog's arrows and check box through hit areas round their drawn " +
-       "sizes", async () => {
+       "touch, the settings dialog's text box, arrows and check box through hit areas round their " +
+       "drawn sizes", async () => {
     const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 390, 844, true);
     const small = [];
     const measure = async (selector) => {
@@ -175,20 +175,32 @@ describe("touch targets", { timeout: kTimeout * 4 }, () => {
     await page.waitForFunction(() => document.getElementById("settings-dialog").open);
     await measure("#settings-dialog button");
     await measure("#settings-dialog .checkbox");
-    // Drawn as the design has them in its 201 × 86 client area: the arrows 15 × 10 each.
-    const drawn = await page.$eval("#settings-dialog .updown .up", (up) => {
-      const arrow = up.getBoundingClientRect();
-      const client = up.closest(".client").getBoundingClientRect();
-      return [Math.round(arrow.width / client.width * 201), Math.round(arrow.height / client.height * 86)];
-    });
-    assert.deepEqual(drawn, [15, 10]);
+    await measure("#settings-dialog .edit");
+    // Drawn as the design has them in its 201 × 86 client area: the arrows 15 × 10 each, the text
+    // box 66 × 20.
+    const drawn = await page.$$eval(["#settings-dialog .updown .up", "#settings-dialog .edit input"].join(),
+      (elements) => elements.map((element) => {
+        const box = element.getBoundingClientRect();
+        const client = element.closest(".client").getBoundingClientRect();
+        return [Math.round(box.width / client.width * 201), Math.round(box.height / client.height * 86)];
+      }));
+    assert.deepEqual(drawn, [[66, 20], [15, 10]]);
     assert.equal(await page.$eval("#settings-dialog", (dialog) =>
       dialog.querySelector(".client").getBoundingClientRect().right <= dialog.getBoundingClientRect().right),
     true, "the whole client area shows");
-    // The hit areas reach: a tap on each arrow's own area steps the text box.
-    const edit = "#settings-dialog [data-name=Edit1]";
+    // The hit areas reach: a tap on each arrow's own area steps the text box, and a tap just
+    // above the text box's drawn edge, with the focus elsewhere, gives it the focus.
+    const edit = "#settings-dialog [data-name=Edit1] input";
     await tap("#settings-dialog .updown .down");
     assert.equal(await page.$eval(edit, (input) => input.value), "16");
+    await page.$eval("#settings-dialog .checkbox input", (check) => check.focus());
+    const above = await page.$eval(edit, (input) => {
+      const box = input.getBoundingClientRect();
+      return [box.left + box.width / 2, box.top - 4];
+    });
+    await page.touchscreen.tap(...above);
+    assert.equal(await page.evaluate((selector) => document.activeElement === document.querySelector(selector), edit),
+                 true, "a tap above the text box focuses it");
     await page.$eval(edit, (input) => { input.value = "x"; });
     await tap("#settings-dialog button", "OK");
     await page.waitForFunction(() => document.getElementById("error-dialog").open);
