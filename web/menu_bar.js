@@ -4,10 +4,7 @@
 // key opens that menu; then the access keys, the arrows, Enter and Escape. While it is active it
 // takes every key, so the game sees none, and the browser never acts on Alt or F10.
 const zaptrailMenu = (() => {
-  const bar = document.createElement("div");
-  bar.className = "menu-bar";
-  bar.setAttribute("role", "menubar");
-  document.querySelector("#main-window > .caption").after(bar);
+  const bar = document.querySelector("#main-window > .menu-bar");
 
   // Each menu: its title on the bar, its list, its access key, and its items
   // ({ element, key, command }).

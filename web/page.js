@@ -29,7 +29,7 @@ const zaptrailPage = (() => {
   // What the touch controls take beside the panels: a column either side in landscape, a row
   // below in portrait.
   function controlsRoom() {
-    if (!document.body.classList.contains("touch")) return [0, 0];
+    if (!document.documentElement.classList.contains("touch-controls")) return [0, 0];
     const pad = document.getElementById("touch-pad");
     const fire = document.getElementById("touch-fire");
     if (window.matchMedia("(orientation: landscape)").matches) {

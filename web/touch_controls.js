@@ -74,23 +74,24 @@ const zaptrailTouch = (() => {
   // A long press shows no menu of the browser's.
   for (const control of [pad, fire]) control.addEventListener("contextmenu", (event) => event.preventDefault());
 
-  function show(shown) {
-    document.body.classList.toggle("touch", shown);
-    pad.hidden = !shown;
-    fire.hidden = !shown;
-    toggle.setAttribute("aria-pressed", String(shown));
-    zaptrailPage.inputInUse(shown ? "touch" : "keyboard");
+  const shown = () => document.documentElement.classList.contains("touch-controls");
+
+  function show(wanted) {
+    document.documentElement.classList.toggle("touch-controls", wanted);
+    toggle.setAttribute("aria-pressed", String(wanted));
+    zaptrailPage.inputInUse(wanted ? "touch" : "keyboard");
     if (Module.started) zaptrailPage.fitZoom();
   }
   toggle.addEventListener("click", (event) => {
     if (event.detail > 0) toggle.blur();
-    show(pad.hidden);
+    show(!shown());
   });
   // A first touch on a screen that also has a mouse brings them up too.
   window.addEventListener("pointerdown", (event) => {
-    if (event.pointerType === "touch" && pad.hidden) show(true);
+    if (event.pointerType === "touch" && !shown()) show(true);
   }, true);
-  if (window.matchMedia("(pointer: coarse)").matches) show(true);
+  // On a touch screen the page's head has shown them (touch_screen.js); the rest follows here.
+  if (shown()) show(true);
 
-  return { shown: () => !pad.hidden };
+  return { shown };
 })();

@@ -245,6 +245,33 @@ describe("small windows and the rows under the panels", { timeout: kTimeout * 4 
     }
   });
 
+  test("on a phone the panels and the touch controls take their place from the first paint, so " +
+       "the rows under them stay where they first show", async () => {
+    // The page as the browser may first paint it: the head read, the rows and the panels parsed,
+    // and no script after them run yet.
+    const page0 = await (await fetch(served.url)).text();
+    const body = page0.indexOf("<body>");
+    const html = page0.slice(0, body) + page0.slice(body).replace(/<script[^>]*>[^]*?<\/script>/g, "");
+    // A context of its own, where no worker of the page's serves it from its store.
+    const context = await served.browser.createBrowserContext();
+    const before = await context.newPage();
+    await before.setRequestInterception(true);
+    before.on("request", (request) =>
+      request.url() === served.url ? request.respond({ contentType: "text/html", body: html })
+                                   : request.continue());
+    await before.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
+    await before.goto(served.url, { waitUntil: "load" });
+    const { page, errors } = await openSized(`${served.url}?seed=1`, 390, 844, true);
+    const place = (shown, selector) => shown.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
+    for (const selector of ["#desk", "#main-window", "#compass-window", "#touch-pad", "#touch-fire"]) {
+      assert.deepEqual(await place(before, selector), await place(page, selector), selector);
+    }
+    assert.equal((await place(before, "#bar")).top, (await place(page, "#bar")).top, "the rows");
+    assert.deepEqual(errors, []);
+    await context.close();
+    await page.close();
+  });
+
   test("an ended run's menu starts another or opens the help, and shows the rest disabled; " +
        "F1 and F2 work too", async () => {
     const { page, errors } = await openSized(`${served.url}?seed=5&ticks=manual`, 800, 600);
