@@ -249,9 +249,10 @@ describe("small windows and the rows under the panels", { timeout: kTimeout * 4 
        "the rows under them stay where they first show", async () => {
     // The page as the browser may first paint it: the head read, the rows and the panels parsed,
     // and no script after them run yet.
-    const page0 = await (await fetch(served.url)).text();
-    const body = page0.indexOf("<body>");
-    const html = page0.slice(0, body) + page0.slice(body).replace(/<script[^>]*>[^]*?<\/script>/g, "");
+    const whole = await (await fetch(served.url)).text();
+    const body = whole.indexOf("<body>");
+    const html = whole.slice(0, body) +
+                 whole.slice(body).replace(/<script[^>]*>[^]*?<\/script>/g, "");
     // A context of its own, where no worker of the page's serves it from its store.
     const context = await served.browser.createBrowserContext();
     const before = await context.newPage();
@@ -262,8 +263,10 @@ describe("small windows and the rows under the panels", { timeout: kTimeout * 4 
     await before.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
     await before.goto(served.url, { waitUntil: "load" });
     const { page, errors } = await openSized(`${served.url}?seed=1`, 390, 844, true);
-    const place = (shown, selector) => shown.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
-    for (const selector of ["#desk", "#main-window", "#compass-window", "#touch-pad", "#touch-fire"]) {
+    const place = (shown, selector) =>
+      shown.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
+    const placed = ["#desk", "#main-window", "#compass-window", "#touch-pad", "#touch-fire"];
+    for (const selector of placed) {
       assert.deepEqual(await place(before, selector), await place(page, selector), selector);
     }
     assert.equal((await place(before, "#bar")).top, (await place(page, "#bar")).top, "the rows");
